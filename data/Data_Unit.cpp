@@ -1,0 +1,1 @@
+#include "Data_Unit.h"

@@ -1,0 +1,1 @@
+#include "Rezba_Data_Unit.h"

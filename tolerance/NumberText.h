@@ -1,0 +1,30 @@
+// Number reading and the two number texts of the program. The comma is the
+// decimal separator in every text read or written, whatever the system locale.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Decimal.h"
+
+namespace tolerance {
+
+// Text to number: optional blanks, optional sign, digits with an optional comma
+// (either side may be empty, not both), optional exponent "E"/"e" with sign and
+// digits, optional blanks. Fails on anything else and on values beyond a double.
+std::optional<Decimal> parseNumberText(std::string_view text);
+
+// General number text: 15 significant digits rounded half up in magnitude, no
+// trailing zeros, comma, minus only for negatives; scientific below 0.0001 and
+// above 15 integer digits ("5E-5", "1,2E-5"). Zero (and minus zero) is "0".
+std::string generalNumberText(const Decimal& value);
+std::string generalNumberText(long double value);
+
+// Fixed number text: exactly `decimals` digits after the comma; when the integer
+// part has more than `precision` digits, the scientific form with `precision`
+// significant digits instead.
+std::string fixedNumberText(const Decimal& value, int decimals, int precision);
+std::string fixedNumberText(long double value, int decimals, int precision);
+
+} // namespace tolerance

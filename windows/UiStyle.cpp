@@ -1,0 +1,66 @@
+#include "UiStyle.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QWidget>
+
+namespace UiStyle {
+
+QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor menuColour() { return QApplication::palette().color(QPalette::Window); }
+QColor menuBarColour() { return QApplication::palette().color(QPalette::Window); }
+QColor activeCaption() { return QApplication::palette().color(QPalette::Active, QPalette::Highlight); }
+
+static QFont makeFont(const QString& family, int pixelSize, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+static QString familyOr(const QString& wanted, const QString& fallback)
+{
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(wanted, Qt::CaseInsensitive) ? wanted : fallback;
+}
+
+QFont sansFont(int pixelSize, bool bold)
+{
+    static const QString family = familyOr(QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif"));
+    return makeFont(family, pixelSize, bold);
+}
+
+QFont verdanaFont(int pixelSize, bool bold)
+{
+    static const QString family = familyOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    return makeFont(family, pixelSize, bold);
+}
+
+QFont comicFont(int pixelSize, bool bold)
+{
+    static const QString family = familyOr(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
+    return makeFont(family, pixelSize, bold);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget* widget) { return widget->palette().color(QPalette::Text); }
+
+void setBaseColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+QColor baseColour(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+} // namespace UiStyle

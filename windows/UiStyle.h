@@ -1,0 +1,43 @@
+// Colours and fonts shared by the windows, named once.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+class QWidget;
+
+namespace UiStyle {
+
+inline const QColor Maroon{128, 0, 0};
+inline const QColor Navy{0, 0, 128};
+inline const QColor Red{255, 0, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Green{0, 128, 0};
+inline const QColor Black{0, 0, 0};
+inline const QColor White{255, 255, 255};
+inline const QColor Magenta{255, 0, 255};
+inline const QColor Purple{128, 0, 128};
+inline const QColor Lime{0, 255, 0};
+inline const QColor PaleGreen{192, 220, 192};
+inline const QColor SkyBlue{166, 202, 240};
+
+// The system's button-face, menu and menu-bar colours map to the palette's button/window roles.
+QColor buttonFace();
+QColor menuColour();
+QColor menuBarColour();
+QColor activeCaption();
+
+// 'MS Sans Serif' is the system's default sans-serif; 'Verdana' is Verdana where
+// installed, otherwise DejaVu Sans. Sizes are character heights in pixels.
+QFont sansFont(int pixelSize, bool bold = false);
+QFont verdanaFont(int pixelSize, bool bold = false);
+QFont comicFont(int pixelSize, bool bold = false);
+
+// Text colour through the palette, so that it can be read back (QPalette::Text and WindowText).
+void setTextColour(QWidget* widget, const QColor& colour);
+QColor textColour(const QWidget* widget);
+void setBaseColour(QWidget* widget, const QColor& colour);
+QColor baseColour(const QWidget* widget);
+
+} // namespace UiStyle
