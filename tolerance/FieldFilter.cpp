@@ -1,0 +1,116 @@
+#include "FieldFilter.h"
+
+#include "Data_Unit.h"
+
+namespace tolerance {
+
+namespace {
+
+constexpr int ShaftLast = 19;
+constexpr int HoleLast = 28;
+
+// Quality of each item of the quality box (item 0 accepts any).
+constexpr int QualityOfItem[] = {0, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16};
+
+// Stored letters each item of the letter box accepts, in either case as catalogued.
+const std::vector<std::vector<std::string>>& lettersOfItem()
+{
+    static const std::vector<std::vector<std::string>> letters = {
+        {}, {"g"}, {"H", "h"}, {"Js"}, {"K", "k"}, {"N"}, {"R"}, {"F", "f"}, {"S"}, {"U"}, {"d"}, {"b"},
+    };
+    return letters;
+}
+
+} // namespace
+
+const std::vector<std::string>& typeFilterItems()
+{
+    static const std::vector<std::string> items = {
+        "ВСЕ (без сортировки)", "ВАЛ", "отверстие", "неотв. р-р", "ВСЕ (сортировка по квалитету)",
+    };
+    return items;
+}
+
+const std::vector<std::string>& qualityFilterItems()
+{
+    static const std::vector<std::string> items = {"ВСЕ", "6", "7", "8", "9", "11", "12", "13", "14", "15", "16"};
+    return items;
+}
+
+const std::vector<std::string>& letterFilterItems()
+{
+    static const std::vector<std::string> items = {"ВСЕ", "G", "H", "JS", "K", "N", "R", "F", "S", "U", "D", "B"};
+    return items;
+}
+
+int fieldAtPosition(int position, int typeItem)
+{
+    return typeItem == QualityOrderItem ? Data_Unit::QualitySortOrder(position) : position;
+}
+
+bool TypeFilterPasses(int position, const FilterState& filter)
+{
+    switch (filter.type) {
+    case 0:
+    case QualityOrderItem:
+        return position >= 1 && position <= Data_Unit::FieldCount;
+    case 1:
+        return position >= 1 && position <= ShaftLast;
+    case 2:
+        return position > ShaftLast && position <= HoleLast;
+    case 3:
+        return position > HoleLast && position <= Data_Unit::FieldCount;
+    default:
+        return false;
+    }
+}
+
+bool QualityFilterPasses(int position, const FilterState& filter)
+{
+    if (filter.quality < 0 || filter.quality >= int(std::size(QualityOfItem)))
+        return false;
+    if (filter.quality == 0)
+        return true;
+    const int field = fieldAtPosition(position, filter.type);
+    return Data_Unit::FieldCatalogue(field).Quality == QualityOfItem[filter.quality];
+}
+
+bool LetterFilterPasses(int position, const FilterState& filter)
+{
+    const auto& letters = lettersOfItem();
+    if (filter.letter < 0 || filter.letter >= int(letters.size()))
+        return false;
+    if (filter.letter == 0)
+        return true;
+    const std::string& letter = Data_Unit::FieldCatalogue(fieldAtPosition(position, filter.type)).Letter;
+    for (const std::string& accepted : letters[std::size_t(filter.letter)])
+        if (letter == accepted)
+            return true;
+    return false;
+}
+
+bool FieldPassesFilter(int position, const FilterState& filter)
+{
+    return TypeFilterPasses(position, filter) && QualityFilterPasses(position, filter)
+        && LetterFilterPasses(position, filter);
+}
+
+FieldList buildFieldList(const FilterState& filter)
+{
+    FieldList list;
+    if (filter.type < 0)
+        return list;
+    for (int p = 1; p <= Data_Unit::FieldCount; ++p) {
+        if (!FieldPassesFilter(p, filter))
+            continue;
+        const int field = fieldAtPosition(p, filter.type);
+        list.rows.push_back(Data_Unit::Designation(field));
+        list.ListRowMap.push_back(field);
+    }
+    const int n = int(list.rows.size());
+    if (n > 0)
+        list.selectedRow = n > 2 ? n / 2 : 0;
+    return list;
+}
+
+} // namespace tolerance

@@ -1,0 +1,112 @@
+#include "LimitCalculation.h"
+
+#include "Data_Unit.h"
+#include "NumberText.h"
+
+namespace tolerance {
+
+MeanAndRadius meanAndRadiusTexts(const Decimal& largest, const Decimal& smallest, Rounding rounding)
+{
+    const Decimal sum = largest + smallest;
+    const Decimal mean = sum.half();
+    const Decimal radius = sum.quarter();
+    switch (rounding) {
+    case Rounding::AsIs:
+        return {generalNumberText(mean), generalNumberText(radius)};
+    case Rounding::TwoDigits:
+        return {fixedNumberText(mean, 2, 6), fixedNumberText(radius, 3, 6)};
+    case Rounding::ThreeDigits:
+        break;
+    }
+    return {fixedNumberText(mean, 3, 8), fixedNumberText(radius, 4, 8)};
+}
+
+DeviationText deviationText(const Decimal& deviationMm, bool micrometres)
+{
+    const Decimal shown = micrometres ? deviationMm.scaled(3) : deviationMm;
+    const bool positive = shown > Decimal{};
+    const std::string number = generalNumberText(shown);
+    return {positive ? "+" + number : number, positive};
+}
+
+Decimal micrometresToMm(double micrometres)
+{
+    return Decimal::fromDouble(micrometres).scaled(-3);
+}
+
+bool sizeInsideTable(const Decimal& size)
+{
+    return size > Decimal{} && size <= Decimal{Data_Unit::SizeRangeTable(Data_Unit::RangeCount).UpperBound};
+}
+
+int rangeOfSize(const Decimal& size)
+{
+    if (size == Decimal{1})
+        return 2;
+    for (int r = 1; r <= Data_Unit::RangeCount; ++r) {
+        const Data_Unit::SizeRange& range = Data_Unit::SizeRangeTable(r);
+        if (Decimal{range.LowerBound} < size && size <= Decimal{range.UpperBound})
+            return r;
+    }
+    return 1;
+}
+
+TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding)
+{
+    TableResult result;
+    result.designation = Data_Unit::Designation(fieldIndex);
+    result.colourCode = Data_Unit::ColourCode(fieldIndex);
+    result.statusText = OldDesignationPrefix + Data_Unit::OldDesignation(fieldIndex) + OldDesignationSuffix;
+    // A size that does not read, or that no interval holds, has no limits to show.
+    if (!size || !sizeInsideTable(*size))
+        return result;
+    const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(fieldIndex, rangeOfSize(*size));
+    if (!cell.Present)
+        return result;
+    const Decimal upper = micrometresToMm(cell.UpperDeviation);
+    const Decimal lower = micrometresToMm(cell.LowerDeviation);
+    const Decimal largest = *size + upper;
+    const Decimal smallest = *size + lower;
+    result.hasData = true;
+    result.upper = deviationText(upper, micrometres);
+    result.lower = deviationText(lower, micrometres);
+    result.largest = generalNumberText(largest);
+    result.smallest = generalNumberText(smallest);
+    result.meanAndRadius = meanAndRadiusTexts(largest, smallest, rounding);
+    return result;
+}
+
+ManualResult computeManual(const std::optional<Decimal>& size, const std::optional<Decimal>& upper,
+                           const std::optional<Decimal>& lower, bool micrometres, Rounding rounding)
+{
+    ManualResult result{NoData, NoData, {NoData, NoData}};
+    if (!size)
+        return result;
+    const int unitPower = micrometres ? -3 : 0;
+    std::optional<Decimal> largest;
+    std::optional<Decimal> smallest;
+    if (upper) {
+        largest = *size + upper->scaled(unitPower);
+        result.largest = generalNumberText(*largest);
+    }
+    if (lower) {
+        smallest = *size + lower->scaled(unitPower);
+        result.smallest = generalNumberText(*smallest);
+    }
+    if (largest && smallest)
+        result.meanAndRadius = meanAndRadiusTexts(*largest, *smallest, rounding);
+    return result;
+}
+
+Formulas formulaTexts(const Decimal& size, const Decimal& upperMm, const Decimal& lowerMm)
+{
+    // Each deviation carries its operator, so that a spreadsheet reads the sum.
+    auto signedText = [](const Decimal& value) {
+        const std::string number = generalNumberText(value);
+        return value.isNegative() ? number : "+" + number;
+    };
+    const std::string body = "=(" + generalNumberText(size) + "+(" + signedText(upperMm) + " " + signedText(lowerMm) + ")/2)";
+    return {body, body + "/2"};
+}
+
+} // namespace tolerance

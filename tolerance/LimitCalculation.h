@@ -1,0 +1,78 @@
+// The table-mode and manual-mode calculations of the tolerance page, as texts
+// ready for the result boxes. All sums are exact decimals.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "Decimal.h"
+
+namespace tolerance {
+
+inline constexpr const char* NoData = "нет данных";
+inline constexpr const char* OldDesignationPrefix = "Старое обозначение :  [ ";
+inline constexpr const char* OldDesignationSuffix = " ]";
+inline constexpr const char* ManualStatusText = "  ";
+
+// The "Точность" panel: "Как есть", "2 цифры", "3 цифры".
+enum class Rounding { AsIs, TwoDigits, ThreeDigits };
+
+struct MeanAndRadius {
+    std::string mean;   // S / 2
+    std::string radius; // S / 4
+};
+
+// S = largest + smallest, written in the chosen rounding.
+MeanAndRadius meanAndRadiusTexts(const Decimal& largest, const Decimal& smallest, Rounding rounding);
+
+struct DeviationText {
+    std::string text; // "+0,03", "0", "-0,012", "+30"
+    bool positive;    // shown in maroon when positive, navy otherwise
+};
+
+// A deviation given in millimetres, shown in millimetres or in micrometres.
+DeviationText deviationText(const Decimal& deviationMm, bool micrometres);
+
+// Micrometres of the deviation table to millimetres, exactly.
+Decimal micrometresToMm(double micrometres);
+
+// Whether a nominal size lies in the table: over 0 up to and including 1000 mm.
+bool sizeInsideTable(const Decimal& size);
+// RangeIndex of a size inside the table, compared exactly against the bounds.
+int rangeOfSize(const Decimal& size);
+
+struct TableResult {
+    std::string designation; // "H9"
+    std::string colourCode;  // "b", "r", "gr"
+    std::string statusText;  // old designation in the status bar
+    bool hasData = false;    // false: the six number boxes show NoData
+    DeviationText upper;
+    DeviationText lower;
+    std::string largest;
+    std::string smallest;
+    MeanAndRadius meanAndRadius;
+};
+
+// `size` is empty when the size text does not read as a number.
+TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding);
+
+struct ManualResult {
+    std::string largest;
+    std::string smallest;
+    MeanAndRadius meanAndRadius;
+};
+
+// Deviations as read from their boxes (in micrometres when `micrometres`);
+// a box that does not read leaves the results depending on it at NoData.
+ManualResult computeManual(const std::optional<Decimal>& size, const std::optional<Decimal>& upper,
+                           const std::optional<Decimal>& lower, bool micrometres, Rounding rounding);
+
+// The mean-size and radius formulas for a spreadsheet, from the size and both
+// deviations in millimetres: "=(5+(+0,03 +0)/2)" and "=(5+(+0,03 +0)/2)/2".
+struct Formulas {
+    std::string mean;
+    std::string radius;
+};
+Formulas formulaTexts(const Decimal& size, const Decimal& upperMm, const Decimal& lowerMm);
+
+} // namespace tolerance

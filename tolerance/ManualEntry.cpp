@@ -1,0 +1,69 @@
+#include "ManualEntry.h"
+
+#include "NumberText.h"
+
+namespace tolerance {
+
+std::optional<char32_t> filterTypedChar(char32_t c)
+{
+    if (c == U'.')
+        return U',';
+    if ((c >= U'0' && c <= U'9') || c == U',' || c == U'+' || c == U'-' || c == Backspace)
+        return c;
+    return std::nullopt;
+}
+
+std::u32string filterPastedText(const std::u32string& text)
+{
+    std::u32string kept;
+    for (char32_t c : text)
+        if (const auto passed = filterTypedChar(c); passed && *passed != Backspace)
+            kept += *passed;
+    return kept;
+}
+
+namespace {
+
+bool isBlankOrControl(char c) { return (unsigned char)c <= ' ' || c == 0x7f; }
+
+std::string trimmed(const std::string& s)
+{
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && isBlankOrControl(s[first]))
+        ++first;
+    while (last > first && isBlankOrControl(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+} // namespace
+
+std::string MirrorDeviationText(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    if (text == "0")
+        return "0";
+    std::string s = text;
+    if (s[0] == '+')
+        s[0] = ' ';
+    s = trimmed(s);
+    if (s.empty())
+        return {}; // a lone "+" has nothing to mirror
+    if (s[0] == '-')
+        s[0] = ' ';
+    else
+        s = "-" + s;
+    return trimmed(s);
+}
+
+std::optional<std::string> negatedText(const std::string& text)
+{
+    const auto value = parseNumberText(text);
+    if (!value)
+        return std::nullopt;
+    return generalNumberText(-*value);
+}
+
+} // namespace tolerance

@@ -1,0 +1,24 @@
+// Editing of the number boxes: the character filter, sign change and mirroring.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tolerance {
+
+// The character filter of the three number boxes: digits, the comma, "+", "-" and
+// backspace pass; a full stop becomes a comma; anything else is dropped.
+inline constexpr char32_t Backspace = 8;
+std::optional<char32_t> filterTypedChar(char32_t c);
+// The same filter applied to pasted or dropped text (backspace dropped).
+std::u32string filterPastedText(const std::u32string& text);
+
+// Sign edit for mirroring a field: "+0,03" -> "-0,03", "-0,012" -> "0,012",
+// "0" stays "0", "" and "+" give "".
+std::string MirrorDeviationText(const std::string& text);
+
+// Sign change of a deviation box: the number negated in the general number text,
+// or nothing when the text does not read ("+0,030" -> "-0,03").
+std::optional<std::string> negatedText(const std::string& text);
+
+} // namespace tolerance
