@@ -2,6 +2,7 @@
 // the pitches of one diameter with their default, and the texts shown for a row.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,25 @@ std::vector<PitchItem> PitchList(double diameter);
 int DefaultPitchPosition(const std::vector<PitchItem>& items);
 
 struct ThreadHoleTexts {
-    std::string kindCaption;   // "ОСНОВНАЯ РЕЗЬБА" or "Резьба с мелким шагом"
+    std::string kindCaption;   // "ОСНОВНАЯ РЕЗЬБА" or "Резьба с мелким шагом" (empty: leave the caption as it is)
     std::string holeDiameter;  // "13,43"
     std::string holeTolerance; // "+0,2"
     std::string midDiameter;   // HoleDiameter + HoleTolerance / 2: "13,53"
 };
 
 ThreadHoleTexts ShowThreadHole(int threadIndex);
+
+// The thread table window's texts: the header line and the six cells of a row.
+inline constexpr int TableColumnCount = 6;
+using TableLine = std::array<std::string, TableColumnCount>;
+
+// " №", " Номиин. диам. резьбы d", ...
+const TableLine& TableHeader();
+// " 44", " 10", " 1,5", " 8,43", " 0,2", "Основная резьба ".
+TableLine TableRow(int threadIndex);
+// The row's pitch is the coarse (main) pitch of its diameter.
+bool IsCoarsePitch(int threadIndex);
+// The rows of a diameter are shaded when its band, rounded to a whole number, is even.
+bool IsShadedBand(int threadIndex);
 
 } // namespace thread_calc
