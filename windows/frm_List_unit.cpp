@@ -1,11 +1,179 @@
 #include "frm_List_unit.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QToolButton>
+#include <array>
+
+#include "UiStyle.h"
+
 Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak = nullptr;
 QString PickedDesignation = QStringLiteral("H9");
 
+namespace {
+
+// Letter columns, left to right: b d g f F h H Js k/K N R S U.
+constexpr int LetterColumns = 13;
+// Quality rows, top to bottom: 6 7 8 9 11 12 13 14 15 16 (there is no quality 10).
+constexpr int QualityRows = 10;
+
+// Button places: columns 48 px apart from x = 88, rows 48 px apart from y = 64.
+constexpr int FirstButtonX = 88;
+constexpr int FirstButtonY = 64;
+constexpr int Pitch = 48;
+constexpr int ButtonWidth = 41;
+constexpr int ButtonHeight = 33;
+
+// The ruled table around the buttons.
+constexpr int HeaderTop = 24;
+constexpr int GridLeft = FirstButtonX - 4;
+constexpr int GridTop = FirstButtonY - 8;
+constexpr int RowHeaderLeft = 36;
+constexpr int GridRight = GridLeft + LetterColumns * Pitch;
+constexpr int GridBottom = GridTop + QualityRows * Pitch;
+
+struct PickerButton {
+    int number;          // SpeedButton<number>
+    const char* caption; // the designation it picks
+    int column;
+    int row;
+};
+
+constexpr std::array<PickerButton, 41> Buttons{{
+    {1, "g6", 2, 0}, {8, "h6", 5, 0}, {7, "H6", 6, 0}, {9, "Js6", 7, 0}, {2, "K6", 8, 0}, {3, "N6", 9, 0}, {4, "R6", 10, 0},
+    {5, "f7", 3, 1}, {10, "h7", 5, 1}, {11, "H7", 6, 1}, {13, "Js7", 7, 1}, {41, "k7", 8, 1}, {12, "S7", 11, 1},
+    {43, "f8", 3, 2}, {6, "F8", 4, 2}, {14, "h8", 5, 2}, {15, "H8", 6, 2}, {42, "U8", 12, 2},
+    {44, "d9", 1, 3}, {45, "f9", 3, 3}, {17, "h9", 5, 3}, {18, "H9", 6, 3},
+    {20, "d11", 1, 4}, {23, "h11", 5, 4}, {24, "H11", 6, 4},
+    {21, "b12", 0, 5}, {26, "h12", 5, 5}, {27, "H12", 6, 5}, {28, "Js12", 7, 5},
+    {29, "h13", 5, 6}, {30, "H13", 6, 6}, {31, "Js13", 7, 6},
+    {32, "h14", 5, 7}, {33, "H14", 6, 7}, {34, "Js14", 7, 7},
+    {35, "h15", 5, 8}, {36, "H15", 6, 8}, {37, "Js15", 7, 8},
+    {38, "h16", 5, 9}, {39, "H16", 6, 9}, {40, "Js16", 7, 9},
+}};
+
+struct ColumnHeader {
+    const char* caption;
+    int firstColumn;
+    int lastColumn;
+};
+
+// "F" stands over f and F, "H" over h and H, "K" over the column of k7 and K6.
+constexpr std::array<ColumnHeader, 11> ColumnHeaders{{
+    {"b", 0, 0}, {"d", 1, 1}, {"g", 2, 2}, {"F", 3, 4}, {"H", 5, 6}, {"Js", 7, 7},
+    {"K", 8, 8}, {"N", 9, 9}, {"R", 10, 10}, {"S", 11, 11}, {"U", 12, 12},
+}};
+
+constexpr std::array<const char*, QualityRows> RowHeaders{"6", "7", "8", "9", "11", "12", "13", "14", "15", "16"};
+
+// The field the catalogue does not hold: its button stays in the grid but cannot be picked.
+constexpr const char* MissingField = "H6";
+
+QColor captionColour(const QString& designation)
+{
+    if (designation.startsWith(QLatin1String("Js")))
+        return UiStyle::Green;
+    return designation.front().isLower() ? UiStyle::Blue : UiStyle::Red;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(place);
+    return label;
+}
+
+// A thin etched line, as a lowered bevel.
+void addLine(QWidget* parent, Qt::Orientation orientation, int from, int to, int at)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(orientation == Qt::Horizontal ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setLineWidth(1);
+    if (orientation == Qt::Horizontal)
+        line->setGeometry(from, at - 1, to - from, 2);
+    else
+        line->setGeometry(at - 1, from, 2, to - from);
+}
+
+} // namespace
+
 Tfrm_ListOf_Ferrak::Tfrm_ListOf_Ferrak(QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_ListOf_Ferrak"));
     setWindowTitle(QStringLiteral("Поля допусков (список полей)"));
+    setFont(UiStyle::sansFont(11));
+    setFixedSize(711, 542);
+
+    const QFont titleFont = UiStyle::sansFont(13, true);
+    const QFont headerFont = UiStyle::sansFont(24, true);
+
+    QLabel* letterTitle = addLabel(this, QStringLiteral("Буква"), QRect(GridLeft, 4, GridRight - GridLeft, 18), titleFont);
+    letterTitle->setObjectName(QStringLiteral("letterTitle"));
+    QLabel* qualityTitle = addLabel(this, QStringLiteral("К в а л и т е т"), QRect(8, GridTop, 20, GridBottom - GridTop), titleFont);
+    qualityTitle->setObjectName(QStringLiteral("qualityTitle"));
+    qualityTitle->setWordWrap(true);
+
+    for (const ColumnHeader& header : ColumnHeaders) {
+        const int left = GridLeft + header.firstColumn * Pitch;
+        const int right = GridLeft + (header.lastColumn + 1) * Pitch;
+        addLabel(this, QString::fromLatin1(header.caption), QRect(left, HeaderTop, right - left, GridTop - HeaderTop), headerFont);
+    }
+    for (int row = 0; row < QualityRows; ++row) {
+        addLabel(this, QString::fromLatin1(RowHeaders[row]),
+                 QRect(RowHeaderLeft, GridTop + row * Pitch, GridLeft - RowHeaderLeft, Pitch), headerFont);
+    }
+
+    // Lines between the rows (the first under the letter headers) and between the
+    // columns (the first between the quality headers and b); the lines that split
+    // f from F and h from H begin below the header row.
+    for (int row = 0; row < QualityRows; ++row)
+        addLine(this, Qt::Horizontal, RowHeaderLeft, GridRight, GridTop + row * Pitch);
+    for (int column = 0; column < LetterColumns; ++column) {
+        const bool underSharedHeader = column == 4 || column == 6;
+        addLine(this, Qt::Vertical, underSharedHeader ? GridTop : HeaderTop, GridBottom, GridLeft + column * Pitch);
+    }
+
+    const QFont buttonFont = UiStyle::sansFont(13, true);
+    for (const PickerButton& entry : Buttons) {
+        auto* button = new QToolButton(this);
+        const QString caption = QString::fromLatin1(entry.caption);
+        button->setObjectName(QStringLiteral("SpeedButton%1").arg(entry.number));
+        button->setText(caption);
+        button->setFont(buttonFont);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(FirstButtonX + entry.column * Pitch, FirstButtonY + entry.row * Pitch, ButtonWidth, ButtonHeight);
+        UiStyle::setTextColour(button, captionColour(caption));
+        if (caption == QLatin1String(MissingField)) {
+            button->setEnabled(false);
+            button->setToolTip(QStringLiteral("Поля %1 нет в таблице").arg(caption));
+        }
+        connect(button, &QToolButton::clicked, this, [this, button] { SpeedButtonClick(button); });
+    }
+}
+
+void Tfrm_ListOf_Ferrak::SpeedButtonClick(const QToolButton* button)
+{
+    PickedDesignation = button->text();
+    accept();
+}
+
+void Tfrm_ListOf_Ferrak::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QRect over;
+    if (const QWidget* owner = parentWidget())
+        over = owner->window()->frameGeometry();
+    else if (const QScreen* desktop = screen())
+        over = desktop->availableGeometry();
+    if (over.isValid()) {
+        const QRect outer = frameGeometry();
+        move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
 }
