@@ -7,6 +7,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TForm1 mainWindow;
     Form1 = &mainWindow;
+    createSecondaryWindows(&mainWindow);
     mainWindow.show();
     return app.exec();
 }

@@ -1,11 +1,178 @@
+// The main window: the tolerance calculator page and the thread hole page.
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
+#include <vector>
+
+#include "Decimal.h"
+#include "LimitCalculation.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class QWidget;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+
+    // Frame
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* Panel0 = nullptr;
+    QLabel* Panel1 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+
+    // Tolerance page
+    QLabel* Label5 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QLabel* Label15 = nullptr;
+    QFrame* Panel1Frame = nullptr; // the "Точность" panel, objectName Panel1
+    QLabel* Label17 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label19 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QToolButton* spbt_keyb = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QPushButton* Button20 = nullptr;
+    QLabel* Label13 = nullptr;
+    QPushButton* Button21 = nullptr; // hidden; shares the quick insertion for the upper deviation
+
+    // Thread page
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label14 = nullptr;
+    QComboBox* cmbx_Rezba = nullptr;
+    QLabel* Label16 = nullptr;
+    QComboBox* cmbx_ShagRezb = nullptr;
+    QFrame* Bevel5 = nullptr;
+    QLabel* lb_Rezba = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLineEdit* ed_DiamNom = nullptr;
+    QLineEdit* ed_DopRezb = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Label30 = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label32 = nullptr;
+    QLineEdit* ed_MidlDopRezb = nullptr;
+    QPushButton* btm_RezbTabl = nullptr;
+    QLabel* Label23 = nullptr;
+
+    // Row of ListBox1 -> FieldIndex.
+    std::vector<int> ListRowMap;
+
+    // The character filter of Edit2, Edit3 and Edit4: false discards the character.
+    static bool Edit2KeyPress(QChar& key);
+
+    // Program writes of the number boxes (they bypass the typing filter).
+    static void setBoxText(QLineEdit* box, const QString& text);
+
+public slots:
+    void FormShow();
+    void Button2Click();
+    void ComboBox1Change();
+    void Label1Click();
+    void Label2Click();
+    void Label3Click();
+    void Label5Click();
+    void CheckBox1Click();
+    void Button1Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void SpeedButton1Click();
+    void Button21Click();
+    void Edit4DblClick();
+    void spbt_keybClick();
+    void Label9DblClick();
+    void Label4DblClick();
+    void TabSheet1MouseMove();
+    void Button20Click();
+    void Label13Click();
+    void cmbx_RezbaChange();
+    void cmbx_ShagRezbChange();
+    void btm_RezbTablClick();
+
+public:
+    void RefillFieldList();
+    void ComputeFromTable();
+    void ComputeManual();
+    // Reads a number box and colours it: black (Edit2) or navy, red when it does not read.
+    std::optional<tolerance::Decimal> ReadNumber(QLineEdit* box);
+    void ShowMeanAndRadius(const tolerance::MeanAndRadius& texts);
+    void FillDiameterList();
+    void FillPitchList(double diameter);
+    void ShowThreadHole();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void createTolerancePage();
+    void createThreadPage();
+    void wireEvents();
+    void applyModeStates();
+    void copyFormula(bool radius);
+    tolerance::Rounding rounding() const;
+    void negateBox(QLineEdit* box);
+    // Beside an edit of the tolerance page, moved only as far as the screen requires.
+    void placeBeside(QWidget* window, const QWidget* edit) const;
+
+    bool m_shown = false;
+    int m_recomputeDepth = 0;
 };
 
 extern TForm1* Form1;
+
+// Creates the six secondary windows, hidden, in their start-up order.
+void createSecondaryWindows(TForm1* mainWindow);
