@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Data_Unit.h"
+#include "FieldFilter.h"
+#include "LimitCalculation.h"
+#include "ManualEntry.h"
+#include "NumberText.h"
+
+using namespace tolerance;
+
+namespace {
+
+class LimitCalculation : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Data_Unit::FillSizeRanges();
+        Data_Unit::FillDeviationTable();
+        Data_Unit::FillFieldCatalogue();
+    }
+    static int field(const std::string& designation)
+    {
+        for (int f = 1; f <= Data_Unit::FieldCount; ++f)
+            if (Data_Unit::Designation(f) == designation)
+                return f;
+        ADD_FAILURE() << designation;
+        return 1;
+    }
+    static TableResult compute(const char* size, const char* designation, bool um, Rounding r)
+    {
+        return computeFromTable(parseNumberText(size), field(designation), um, r);
+    }
+};
+
+struct TableCase {
+    const char* size;
+    const char* field;
+    bool micrometres;
+    Rounding rounding;
+    const char* upper;
+    const char* lower;
+    const char* largest;
+    const char* smallest;
+    const char* mean;
+    const char* radius;
+};
+
+} // namespace
+
+TEST_F(LimitCalculation, WorkedExamples)
+{
+    const Rounding as = Rounding::AsIs, two = Rounding::TwoDigits, three = Rounding::ThreeDigits;
+    const TableCase cases[] = {
+        {"5", "H9", false, two, "+0,03", "0", "5,03", "5", "5,02", "2,508"},
+        {"5", "H9", false, as, "+0,03", "0", "5,03", "5", "5,015", "2,5075"},
+        {"5", "H9", false, three, "+0,03", "0", "5,03", "5", "5,015", "2,5075"},
+        {"5", "H9", true, two, "+30", "0", "5,03", "5", "5,02", "2,508"},
+        {"5", "h7", false, two, "0", "-0,012", "5", "4,988", "4,99", "2,497"},
+        {"5", "h7", false, as, "0", "-0,012", "5", "4,988", "4,994", "2,497"},
+        {"5", "h7", false, three, "0", "-0,012", "5", "4,988", "4,994", "2,4970"},
+        {"10", "K6", false, two, "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"},
+        {"10", "K6", false, three, "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"},
+        {"8", "Js6", false, as, "+0,0045", "-0,0045", "8,0045", "7,9955", "8", "4"},
+        {"8", "Js6", false, two, "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"},
+        {"8", "Js6", true, two, "+4,5", "-4,5", "8,0045", "7,9955", "8,00", "4,000"},
+        {"1000", "h16", false, two, "0", "-5,6", "1000", "994,4", "997,20", "498,600"},
+        {"1,2", "H7", false, as, "+0,01", "0", "1,21", "1,2", "1,205", "0,6025"},
+        {"1,2", "H7", false, two, "+0,01", "0", "1,21", "1,2", "1,21", "0,603"},
+        {"185,82", "H15", false, two, "+1,85", "0", "187,67", "185,82", "186,75", "93,373"},
+        {"5,", "H9", false, two, "+0,03", "0", "5,03", "5", "5,02", "2,508"},
+    };
+    for (const TableCase& c : cases) {
+        const TableResult r = compute(c.size, c.field, c.micrometres, c.rounding);
+        SCOPED_TRACE(std::string(c.size) + " " + c.field);
+        ASSERT_TRUE(r.hasData);
+        EXPECT_EQ(r.upper.text, c.upper);
+        EXPECT_EQ(r.lower.text, c.lower);
+        EXPECT_EQ(r.largest, c.largest);
+        EXPECT_EQ(r.smallest, c.smallest);
+        EXPECT_EQ(r.meanAndRadius.mean, c.mean);
+        EXPECT_EQ(r.meanAndRadius.radius, c.radius);
+    }
+}
+
+TEST_F(LimitCalculation, DesignationColourAndStatus)
+{
+    const TableResult h9 = compute("5", "H9", false, Rounding::TwoDigits);
+    EXPECT_EQ(h9.designation, "H9");
+    EXPECT_EQ(h9.colourCode, "r");
+    EXPECT_EQ(h9.statusText, "Старое обозначение :  [ А3 ]");
+    EXPECT_TRUE(h9.upper.positive);
+    EXPECT_FALSE(h9.lower.positive);
+    EXPECT_EQ(compute("5", "f8", false, Rounding::AsIs).statusText, "Старое обозначение :  [ - ]");
+}
+
+TEST_F(LimitCalculation, SizesWithoutDataShowTheFieldOnly)
+{
+    for (const char* size : {"0,5", "0", ",", "-5", "1000,5", "2000", "1E9"}) {
+        const TableResult g6 = compute(size, "g6", false, Rounding::TwoDigits);
+        EXPECT_FALSE(g6.hasData) << size;
+        EXPECT_EQ(g6.designation, "g6");
+        EXPECT_EQ(g6.statusText, "Старое обозначение :  [ Д ]");
+    }
+    EXPECT_TRUE(compute("0,5", "h9", false, Rounding::AsIs).hasData);
+    EXPECT_FALSE(compute("0", "h9", false, Rounding::AsIs).hasData);
+    EXPECT_FALSE(computeFromTable(std::nullopt, field("H9"), false, Rounding::AsIs).hasData);
+    // Exact bounds: 3,0000000000000000001 lies over 3 mm although a double rounds it to 3.
+    EXPECT_EQ(rangeOfSize(*parseNumberText("3,0000000000000000001")), 3);
+    EXPECT_EQ(rangeOfSize(*parseNumberText("3")), 2);
+    EXPECT_EQ(rangeOfSize(*parseNumberText("1")), 2);
+    EXPECT_FALSE(sizeInsideTable(*parseNumberText("1000,0000000000000001")));
+}
+
+// Independent reference: sizes with up to three decimals and deviations in half
+// micrometres as integers of 0,0005 mm; S = largest + smallest in those units.
+TEST_F(LimitCalculation, RandomSizesAgainstIntegerReference)
+{
+    std::mt19937 random(4311);
+    auto roundText = [](long long numerator, long long denominator, int decimals) {
+        // numerator / denominator rounded half up in magnitude to `decimals`.
+        long long scale = 1;
+        for (int i = 0; i < decimals; ++i)
+            scale *= 10;
+        const bool negative = numerator < 0;
+        const long long magnitude = negative ? -numerator : numerator;
+        const long long rounded = (magnitude * scale * 2 + denominator) / (denominator * 2);
+        std::string digits = std::to_string(rounded);
+        if (int(digits.size()) <= decimals)
+            digits.insert(0, std::size_t(decimals + 1 - int(digits.size())), '0');
+        digits.insert(digits.size() - std::size_t(decimals), ",");
+        return (negative && rounded != 0 ? "-" : "") + digits;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const long long thousandths = 1 + (long long)(random() % 1000000); // 0,001 .. 1000 mm
+        const int f = 1 + int(random() % 40);
+        const std::string size = std::to_string(thousandths / 1000) + "," + std::to_string(1000 + thousandths % 1000).substr(1);
+        const auto parsed = parseNumberText(size);
+        const TableResult r = computeFromTable(parsed, f, false, i % 2 ? Rounding::TwoDigits : Rounding::ThreeDigits);
+        const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(f, rangeOfSize(*parsed));
+        ASSERT_EQ(r.hasData, cell.Present) << size;
+        if (!cell.Present)
+            continue;
+        // units of 0,0005 mm
+        const long long n = thousandths * 2;
+        const long long s = 2 * n + (long long)(cell.UpperDeviation * 2) + (long long)(cell.LowerDeviation * 2);
+        const int meanDecimals = i % 2 ? 2 : 3;
+        ASSERT_EQ(r.meanAndRadius.mean, roundText(s, 2 * 2000, meanDecimals)) << size << " " << f;
+        ASSERT_EQ(r.meanAndRadius.radius, roundText(s, 4 * 2000, meanDecimals + 1)) << size << " " << f;
+    }
+}
+
+TEST(ManualCalculation, DeviationsInBothUnitsGiveTheSameSizes)
+{
+    auto num = [](const char* t) { return parseNumberText(t); };
+    const ManualResult mm = computeManual(num("10"), num("0,1"), num("-0,1"), false, Rounding::TwoDigits);
+    const ManualResult um = computeManual(num("10"), num("100"), num("-100"), true, Rounding::TwoDigits);
+    for (const ManualResult& r : {mm, um}) {
+        EXPECT_EQ(r.largest, "10,1");
+        EXPECT_EQ(r.smallest, "9,9");
+        EXPECT_EQ(r.meanAndRadius.mean, "10,00");
+        EXPECT_EQ(r.meanAndRadius.radius, "5,000");
+    }
+    const ManualResult badUpper = computeManual(num("10"), std::nullopt, num("-0,1"), false, Rounding::AsIs);
+    EXPECT_EQ(badUpper.largest, NoData);
+    EXPECT_EQ(badUpper.smallest, "9,9");
+    EXPECT_EQ(badUpper.meanAndRadius.mean, NoData);
+    const ManualResult badSize = computeManual(std::nullopt, num("1"), num("1"), false, Rounding::AsIs);
+    EXPECT_EQ(badSize.smallest, NoData);
+    // The same deviations in manual and table mode give the same digits.
+    const ManualResult k6 = computeManual(num("10"), num("0,01"), num("0,001"), false, Rounding::ThreeDigits);
+    EXPECT_EQ(k6.meanAndRadius.mean, "10,006");
+    EXPECT_EQ(k6.meanAndRadius.radius, "5,0028");
+}
+
+TEST(ManualEntry, MirrorDeviationText)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"+0,03", "-0,03"}, {"-0,012", "0,012"}, {"0,5", "-0,5"}, {"0,0", "-0,0"}, {"-", ""},
+        {"", ""}, {"0", "0"}, {"+", ""}, {"+ 5", "-5"}, {"-0", "0"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(MirrorDeviationText(in), out) << '"' << in << '"';
+    // Twice restores the text, except for a leading "+".
+    for (const char* text : {"0,03", "-0,012", "5", "12,5", "0,0"})
+        EXPECT_EQ(MirrorDeviationText(MirrorDeviationText(text)), text);
+    EXPECT_EQ(MirrorDeviationText(MirrorDeviationText("+0,03")), "0,03");
+}
+
+TEST(ManualEntry, CharacterFilterAndSignChange)
+{
+    EXPECT_EQ(filterTypedChar(U'.'), U',');
+    for (char32_t c : {U'0', U'9', U',', U'+', U'-', char32_t(8)})
+        EXPECT_EQ(filterTypedChar(c), c);
+    for (char32_t c : {U'a', U' ', U'E', U'\t', U'\r', char32_t(22), U'ю'})
+        EXPECT_FALSE(filterTypedChar(c));
+    EXPECT_EQ(filterPastedText(U"1.5 мм\b"), U"1,5");
+    EXPECT_EQ(negatedText("+0,030"), "-0,03");
+    EXPECT_EQ(negatedText("-0,012"), "0,012");
+    EXPECT_EQ(negatedText("0"), "0");
+    EXPECT_FALSE(negatedText("+-5"));
+}
+
+TEST(Formulas, FromTheNumbersThemselves)
+{
+    auto d = [](const char* t) { return *parseNumberText(t); };
+    const Formulas start = formulaTexts(d("5"), d("0,03"), d("0"));
+    EXPECT_EQ(start.mean, "=(5+(+0,03 +0)/2)");
+    EXPECT_EQ(start.radius, "=(5+(+0,03 +0)/2)/2");
+    EXPECT_EQ(formulaTexts(d("5,"), d("0,03"), d("-0,012")).mean, "=(5+(+0,03 -0,012)/2)");
+}
+
+TEST_F(LimitCalculation, FieldListFilters)
+{
+    auto rows = [](int type, int quality, int letter) { return buildFieldList({type, quality, letter}); };
+    const FieldList all = rows(4, 0, 0);
+    ASSERT_EQ(all.rows.size(), 40u);
+    EXPECT_EQ(std::vector<std::string>(all.rows.begin(), all.rows.begin() + 10),
+              (std::vector<std::string>{"g6", "h6", "Js6", "K6", "N6", "R6", "f7", "h7", "H7", "S7"}));
+    EXPECT_EQ(all.selectedRow, 20);
+    EXPECT_EQ(all.rows[20], "H9");
+    EXPECT_EQ(all.ListRowMap[20], 25);
+    const FieldList unsorted = rows(0, 0, 0);
+    EXPECT_EQ(unsorted.rows[19], "H7");
+    EXPECT_EQ(unsorted.rows[20], "Js7");
+    const FieldList shaftH = rows(1, 0, 2);
+    EXPECT_EQ(shaftH.rows, (std::vector<std::string>{"h6", "h7", "h8", "h9", "h11", "h12"}));
+    EXPECT_EQ(shaftH.selectedRow, 3);
+    EXPECT_TRUE(rows(2, 0, 1).rows.empty());
+    EXPECT_EQ(rows(2, 0, 1).selectedRow, -1);
+    EXPECT_EQ(rows(4, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "H7", "S7", "Js7", "k7"}));
+    EXPECT_EQ(rows(4, 2, 0).selectedRow, 3);
+    EXPECT_EQ(rows(0, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "S7", "H7", "Js7", "k7"}));
+    EXPECT_EQ(rows(4, 0, 3).rows, (std::vector<std::string>{"Js6", "Js7", "Js12", "Js13", "Js14", "Js15", "Js16"}));
+    EXPECT_EQ(rows(4, 0, 10).rows, (std::vector<std::string>{"d9", "d11"}));
+    EXPECT_EQ(rows(4, 0, 10).selectedRow, 0); // two rows: the first
+    EXPECT_EQ(rows(4, 0, 4).rows, (std::vector<std::string>{"K6", "k7"}));
+    for (const FilterState none : {FilterState{-1, 0, 0}, FilterState{4, -1, 0}, FilterState{4, 0, -1}})
+        EXPECT_TRUE(buildFieldList(none).rows.empty());
+}
