@@ -1,0 +1,364 @@
+// The main window driven through real input events, offscreen.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "FormulaCheck.h"
+#include "UiStyle.h"
+#include "frm_Main_Unit.h"
+
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<TForm1>();
+        Form1 = m_window.get();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void TearDown() override { Form1 = nullptr; }
+
+    TForm1& w() { return *m_window; }
+
+    void typeSize(const QString& text)
+    {
+        w().Edit2->setFocus();
+        w().Edit2->selectAll();
+        QTest::keyClick(w().Edit2, Qt::Key_Delete);
+        QTest::keyClicks(w().Edit2, text);
+    }
+    void clickRow(const QString& designation)
+    {
+        const auto items = w().ListBox1->findItems(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_EQ(items.size(), 1) << designation.toStdString();
+        w().ListBox1->scrollToItem(items[0]);
+        const QRect rect = w().ListBox1->visualItemRect(items[0]);
+        QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    // Chooses an item of a filter box with the keyboard, as a user can.
+    static void chooseItem(QComboBox* box, int item)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < item; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        ASSERT_EQ(box->currentIndex(), item);
+    }
+    static void clickLabel(QWidget* label) { QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3)); }
+    QStringList results() const
+    {
+        return {m_window->Edit1->text(), m_window->Edit3->text(), m_window->Edit4->text(), m_window->Edit5->text(),
+                m_window->Edit6->text(), m_window->Edit7->text(), m_window->Edit8->text()};
+    }
+    static QStringList noData(const QString& first)
+    {
+        QStringList list{first};
+        for (int i = 0; i < 6; ++i)
+            list << QStringLiteral("нет данных");
+        return list;
+    }
+
+    std::unique_ptr<TForm1> m_window;
+};
+
+QColor textOf(QWidget* w) { return UiStyle::textColour(w); }
+
+} // namespace
+
+TEST_F(MainWindow, StartUpState)
+{
+    EXPECT_EQ(w().objectName(), "Form1");
+    EXPECT_EQ(w().size(), QSize(644, 439));
+    EXPECT_EQ(w().Panel0->text(), "    Версия 4.3.1");
+    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ А3 ]");
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().TabSheet1);
+    ASSERT_EQ(w().ListBox1->count(), 40);
+    EXPECT_EQ(w().ListBox1->currentRow(), 20);
+    EXPECT_EQ(w().ListBox1->item(20)->text(), "H9");
+    EXPECT_EQ(w().ListBox1->item(8)->text(), "H7");
+    EXPECT_EQ(w().Edit2->text(), "5");
+    EXPECT_EQ(results(), (QStringList{"H9", "+0,03", "0", "5,03", "5", "5,02", "2,508"}));
+    EXPECT_EQ(textOf(w().Edit1), UiStyle::Red);
+    EXPECT_EQ(textOf(w().Edit2), UiStyle::Black);
+    EXPECT_EQ(textOf(w().Edit3), UiStyle::Maroon);
+    EXPECT_EQ(textOf(w().Edit4), UiStyle::Navy);
+    EXPECT_TRUE(w().RadioButton2->isChecked());
+    EXPECT_FALSE(w().CheckBox1->isChecked());
+    EXPECT_TRUE(w().Edit3->isReadOnly());
+    EXPECT_FALSE(w().Button1->isVisible());
+    EXPECT_FALSE(w().SpeedButton1->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), w().Edit2);
+    // Every named control carries its name.
+    for (const char* name : {"ListBox1", "ComboBox1", "ComboBox3", "ComboBox4", "Edit1", "Edit8", "Label13", "Label23",
+                             "cmbx_Rezba", "cmbx_ShagRezb", "ed_MidlDopRezb", "Panel1", "Panel2", "StatusBar1"})
+        EXPECT_NE(w().findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
+{
+    struct Case {
+        const char* size;
+        const char* field;
+        QRadioButton* TForm1::*rounding;
+        bool micrometres;
+        QStringList expected;
+    } const cases[] = {
+        {"5", "H9", &TForm1::RadioButton1, false, {"H9", "+0,03", "0", "5,03", "5", "5,015", "2,5075"}},
+        {"5", "H9", &TForm1::RadioButton3, true, {"H9", "+30", "0", "5,03", "5", "5,015", "2,5075"}},
+        {"5", "h7", &TForm1::RadioButton2, false, {"h7", "0", "-0,012", "5", "4,988", "4,99", "2,497"}},
+        {"5", "h7", &TForm1::RadioButton3, true, {"h7", "0", "-12", "5", "4,988", "4,994", "2,4970"}},
+        {"10", "K6", &TForm1::RadioButton2, false, {"K6", "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"}},
+        {"10", "K6", &TForm1::RadioButton3, false, {"K6", "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"}},
+        {"8", "Js6", &TForm1::RadioButton1, true, {"Js6", "+4,5", "-4,5", "8,0045", "7,9955", "8", "4"}},
+        {"8", "Js6", &TForm1::RadioButton2, false, {"Js6", "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"}},
+        {"1000", "h16", &TForm1::RadioButton2, false, {"h16", "0", "-5,6", "1000", "994,4", "997,20", "498,600"}},
+        {"1.2", "H7", &TForm1::RadioButton2, false, {"H7", "+0,01", "0", "1,21", "1,2", "1,21", "0,603"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.size) + " " + c.field);
+        QTest::mouseClick(w().*c.rounding, Qt::LeftButton);
+        if (w().CheckBox2->isChecked() != c.micrometres)
+            QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+        typeSize(QString::fromUtf8(c.size));
+        clickRow(QString::fromUtf8(c.field));
+        EXPECT_EQ(results(), c.expected);
+    }
+    EXPECT_EQ(textOf(w().Edit3), UiStyle::Maroon); // H7: +0,01 above, 0 below
+    EXPECT_EQ(textOf(w().Edit4), UiStyle::Navy);
+    EXPECT_EQ(textOf(w().Edit1), UiStyle::Red);
+}
+
+TEST_F(MainWindow, FieldWithoutDataAndBackRestoresEveryBox)
+{
+    typeSize("0,5");
+    clickRow("g6");
+    EXPECT_EQ(results(), noData("g6"));
+    EXPECT_EQ(textOf(w().Edit1), UiStyle::Blue);
+    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ Д ]");
+    clickRow("h9");
+    EXPECT_EQ(results(), (QStringList{"h9", "0", "-0,014", "0,5", "0,486", "0,49", "0,247"}));
+}
+
+TEST_F(MainWindow, SizesOutsideTheTableAndUnreadableTextsShowNoData)
+{
+    for (const char* size : {"2000", "0", ",", "-5"}) {
+        typeSize(size);
+        EXPECT_EQ(results(), noData("H9")) << size;
+        EXPECT_EQ(textOf(w().Edit2), UiStyle::Black) << size;
+    }
+    for (const char* size : {"-", "+-5", "5,,3"}) {
+        typeSize(size);
+        EXPECT_EQ(results(), noData("H9")) << size;
+        EXPECT_EQ(textOf(w().Edit2), UiStyle::Red) << size;
+    }
+    typeSize("5,");
+    EXPECT_EQ(results(), (QStringList{"H9", "+0,03", "0", "5,03", "5", "5,02", "2,508"}));
+}
+
+TEST_F(MainWindow, NumberBoxesAdmitOnlyNumberCharacters)
+{
+    typeSize("1a 2.5e");
+    EXPECT_EQ(w().Edit2->text(), "12,5");
+    // Pasting goes through the same filter.
+    w().Edit2->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("7.25 мм"));
+    QTest::keyClick(w().Edit2, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w().Edit2->text(), "7,25");
+    EXPECT_EQ(w().Edit5->text(), "7,286"); // H9 over 6 to 10 mm: +0,036
+}
+
+TEST_F(MainWindow, FiltersRefillTheList)
+{
+    chooseItem(w().ComboBox1, 1); // shafts
+    chooseItem(w().ComboBox3, 2); // letter H
+    ASSERT_EQ(w().ListBox1->count(), 6);
+    EXPECT_EQ(w().ListBox1->currentItem()->text(), "h9");
+    EXPECT_EQ(w().Edit1->text(), "h9");
+    chooseItem(w().ComboBox1, 2); // holes with letter H
+    chooseItem(w().ComboBox3, 1); // holes with letter G: nothing
+    EXPECT_EQ(w().ListBox1->count(), 0);
+    EXPECT_EQ(results(), noData("нет данных"));
+    clickLabel(w().Label3); // letter reset
+    EXPECT_EQ(w().ComboBox3->currentIndex(), 0);
+    EXPECT_EQ(w().ListBox1->count(), 9);
+    clickLabel(w().Label1); // type reset goes to all fields sorted by quality
+    EXPECT_EQ(w().ComboBox1->currentIndex(), 4);
+    EXPECT_EQ(w().ListBox1->count(), 40);
+    chooseItem(w().ComboBox4, 2); // quality 7
+    EXPECT_EQ(w().ListBox1->currentItem()->text(), "S7");
+    clickLabel(w().Label2);
+    EXPECT_EQ(w().ComboBox4->currentIndex(), 0);
+    // The type reset on the already reset box keeps the user's row.
+    clickRow("h7");
+    clickLabel(w().Label1);
+    EXPECT_EQ(w().ListBox1->currentItem()->text(), "h7");
+}
+
+TEST_F(MainWindow, ManualModeStatesAndEditing)
+{
+    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(w().CheckBox1->isChecked());
+    EXPECT_FALSE(w().Edit1->isVisible());
+    EXPECT_TRUE(w().SpeedButton1->isEnabled());
+    EXPECT_TRUE(w().Button1->isVisible());
+    EXPECT_FALSE(w().ListBox1->isEnabled());
+    EXPECT_FALSE(w().Label5->isEnabled());
+    EXPECT_FALSE(w().Edit3->isReadOnly());
+    EXPECT_EQ(UiStyle::baseColour(w().Edit3), UiStyle::White);
+    EXPECT_EQ(w().Edit4->toolTip(), "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
+    EXPECT_EQ(w().Edit3->text(), "+0,03");
+    EXPECT_EQ(w().Panel1->text(), "  ");
+
+    typeSize("10");
+    w().Edit3->selectAll();
+    QTest::keyClicks(w().Edit3, "0.1");
+    w().Edit4->selectAll();
+    QTest::keyClicks(w().Edit4, "-0,1");
+    EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
+
+    // The same in micrometres: the texts stay, the unit changes.
+    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(w().Edit3->text(), "0,1");
+    EXPECT_EQ(results().mid(3), (QStringList{"10,0001", "9,9999", "10,00", "5,000"}));
+    w().Edit3->selectAll();
+    QTest::keyClicks(w().Edit3, "100");
+    w().Edit4->selectAll();
+    QTest::keyClicks(w().Edit4, "-100");
+    EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
+    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+
+    // Sign change, zero and mirror.
+    w().Edit3->selectAll();
+    QTest::keyClicks(w().Edit3, "+0,030");
+    QTest::mouseClick(w().Button3, Qt::LeftButton);
+    EXPECT_EQ(w().Edit3->text(), "-0,03");
+    w().Edit4->selectAll();
+    QTest::keyClicks(w().Edit4, "-0,012");
+    QTest::mouseClick(w().Button4, Qt::LeftButton);
+    EXPECT_EQ(w().Edit4->text(), "0,012");
+    w().Edit4->selectAll();
+    QTest::keyClicks(w().Edit4, "+-5");
+    QTest::mouseClick(w().Button4, Qt::LeftButton);
+    EXPECT_EQ(w().Edit4->text(), "+-5");
+    EXPECT_EQ(textOf(w().Edit4), UiStyle::Red);
+    EXPECT_EQ(w().Edit6->text(), "нет данных");
+    QTest::mouseClick(w().Button5, Qt::LeftButton);
+    EXPECT_EQ(w().Edit4->text(), "0");
+    w().Edit3->selectAll();
+    QTest::keyClicks(w().Edit3, "+0,03");
+    QTest::mouseClick(w().SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(w().Edit3->text(), "0");
+    EXPECT_EQ(w().Edit4->text(), "-0,03");
+    QTest::mouseClick(w().SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(w().Edit3->text(), "0,03");
+    EXPECT_EQ(w().Edit4->text(), "0");
+    QTest::mouseClick(w().Button1, Qt::LeftButton);
+    EXPECT_EQ(w().Edit3->text(), "0");
+
+    // Leaving manual mode recomputes the selected field.
+    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(results(), (QStringList{"H9", "+0,036", "0", "10,036", "10", "10,02", "5,009"}));
+    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ А3 ]");
+    EXPECT_TRUE(w().Edit3->isReadOnly());
+}
+
+TEST_F(MainWindow, FormulaCopy)
+{
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "=(5+(+0,03 +0)/2)");
+    EXPECT_EQ(w().Panel2->text(), "Формула  скопирована ");
+    QTest::mouseDClick(w().Label4, Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "=(5+(+0,03 +0)/2)/2");
+    // In micrometres the formula is still in millimetres.
+    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+    clickRow("h7");
+    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    const QString mean = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(mean, "=(5+(+0 -0,012)/2)");
+    EXPECT_NEAR(formula_check::evaluate(mean.toStdString()), 4.994, 1e-12);
+    QTest::mouseDClick(w().Label4, Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_NEAR(formula_check::evaluate(QGuiApplication::clipboard()->text().toStdString()), 2.497, 1e-12);
+    // Nothing is copied while a box holds no number.
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    w().Panel2->setText(QStringLiteral("    "));
+    typeSize("2000");
+    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(w().Panel2->text(), "    ");
+    // A move over the bare page blanks the panel; over a control it does not.
+    w().Panel2->setText(QStringLiteral("Формула  скопирована "));
+    QTest::mouseMove(w().Edit7);
+    EXPECT_EQ(w().Panel2->text(), "Формула  скопирована ");
+    QMouseEvent move(QEvent::MouseMove, QPointF(600, 300), w().TabSheet1->mapToGlobal(QPointF(600, 300)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w().TabSheet1, &move);
+    EXPECT_EQ(w().Panel2->text(), "    ");
+}
+
+TEST_F(MainWindow, ThreadPageStartsAtFifteen)
+{
+    EXPECT_EQ(w().cmbx_Rezba->count(), 46);
+    EXPECT_EQ(w().cmbx_Rezba->currentText(), "15");
+    EXPECT_EQ(w().cmbx_ShagRezb->count(), 2);
+    EXPECT_EQ(w().cmbx_ShagRezb->currentText(), "1,5");
+    EXPECT_EQ(w().lb_Rezba->text(), "Резьба с мелким шагом");
+    EXPECT_EQ(w().ed_DiamNom->text(), "13,43");
+    EXPECT_EQ(w().ed_DopRezb->text(), "+0,2");
+    EXPECT_EQ(w().ed_MidlDopRezb->text(), "13,53");
+}
+
+TEST_F(MainWindow, ThreadDiameterChoiceFillsPitchesAndMovesFocus)
+{
+    w().PageControl1->setCurrentWidget(w().TabSheet2);
+    struct Case {
+        const char* diameter;
+        int pitches;
+        const char* pitch;
+        const char* kind;
+        const char* hole;
+        const char* tolerance;
+        const char* mid;
+    } const cases[] = {
+        {"12", 6, "1,75", "ОСНОВНАЯ РЕЗЬБА", "10,2", "+0,17", "10,285"},
+        {"10", 4, "1,5", "ОСНОВНАЯ РЕЗЬБА", "8,43", "+0,2", "8,53"},
+        {"5,5", 1, "0,5", "Резьба с мелким шагом", "5", "+0,1", "5,05"},
+        {"25", 3, "1,5", "Резьба с мелким шагом", "23,43", "+0,2", "23,53"},
+        {"68", 1, "6", "ОСНОВНАЯ РЕЗЬБА", "61,7", "+0,5", "61,95"},
+        {"1", 2, "0,25", "ОСНОВНАЯ РЕЗЬБА", "0,75", "+0,06", "0,78"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.diameter);
+        const int item = w().cmbx_Rezba->findText(QString::fromUtf8(c.diameter));
+        ASSERT_GE(item, 0);
+        while (w().cmbx_Rezba->currentIndex() != item) {
+            w().cmbx_Rezba->setFocus();
+            QTest::keyClick(w().cmbx_Rezba, w().cmbx_Rezba->currentIndex() < item ? Qt::Key_Down : Qt::Key_Up);
+            EXPECT_EQ(QApplication::focusWidget(), w().cmbx_ShagRezb);
+        }
+        EXPECT_EQ(w().cmbx_ShagRezb->count(), c.pitches);
+        EXPECT_EQ(w().cmbx_ShagRezb->currentText(), c.pitch);
+        EXPECT_EQ(w().lb_Rezba->text(), QString::fromUtf8(c.kind));
+        EXPECT_EQ(w().ed_DiamNom->text(), c.hole);
+        EXPECT_EQ(w().ed_DopRezb->text(), c.tolerance);
+        EXPECT_EQ(w().ed_MidlDopRezb->text(), c.mid);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), w().cmbx_ShagRezb);
+}
