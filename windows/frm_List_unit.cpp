@@ -149,8 +149,16 @@ Tfrm_ListOf_Ferrak::Tfrm_ListOf_Ferrak(QWidget* parent)
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(FirstButtonX + entry.column * Pitch, FirstButtonY + entry.row * Pitch, ButtonWidth, ButtonHeight);
-        UiStyle::setTextColour(button, captionColour(caption));
+        const QColor colour = captionColour(caption);
+        UiStyle::setTextColour(button, colour);
         if (caption == QLatin1String(MissingField)) {
+            // Still in its letter's colour, but faded like any disabled caption.
+            QPalette faded = button->palette();
+            const QColor face = UiStyle::buttonFace();
+            faded.setColor(QPalette::Disabled, QPalette::ButtonText,
+                           QColor((colour.red() + 2 * face.red()) / 3, (colour.green() + 2 * face.green()) / 3,
+                                  (colour.blue() + 2 * face.blue()) / 3));
+            button->setPalette(faded);
             button->setEnabled(false);
             button->setToolTip(QStringLiteral("Поля %1 нет в таблице").arg(caption));
         }
