@@ -149,3 +149,10 @@ void Tfrm_Table::resizeEvent(QResizeEvent* event)
     applyMinimumSize();
     FormResize();
 }
+
+void Tfrm_Table::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    // The window manager's frame is known once the window has been placed.
+    applyMinimumSize();
+}

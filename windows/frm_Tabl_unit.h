@@ -21,6 +21,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void DrawGrid1DrawCell(QPainter& painter, int column, int row, const QRect& rect, bool selected, bool fixed);
