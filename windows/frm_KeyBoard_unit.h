@@ -1,8 +1,22 @@
 #pragma once
 
+#include "frm_KeyBoard_unit_Display.h"
+
 #include <QDialog>
 #include <QString>
+#include <array>
 
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+
+// On-screen keypad: composes a decimal number by mouse clicks, with seven memory
+// cells that last for the whole run. The caller places it before every showing.
 class Tfrm_KeyBoard : public QDialog {
     Q_OBJECT
 public:
@@ -10,10 +24,56 @@ public:
     // Set when the keypad was closed with its Enter key.
     bool Accepted = false;
     // The display text handed to the caller.
-    QString displayText() const { return m_display; }
+    QString displayText() const;
+
+    static bool HasComma(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // The keypad takes no input from the physical keyboard.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void FormShow();
+    void spbt_N1Click();
+    void spbt_PointClick();
+    void spbt_ClearClick();
+    void spbt_BSClick();
+    void spbt_MSClick();
+    void spbt_MRClick();
+    void spbt_MCClick();
+    void spbt_MC_AllClick();
+    void SpeedButton2Click();
 
 private:
-    QString m_display = QStringLiteral("0");
+    void AppendDigit(QChar digit);
+    int selectedCell() const;
+    void showDisplay();
+    void showCellCaption(int cell);
+    QToolButton* makeKey(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& bounds, const QColor& colour, const QString& hint = {});
+
+    KeypadDisplay m_state;
+
+    QLineEdit* Edit1 = nullptr;
+    QTabWidget* Key = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QFrame* Panel6 = nullptr;
+    std::array<QToolButton*, 10> m_digitKeys{}; // spbt_N0 ... spbt_N9
+    QToolButton* spbt_Point = nullptr;
+    QToolButton* spbt_Clear = nullptr;
+    QToolButton* spbt_BS = nullptr;
+    QGroupBox* RadioGroup2 = nullptr;
+    QButtonGroup* m_cellButtons = nullptr;
+    std::array<QRadioButton*, KeypadDisplay::CellCount> m_cellItems{};
+    QToolButton* spbt_MS = nullptr;
+    QToolButton* spbt_MR = nullptr;
+    QToolButton* spbt_MC = nullptr;
+    QToolButton* spbt_MC_All = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
 };
 
 extern Tfrm_KeyBoard* frm_KeyBoard;

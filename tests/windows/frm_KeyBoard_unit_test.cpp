@@ -1,0 +1,284 @@
+// The keypad driven by mouse clicks on its keys, as the user works it.
+#include "frm_KeyBoard_unit.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class KeypadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        keypad.move(100, 100);
+        keypad.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    }
+
+    QToolButton* key(const QString& name)
+    {
+        auto* button = keypad.findChild<QToolButton*>(name);
+        EXPECT_NE(button, nullptr) << name.toStdString();
+        return button;
+    }
+
+    void click(const QString& name) { QTest::mouseClick(key(name), Qt::LeftButton); }
+
+    // Digits, ',' for the decimal key, '<' for BS and 'C' for the clear key.
+    void type(const QString& keys)
+    {
+        for (QChar c : keys) {
+            if (c.isDigit())
+                click(QStringLiteral("spbt_N%1").arg(c));
+            else if (c == u',')
+                click(QStringLiteral("spbt_Point"));
+            else if (c == u'<')
+                click(QStringLiteral("spbt_BS"));
+            else if (c == u'C')
+                click(QStringLiteral("spbt_Clear"));
+        }
+    }
+
+    QString display() const { return keypad.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(); }
+
+    void openPage(int index)
+    {
+        QTabBar* bar = keypad.findChild<QTabWidget*>(QStringLiteral("Key"))->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    QList<QRadioButton*> cells() const
+    {
+        return keypad.findChild<QGroupBox*>(QStringLiteral("RadioGroup2"))->findChildren<QRadioButton*>();
+    }
+
+    QStringList cellCaptions() const
+    {
+        QStringList captions;
+        for (const QRadioButton* cell : cells())
+            captions << cell->text();
+        return captions;
+    }
+
+    void selectCell(int cell) { QTest::mouseClick(cells().at(cell - 1), Qt::LeftButton); }
+
+    // Store the given keys in a cell from the memory page, then go back to the digits.
+    void storeIn(int cell, const QString& keys)
+    {
+        openPage(0);
+        type(keys);
+        openPage(1);
+        selectCell(cell);
+        click(QStringLiteral("spbt_MS"));
+    }
+
+    static QStringList emptyCaptions()
+    {
+        QStringList captions;
+        for (int cell = 1; cell <= 7; ++cell)
+            captions << QStringLiteral("N%1 - (0)").arg(cell);
+        return captions;
+    }
+
+    Tfrm_KeyBoard keypad;
+};
+
+TEST_F(KeypadTest, StartsAsAFreshDisplayWithEmptyMemory)
+{
+    EXPECT_EQ(display(), "0");
+    EXPECT_FALSE(keypad.Accepted);
+    EXPECT_EQ(cellCaptions(), emptyCaptions());
+    EXPECT_TRUE(cells().at(0)->isChecked());
+    EXPECT_EQ(keypad.findChild<QTabWidget*>(QStringLiteral("Key"))->currentWidget()->objectName(), "TabSheet1");
+}
+
+TEST_F(KeypadTest, KeySequencesGiveTheirDisplay)
+{
+    const struct { const char* keys; const char* shown; } cases[] = {
+        {"7", "7"},
+        {"07", "7"},
+        {"00", "0"},
+        {"0,5", "0,5"},
+        {"1234567890", "1234567890"},
+        {"5,,2", "5,2"},          // the second decimal press does nothing
+        {",25", "0,25"},
+        {"5,2<", "5,"},
+        {"5,2<<", "5"},
+        {"5,2<<,3", "5,3"},       // backspacing over the comma frees the decimal key
+        {"5,2<<<", "0"},
+        {"5,2<<<<", "0"},
+        {"7<", "0"},
+        {"<", "0"},
+        {"12C", "0"},
+        {"1,C,5", "0,5"},         // C frees the decimal key as well
+        {"0,<,", "0,"},
+    };
+    for (const auto& sequence : cases) {
+        click(QStringLiteral("spbt_Clear"));
+        type(QString::fromLatin1(sequence.keys));
+        EXPECT_EQ(display(), QString::fromLatin1(sequence.shown)) << sequence.keys;
+        EXPECT_EQ(keypad.displayText(), display());
+    }
+}
+
+TEST_F(KeypadTest, EnterDropsATrailingCommaAcceptsAndCloses)
+{
+    const struct { const char* keys; const char* handed; } cases[] = {
+        {"5,", "5"}, {"", "0"}, {"0,", "0"}, {"12,75", "12,75"},
+    };
+    for (const auto& sequence : cases) {
+        keypad.show();
+        type(QString::fromLatin1(sequence.keys));
+        click(QStringLiteral("SpeedButton2"));
+        EXPECT_FALSE(keypad.isVisible()) << sequence.keys;
+        EXPECT_TRUE(keypad.Accepted) << sequence.keys;
+        EXPECT_EQ(keypad.result(), QDialog::Accepted);
+        EXPECT_EQ(keypad.displayText(), QString::fromLatin1(sequence.handed)) << sequence.keys;
+    }
+}
+
+TEST_F(KeypadTest, ClosingWithoutEnterLeavesAcceptedClear)
+{
+    type(QStringLiteral("42"));
+    keypad.close();
+    EXPECT_FALSE(keypad.isVisible());
+    EXPECT_FALSE(keypad.Accepted);
+
+    // An earlier Enter does not carry over to a later close.
+    keypad.show();
+    click(QStringLiteral("SpeedButton2"));
+    ASSERT_TRUE(keypad.Accepted);
+    keypad.show();
+    EXPECT_FALSE(keypad.Accepted);
+    keypad.close();
+    EXPECT_FALSE(keypad.Accepted);
+}
+
+TEST_F(KeypadTest, EveryShowingStartsAFreshDisplay)
+{
+    type(QStringLiteral("3,"));
+    keypad.close();
+    keypad.show();
+    EXPECT_EQ(display(), "0");
+    type(QStringLiteral(",5")); // the comma of the last showing is forgotten
+    EXPECT_EQ(display(), "0,5");
+}
+
+TEST_F(KeypadTest, PhysicalKeyboardIsIgnored)
+{
+    QTest::keyClicks(&keypad, QStringLiteral("12,5"));
+    QTest::keyClicks(keypad.findChild<QLineEdit*>(QStringLiteral("Edit1")), QStringLiteral("7"));
+    QTest::keyClick(&keypad, Qt::Key_Return);
+    EXPECT_EQ(display(), "0");
+    EXPECT_TRUE(keypad.isVisible());
+    EXPECT_FALSE(keypad.Accepted);
+    QTest::keyClick(&keypad, Qt::Key_Escape);
+    EXPECT_TRUE(keypad.isVisible());
+}
+
+TEST_F(KeypadTest, StoringZeroStoresNothing)
+{
+    for (const char* keys : {"", "0,", "0,00"}) {
+        openPage(0);
+        click(QStringLiteral("spbt_Clear"));
+        type(QString::fromLatin1(keys));
+        const QString before = display();
+        openPage(1);
+        click(QStringLiteral("spbt_MS"));
+        EXPECT_EQ(display(), before) << keys;
+        EXPECT_EQ(cellCaptions(), emptyCaptions()) << keys;
+    }
+    // The display kept its comma, so the decimal key still does nothing.
+    openPage(0);
+    type(QStringLiteral(",1"));
+    EXPECT_EQ(display(), "0,001");
+}
+
+TEST_F(KeypadTest, StoreAndRecallFollowTheComma)
+{
+    storeIn(3, QStringLiteral("12,5"));
+    EXPECT_EQ(cellCaptions().at(2), "N3 - (12,5)");
+    EXPECT_EQ(display(), "0");
+    openPage(0);
+    type(QStringLiteral(",")); // storing freed the decimal key
+    EXPECT_EQ(display(), "0,");
+
+    openPage(1);
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "12,5");
+    openPage(0);
+    type(QStringLiteral(",7"));
+    EXPECT_EQ(display(), "12,57"); // the recalled text holds a comma
+
+    storeIn(1, QStringLiteral("C5,"));
+    EXPECT_EQ(cellCaptions().at(0), "N1 - (5,)");
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "5,");
+
+    selectCell(5); // empty
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "0");
+    openPage(0);
+    type(QStringLiteral(","));
+    EXPECT_EQ(display(), "0,");
+}
+
+TEST_F(KeypadTest, ClearingCellsLeavesTheDisplay)
+{
+    storeIn(2, QStringLiteral("8"));
+    storeIn(4, QStringLiteral("9,5"));
+    storeIn(7, QStringLiteral("3"));
+    openPage(0);
+    type(QStringLiteral("6"));
+    openPage(1);
+
+    selectCell(2);
+    click(QStringLiteral("spbt_MC"));
+    QStringList expected = emptyCaptions();
+    expected[3] = QStringLiteral("N4 - (9,5)");
+    expected[6] = QStringLiteral("N7 - (3)");
+    EXPECT_EQ(cellCaptions(), expected);
+    EXPECT_EQ(display(), "6");
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "0");
+
+    openPage(0);
+    type(QStringLiteral("6"));
+    openPage(1);
+    click(QStringLiteral("spbt_MC_All"));
+    EXPECT_EQ(cellCaptions(), emptyCaptions());
+    EXPECT_EQ(display(), "6");
+    selectCell(4);
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "0");
+}
+
+TEST_F(KeypadTest, MemoryLastsBetweenShowings)
+{
+    storeIn(6, QStringLiteral("0,75"));
+    keypad.close();
+    keypad.show();
+    // The memory page, its selection and its captions are as they were left.
+    EXPECT_EQ(keypad.findChild<QTabWidget*>(QStringLiteral("Key"))->currentWidget()->objectName(), "TabSheet2");
+    EXPECT_TRUE(cells().at(5)->isChecked());
+    EXPECT_EQ(cellCaptions().at(5), "N6 - (0,75)");
+    click(QStringLiteral("spbt_MR"));
+    EXPECT_EQ(display(), "0,75");
+}
+
+TEST(KeypadComma, HasCommaAnywhere)
+{
+    EXPECT_TRUE(Tfrm_KeyBoard::HasComma(QStringLiteral("5,")));
+    EXPECT_TRUE(Tfrm_KeyBoard::HasComma(QStringLiteral("0,25")));
+    EXPECT_FALSE(Tfrm_KeyBoard::HasComma(QStringLiteral("125")));
+    EXPECT_FALSE(Tfrm_KeyBoard::HasComma(QString()));
+}
+
+} // namespace
