@@ -1,10 +1,201 @@
 #include "frm_About_Unit.h"
 
+#include "AppInfo.h"
+#include "UiStyle.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QUrl>
+
 Tfrm_About* frm_About = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 386;
+constexpr int MemoLeft = 8;
+constexpr int MemoWidth = 369;
+
+// 'Comic Sans MS' where installed. Otherwise a sans narrow enough for the description's
+// longest lines to fit the memo unbroken, as they do in Comic Sans; DejaVu Sans is too wide.
+QFont memoFont()
+{
+    for (const char* wanted : {"Comic Sans MS", "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans Condensed"}) {
+        const QString family = QString::fromLatin1(wanted);
+        if (QFontDatabase::hasFamily(family)) {
+            QFont font(family);
+            font.setPixelSize(11);
+            return font;
+        }
+    }
+    return UiStyle::comicFont(11);
+}
+
+QString descriptionText()
+{
+    const QString version = QString::fromUtf8(AppInfo::Version);
+    const QString mail = QString::fromUtf8(AppInfo::MailAddress);
+    const QStringList lines = {
+        QStringLiteral("ОПИСАНИЕ"),
+        QStringLiteral("Программа автоматически находит предельные отклонения,"),
+        QStringLiteral("рассчитывает среднее значение поля допуска, показывает "),
+        QStringLiteral("верхнее и нижнее значение допуска."),
+        QStringLiteral("Расчитывает параметры для нарезения отверстий под резьбу."),
+        QStringLiteral(" "),
+        QString(),
+        QStringLiteral("Версия программы: %1").arg(version),
+        QString(),
+        QStringLiteral("Разработчик: проект %1").arg(QString::fromUtf8(AppInfo::Name)),
+        QStringLiteral("EMail: %1").arg(mail),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("ЕЩЕ:"),
+        QStringLiteral("Свои пожелания и замечания присылайте по почте,"),
+        QStringLiteral("пишите также на форум на сайте проекта."),
+        QString(),
+        QString(),
+        QStringLiteral("Программа распространяется совершенно бесплатно."),
+        QString(),
+        QStringLiteral("Это свободная программа: её можно свободно"),
+        QStringLiteral("использовать, копировать и передавать другим."),
+        QString(),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 Tfrm_About::Tfrm_About(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frm_About"));
     setWindowTitle(QStringLiteral("О программе"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, 361);
+    setFont(UiStyle::sansFont(11));
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel2->setLineWidth(1);
+    Panel2->setGeometry(0, 0, ClientWidth, 313);
+
+    Label4 = new QLabel(QStringLiteral("%1 %2").arg(QString::fromUtf8(AppInfo::Title), QString::fromUtf8(AppInfo::Version)),
+                        Panel2);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(72, 10, 241, 39);
+    Label4->setAlignment(Qt::AlignCenter);
+    Label4->setWordWrap(true);
+    Label4->setFont(UiStyle::sansFont(15, true));
+    UiStyle::setTextColour(Label4, UiStyle::Maroon);
+
+    Bevel2 = new QFrame(Panel2);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel2->setGeometry(MemoLeft, 50, MemoWidth, 2);
+
+    Label3 = new QLabel(QStringLiteral("Описание"), Panel2);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(MemoLeft, 53, MemoWidth, 18);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setFont(UiStyle::sansFont(15, true));
+    UiStyle::setTextColour(Label3, UiStyle::Navy);
+
+    Memo2 = new QTextEdit(Panel2);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setGeometry(MemoLeft, 72, MemoWidth, 177);
+    Memo2->setReadOnly(true);
+    Memo2->setAcceptRichText(false);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setFont(memoFont());
+    UiStyle::setBaseColour(Memo2, UiStyle::Black);
+    UiStyle::setTextColour(Memo2, UiStyle::Lime);
+    Memo2->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+    Memo2->setPlainText(descriptionText());
+
+    LabelWWW = makeLink("LabelWWW", QString::fromUtf8(AppInfo::WebAddress), 263);
+    LabelMail = makeLink("LabelMail", QStringLiteral("EMail : ") + QString::fromUtf8(AppInfo::MailAddress), 287);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(291, 325, 86, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
+{
+    auto* label = new QLabel(caption, Panel2);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = UiStyle::sansFont(12, true);
+    font.setUnderline(true);
+    label->setFont(font);
+    UiStyle::setTextColour(label, UiStyle::Blue);
+    label->setCursor(Qt::PointingHandCursor);
+    label->adjustSize();
+    // Centred under the memo, whatever the length of the address.
+    label->move(MemoLeft + (MemoWidth - label->width()) / 2, y);
+    label->installEventFilter(this);
+    return label;
+}
+
+void Tfrm_About::LabelWWWClick()
+{
+    // The shell's verdict is not examined: with no browser nothing happens.
+    QDesktopServices::openUrl(QUrl(QString::fromUtf8(AppInfo::WebAddress)));
+}
+
+void Tfrm_About::LabelMailClick()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("Mailto:") + QString::fromUtf8(AppInfo::MailAddress)));
+}
+
+bool Tfrm_About::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == LabelWWW || watched == LabelMail) && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* label = static_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            if (watched == LabelWWW)
+                LabelWWWClick();
+            else
+                LabelMailClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tfrm_About::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        centreOverMainWindow();
+    QDialog::showEvent(event);
+}
+
+void Tfrm_About::centreOverMainWindow()
+{
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    QRect over;
+    if (owner && owner != this && owner->isVisible())
+        over = owner->frameGeometry();
+    else if (const QScreen* screen = this->screen())
+        over = screen->availableGeometry();
+    else
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(over.center());
+    move(frame.topLeft());
 }
