@@ -1,10 +1,133 @@
 #include "frm_RezbTabl_Unit.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "UiStyle.h"
+#include "frm_RezbTabl_Unit_Cells.h"
+#include "frm_RezbTabl_Unit_Model.h"
+
 Tfrm_RezbTabl* frm_RezbTabl = nullptr;
+
+namespace {
+
+constexpr int RowHeight = 20;
+constexpr int ColumnWidths[] = {35, 180, 100, 200, 100, 170};
+// Client area of the 870 x 640 window: the grid 862 x 587 over the 19 px status bar.
+constexpr int ClientWidth = 862;
+constexpr int GridHeight = 587;
+constexpr int StatusBarHeight = 19;
+
+} // namespace
 
 Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frm_RezbTabl"));
     setWindowTitle(QStringLiteral("Параметры отв. под нарезание резьбы"));
+    setFont(UiStyle::sansFont(11));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, UiStyle::menuColour());
+    setPalette(background);
+    setSizeGripEnabled(false);
+
+    strgrd_Rezba = new QTableView(this);
+    strgrd_Rezba->setObjectName(QStringLiteral("strgrd_Rezba"));
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(StatusBarHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strgrd_Rezba, 1);
+    layout->addWidget(StatusBar1);
+
+    FormCreate();
+    resize(ClientWidth, GridHeight + StatusBarHeight);
+}
+
+// Fills the grid once: its texts, fixed row and column, row height and column widths.
+void Tfrm_RezbTabl::FormCreate()
+{
+    m_model = new RezbaTableModel(this);
+    m_columnHeader = new RezbaHeaderView(Qt::Horizontal, strgrd_Rezba);
+    m_rowNumbers = new RezbaHeaderView(Qt::Vertical, strgrd_Rezba);
+    strgrd_Rezba->setHorizontalHeader(m_columnHeader);
+    strgrd_Rezba->setVerticalHeader(m_rowNumbers);
+    strgrd_Rezba->setModel(m_model);
+    m_delegate = new RezbaCellDelegate(strgrd_Rezba);
+    strgrd_Rezba->setItemDelegate(m_delegate);
+
+    strgrd_Rezba->setSelectionBehavior(QAbstractItemView::SelectRows);
+    strgrd_Rezba->setSelectionMode(QAbstractItemView::SingleSelection);
+    strgrd_Rezba->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    strgrd_Rezba->setShowGrid(true);
+    strgrd_Rezba->setWordWrap(false);
+    strgrd_Rezba->setCornerButtonEnabled(true); // painted as the fixed cell " №"
+    strgrd_Rezba->setFont(UiStyle::sansFont(11, true));
+
+    m_rowNumbers->setMinimumSectionSize(RowHeight);
+    m_rowNumbers->setDefaultSectionSize(RowHeight);
+    m_rowNumbers->setSectionResizeMode(QHeaderView::Fixed);
+    m_rowNumbers->setFixedDepth(ColumnWidths[0]);
+
+    m_columnHeader->setFixedDepth(RowHeight);
+    m_columnHeader->setMinimumSectionSize(8);
+    m_columnHeader->setSectionResizeMode(QHeaderView::Interactive);
+    m_columnHeader->setStretchLastSection(false);
+    for (int column = 1; column < 6; ++column)
+        m_columnHeader->resizeSection(column - 1, ColumnWidths[column]);
+
+    m_corner = new RezbaCornerCell(strgrd_Rezba, m_rowNumbers, m_model->cornerText());
+
+    strgrd_Rezba->setCurrentIndex(m_model->index(0, 0));
+}
+
+QWidget* Tfrm_RezbTabl::cornerCell() const { return m_corner->button(); }
+
+void Tfrm_RezbTabl::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        centreOverMainWindow();
+    QDialog::setVisible(visible);
+}
+
+// Centred over the main window each time it is shown, its top-left corner kept on the screen.
+void Tfrm_RezbTabl::centreOverMainWindow()
+{
+    QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!host) {
+        QWidget* active = QApplication::activeWindow();
+        if (active && active != this)
+            host = active;
+    }
+    if (!host) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top != this && top->objectName() == QLatin1String("Form1") && top->isVisible())
+                host = top;
+    }
+    if (!host)
+        return;
+
+    const QRect hostFrame = host->frameGeometry();
+    QSize frameExtra = frameGeometry().size() - geometry().size();
+    // Before the first showing the frame is not known yet; the main window's
+    // frame, drawn by the same desktop, is the best estimate.
+    if (frameExtra.isNull())
+        frameExtra = hostFrame.size() - host->geometry().size();
+    const QSize outer = size() + frameExtra;
+    QPoint topLeft(hostFrame.left() + (hostFrame.width() - outer.width()) / 2,
+                   hostFrame.top() + (hostFrame.height() - outer.height()) / 2);
+    if (const QScreen* screen = host->screen()) {
+        const QRect available = screen->availableGeometry();
+        topLeft.setX(std::max(topLeft.x(), available.left()));
+        topLeft.setY(std::max(topLeft.y(), available.top()));
+    }
+    move(topLeft);
 }

@@ -1,11 +1,40 @@
+// The thread hole table window: all 121 threads in a read-only grid, the lines
+// of alternate diameters shaded and the coarse pitches in magenta. Created once,
+// shown modally from the thread tab, hidden when closed.
 #pragma once
 
 #include <QDialog>
+
+class QStatusBar;
+class QTableView;
+class RezbaCellDelegate;
+class RezbaCornerCell;
+class RezbaHeaderView;
+class RezbaTableModel;
 
 class Tfrm_RezbTabl : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_RezbTabl(QWidget* parent = nullptr);
+
+    QTableView* strgrd_Rezba = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    RezbaTableModel* tableModel() const { return m_model; }
+    // The fixed top-left cell " №" (a widget of the grid).
+    QWidget* cornerCell() const;
+
+    void setVisible(bool visible) override;
+
+private:
+    void FormCreate();
+    void centreOverMainWindow();
+
+    RezbaTableModel* m_model = nullptr;
+    RezbaCellDelegate* m_delegate = nullptr;
+    RezbaHeaderView* m_columnHeader = nullptr;
+    RezbaHeaderView* m_rowNumbers = nullptr;
+    RezbaCornerCell* m_corner = nullptr;
 };
 
 extern Tfrm_RezbTabl* frm_RezbTabl;
