@@ -175,6 +175,18 @@ QPixmap keyboardPicture()
     return picture;
 }
 
+// Moves a top-level window only as far as it takes to lie wholly on its screen.
+void keepOnScreen(QWidget* window, QPoint corner, QSize frameSize)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - frameSize.width())));
+        corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - frameSize.height())));
+    }
+    window->move(corner);
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -515,6 +527,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (watched == Edit2) { spbt_keybClick(); return true; }
         if (watched == Edit3) { Button21Click(); return true; }
         if (watched == Edit4) { Edit4DblClick(); return true; }
+    } else if (type == QEvent::Show && (watched == frm_KeyBoard || watched == frm_FastNamber)) {
+        auto* window = static_cast<QWidget*>(watched);
+        keepOnScreen(window, window->pos(), window->frameGeometry().size());
     } else if (type == QEvent::MouseMove && watched == TabSheet1) {
         if (TabSheet1->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
             TabSheet1MouseMove();
@@ -781,16 +796,14 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::placeBeside(QWidget* window, const QWidget* edit) const
 {
-    QPoint corner = pos() + QPoint(edit->x() + edit->width() + 10, edit->y() + edit->height() + 3);
-    window->adjustSize();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = window->frameGeometry().size();
-        corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - size.width())));
-        corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - size.height())));
-    }
-    window->move(corner);
+    const QPoint corner = pos() + QPoint(edit->x() + edit->width() + 10, edit->y() + edit->height() + 3);
+    // Before its first showing a window does not know its frame yet: take the main window's as a guess,
+    // and check again once it is shown.
+    QSize frame = window->frameGeometry().size();
+    if (frame == window->size())
+        frame += frameGeometry().size() - size();
+    keepOnScreen(window, corner, frame);
+    window->installEventFilter(const_cast<TForm1*>(this));
 }
 
 void TForm1::Button21Click()
@@ -887,7 +900,8 @@ void TForm1::ShowThreadHole()
     if (item < 0)
         return;
     const thread_calc::ThreadHoleTexts texts = thread_calc::ShowThreadHole(cmbx_ShagRezb->itemData(item).toInt());
-    lb_Rezba->setText(qs(texts.kindCaption));
+    if (!texts.kindCaption.empty())
+        lb_Rezba->setText(qs(texts.kindCaption));
     ed_DiamNom->setText(qs(texts.holeDiameter));
     ed_DopRezb->setText(qs(texts.holeTolerance));
     ed_MidlDopRezb->setText(qs(texts.midDiameter));
