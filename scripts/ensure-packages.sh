@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing, and nothing else.
+# Installs the Debian packages listed in scripts/packages.d/*.txt that are missing, and nothing else.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 missing=()
 while read -r pkg; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
-done < "$here/packages.txt"
+done < <(cat "$here"/packages.d/*.txt)
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 echo "Installing: ${missing[*]}"
 sudo=""
