@@ -267,7 +267,9 @@ void TForm1::createTolerancePage()
         auto* box = new QComboBox(GroupBox1);
         box->setObjectName(QLatin1String(name));
         box->setGeometry(bounds);
-        box->setFont(bold11);
+        QFont narrow = bold11;
+        narrow.setStretch(QFont::SemiCondensed); // the longest item fits the box as on the original desktop
+        box->setFont(narrow);
         UiStyle::setTextColour(box, UiStyle::Navy);
         for (const std::string& item : items)
             box->addItem(qs(item));
@@ -543,6 +545,11 @@ void TForm1::showEvent(QShowEvent* event)
     // Only the first showing: a restore from the task bar keeps the user's pitch.
     if (!m_shown) {
         m_shown = true;
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
         FormShow();
     }
 }
