@@ -40,6 +40,8 @@ const std::string& KeypadDisplay::finish()
         m_text.back() = ' ';
     while (!m_text.empty() && static_cast<unsigned char>(m_text.back()) <= ' ')
         m_text.pop_back();
+    // The comma may have gone: the decimal key must work again.
+    PointEntered = hasComma(m_text);
     return m_text;
 }
 
