@@ -1,0 +1,594 @@
+// In-process benchmarks of the program's windows and cores, each beside a bare
+// Qt baseline measured in the same run. The windows are driven through real
+// input events (QTest), offscreen unless QT_QPA_PLATFORM says otherwise.
+// After the Google Benchmark output a summary prints every figure with its
+// baseline, the ratio and whether the target holds.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QVBoxLayout>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LimitCalculation.h"
+#include "NumberText.h"
+#include "frm_Main_Unit.h"
+#include "frm_RezbTabl_Unit.h"
+#include "frm_Tabl_unit.h"
+#include "frm_Tabl_unit_DrawGrid.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Counts paint events of a widget, to know that a paint has really happened.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget)
+        : QObject(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+// Processes events until the counter has seen a paint beyond `before`.
+bool waitForPaint(const PaintCounter& counter, int before)
+{
+    for (int i = 0; i < 1000 && counter.count == before; ++i)
+        QCoreApplication::processEvents();
+    return counter.count != before;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// Every iteration: `timed` under the clock, then `untimed` to put things back.
+void manualLoop(benchmark::State& state, const std::function<void(std::int64_t)>& timed,
+                const std::function<void(std::int64_t)>& untimed = {})
+{
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        timed(i);
+        state.SetIterationTime(secondsSince(start));
+        if (untimed)
+            untimed(i);
+        ++i;
+    }
+}
+
+// ---- the windows under test and their bare counterparts ----
+
+struct Bare {
+    QWidget window;           // one empty 644 x 439 window
+    QLineEdit edit;           // a line edit with no handler
+    QListWidget list;         // a list with the rows of ListBox1, no handler
+    QCheckBox check{QStringLiteral("Ввести допуск вручную")};
+    QDialog tableDialog;      // a stock table of the tolerance table's size
+    QTableWidget* table = nullptr;
+    QDialog threadDialog;     // a stock table of the thread table's size
+    QTableWidget* threadTable = nullptr;
+    QStringList listRows;
+};
+
+TForm1* g_main = nullptr;
+Bare* g_bare = nullptr;
+DrawGrid* g_grid = nullptr;
+
+QTableWidget* makeStockTable(QDialog& dialog, QSize size, int rows, int columns)
+{
+    auto* table = new QTableWidget(rows, columns, &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            table->setItem(r, c, new QTableWidgetItem(QString::number(r * 7 - c * 3)));
+    dialog.resize(size);
+    return table;
+}
+
+void keystrokePair(QLineEdit* edit, std::int64_t i)
+{
+    // A digit typed after the number, then taken back: each is one keystroke.
+    QTest::keyClick(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_1);
+}
+
+// ---- 2. keystroke and repaint ----
+
+void BM_Keystroke_Edit2(benchmark::State& state)
+{
+    g_main->Edit2->setCursorPosition(g_main->Edit2->text().size());
+    manualLoop(state, [](std::int64_t i) { keystrokePair(g_main->Edit2, i); }, [](std::int64_t) { settle(); });
+}
+void BM_Keystroke_BareLineEdit(benchmark::State& state)
+{
+    g_bare->edit.setCursorPosition(g_bare->edit.text().size());
+    manualLoop(state, [](std::int64_t i) { keystrokePair(&g_bare->edit, i); }, [](std::int64_t) { settle(); });
+}
+
+// The repaint the event loop does after a keystroke (only what the keystroke made dirty).
+void BM_RepaintAfterKeystroke_Main(benchmark::State& state)
+{
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        keystrokePair(g_main->Edit2, i++);
+        const auto start = Clock::now();
+        settle();
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+void BM_RepaintAfterKeystroke_Bare(benchmark::State& state)
+{
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        keystrokePair(&g_bare->edit, i++);
+        const auto start = Clock::now();
+        settle();
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+
+// The whole window painted, every control included.
+void BM_FullPaint_MainWindow(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t) { benchmark::DoNotOptimize(g_main->grab()); });
+}
+void BM_FullPaint_BareWindow(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t) { benchmark::DoNotOptimize(g_bare->window.grab()); });
+}
+
+// ---- 3. field change, filter change, manual mode ----
+
+void clickListRow(QListWidget* list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void BM_FieldChange_ListBox1(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t i) { clickListRow(g_main->ListBox1, 1 + int(i % 2)); },
+               [](std::int64_t) { settle(); });
+}
+void BM_FieldChange_BareList(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t i) { clickListRow(&g_bare->list, 1 + int(i % 2)); },
+               [](std::int64_t) { settle(); });
+}
+
+// The type filter switched between two items: the list is refilled and recomputed.
+void BM_FilterChange_RefillFieldList(benchmark::State& state)
+{
+    const int item = g_main->ComboBox1->currentIndex();
+    const int other = item == 0 ? 1 : 0;
+    manualLoop(state, [=](std::int64_t i) { g_main->ComboBox1->setCurrentIndex(i % 2 ? item : other); },
+               [](std::int64_t) { settle(); });
+    g_main->ComboBox1->setCurrentIndex(item);
+    settle();
+}
+void BM_FilterChange_BareListRefill(benchmark::State& state)
+{
+    manualLoop(state,
+               [](std::int64_t i) {
+                   QListWidget& list = g_bare->list;
+                   list.clear();
+                   list.addItems(g_bare->listRows);
+                   list.setCurrentRow(int(i % 2));
+               },
+               [](std::int64_t) { settle(); });
+}
+
+void BM_ManualModeSwitch_CheckBox1(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t) { QTest::mouseClick(g_main->CheckBox1, Qt::LeftButton); },
+               [](std::int64_t) { settle(); });
+    if (g_main->CheckBox1->isChecked()) {
+        QTest::mouseClick(g_main->CheckBox1, Qt::LeftButton);
+        settle();
+    }
+}
+void BM_ManualModeSwitch_BareCheckBox(benchmark::State& state)
+{
+    manualLoop(state, [](std::int64_t) { QTest::mouseClick(&g_bare->check, Qt::LeftButton); },
+               [](std::int64_t) { settle(); });
+}
+
+// ---- 4. the two table windows ----
+
+// Shown, and every visible cell painted once the window is exposed; then hidden again.
+void showAndPaint(benchmark::State& state, QWidget* window, QWidget* cells)
+{
+    auto* counter = new PaintCounter(cells);
+    manualLoop(state,
+               [&](std::int64_t) {
+                   const int before = counter->count;
+                   window->show();
+                   if (!waitForPaint(*counter, before))
+                       state.SkipWithError("the table was not painted");
+               },
+               [&](std::int64_t) {
+                   window->hide();
+                   settle();
+               });
+    delete counter;
+}
+
+void BM_TableShow_frm_Table(benchmark::State& state) { showAndPaint(state, frm_Table, g_grid->viewport()); }
+void BM_TableShow_BareTable(benchmark::State& state)
+{
+    showAndPaint(state, &g_bare->tableDialog, g_bare->table->viewport());
+}
+void BM_TableShow_frm_RezbTabl(benchmark::State& state)
+{
+    showAndPaint(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport());
+}
+void BM_TableShow_BareThreadTable(benchmark::State& state)
+{
+    showAndPaint(state, &g_bare->threadDialog, g_bare->threadTable->viewport());
+}
+
+// A repaint of every visible cell of a shown table.
+void fullPaint(benchmark::State& state, QWidget* window, QWidget* cells)
+{
+    window->show();
+    settle();
+    manualLoop(state, [&](std::int64_t) { benchmark::DoNotOptimize(cells->grab()); });
+    window->hide();
+    settle();
+}
+void BM_TablePaint_frm_Table(benchmark::State& state) { fullPaint(state, frm_Table, g_grid->viewport()); }
+void BM_TablePaint_BareTable(benchmark::State& state)
+{
+    fullPaint(state, &g_bare->tableDialog, g_bare->table->viewport());
+}
+void BM_TablePaint_frm_RezbTabl(benchmark::State& state)
+{
+    fullPaint(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport());
+}
+void BM_TablePaint_BareThreadTable(benchmark::State& state)
+{
+    fullPaint(state, &g_bare->threadDialog, g_bare->threadTable->viewport());
+}
+
+// Ctrl+End to the last cell and the repaint that follows; Ctrl+Home back untimed.
+void scrollToLast(benchmark::State& state, QWidget* window, QWidget* grid, QWidget* cells)
+{
+    window->show();
+    settle();
+    grid->setFocus();
+    auto* counter = new PaintCounter(cells);
+    manualLoop(state,
+               [&](std::int64_t) {
+                   const int before = counter->count;
+                   QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+                   if (!waitForPaint(*counter, before))
+                       state.SkipWithError("the table was not repainted");
+               },
+               [&](std::int64_t) {
+                   QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+                   settle();
+               });
+    delete counter;
+    window->hide();
+    settle();
+}
+void BM_TableScroll_frm_Table(benchmark::State& state) { scrollToLast(state, frm_Table, g_grid, g_grid->viewport()); }
+void BM_TableScroll_BareTable(benchmark::State& state)
+{
+    scrollToLast(state, &g_bare->tableDialog, g_bare->table, g_bare->table->viewport());
+}
+void BM_TableScroll_frm_RezbTabl(benchmark::State& state)
+{
+    scrollToLast(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba, frm_RezbTabl->strgrd_Rezba->viewport());
+}
+void BM_TableScroll_BareThreadTable(benchmark::State& state)
+{
+    scrollToLast(state, &g_bare->threadDialog, g_bare->threadTable, g_bare->threadTable->viewport());
+}
+
+// ---- 5. the Qt-free cores ----
+
+void BM_Core_computeFromTable(benchmark::State& state)
+{
+    const auto size = tolerance::parseNumberText("25,5");
+    const int field = g_main->ListRowMap.at(std::size_t(std::max(0, g_main->ListBox1->currentRow())));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tolerance::computeFromTable(size, field, false, tolerance::Rounding::AsIs));
+}
+// Stock Qt text of the same numbers: the limits, the mean and the radius of a result.
+void BM_Core_QtFourNumbers(benchmark::State& state)
+{
+    double x = 25.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        for (double v : {x + 0.021, x, x + 0.0105, 0.0105})
+            benchmark::DoNotOptimize(QString::number(v, 'g', 15));
+    }
+}
+void BM_Core_generalNumberText(benchmark::State& state)
+{
+    const auto value = *tolerance::parseNumberText("25,0105");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tolerance::generalNumberText(value));
+}
+void BM_Core_QtGeneralNumber(benchmark::State& state)
+{
+    double value = 25.0105;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(QString::number(value, 'g', 15));
+    }
+}
+void BM_Core_fixedNumberText(benchmark::State& state)
+{
+    const auto value = *tolerance::parseNumberText("25,0105");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tolerance::fixedNumberText(value, 3, 8));
+}
+void BM_Core_QtFixedNumber(benchmark::State& state)
+{
+    double value = 25.0105;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(QString::number(value, 'f', 3));
+    }
+}
+
+// ---- the summary ----
+
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const std::string& name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[name] = ns;
+            else if (run.run_type == Run::RT_Iteration)
+                samples[name].push_back(ns);
+        }
+    }
+    double figure(const std::string& name) const
+    {
+        if (auto it = medians.find(name); it != medians.end())
+            return it->second;
+        auto it = samples.find(name);
+        if (it == samples.end() || it->second.empty())
+            return -1;
+        std::vector<double> v = it->second;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+    std::map<std::string, double> medians;
+    std::map<std::string, std::vector<double>> samples;
+};
+
+struct Line {
+    const char* title;
+    std::string figure;
+    std::string baseline;
+    double ratioTarget;    // 0: no ratio target
+    double absoluteTargetMs; // 0: no absolute target
+};
+
+std::string time_text(double ns)
+{
+    char text[32];
+    if (ns >= 1e6)
+        std::snprintf(text, sizeof text, "%.2f ms", ns / 1e6);
+    else if (ns >= 1e3)
+        std::snprintf(text, sizeof text, "%.1f us", ns / 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f ns", ns);
+    return text;
+}
+
+void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<std::string, std::pair<double, double>>>& once)
+{
+    const std::vector<Line> lines = {
+        {"Keystroke in Edit2, all results written", "BM_Keystroke_Edit2", "BM_Keystroke_BareLineEdit", 10, 0},
+        {"Repaint after the keystroke", "BM_RepaintAfterKeystroke_Main", "BM_RepaintAfterKeystroke_Bare", 0, 16},
+        {"Full paint of the main window (grab)", "BM_FullPaint_MainWindow", "BM_FullPaint_BareWindow", 0, 16},
+        {"Field change in ListBox1 (click)", "BM_FieldChange_ListBox1", "BM_FieldChange_BareList", 0, 16},
+        {"Filter change (RefillFieldList)", "BM_FilterChange_RefillFieldList", "BM_FilterChange_BareListRefill", 0, 16},
+        {"Manual-mode switch (CheckBox1 click)", "BM_ManualModeSwitch_CheckBox1", "BM_ManualModeSwitch_BareCheckBox", 0, 16},
+        {"frm_Table shown, visible cells painted", "BM_TableShow_frm_Table", "BM_TableShow_BareTable", 0, 16},
+        {"frm_Table repaint of all visible cells", "BM_TablePaint_frm_Table", "BM_TablePaint_BareTable", 0, 16},
+        {"frm_Table scroll to the last cell", "BM_TableScroll_frm_Table", "BM_TableScroll_BareTable", 0, 16},
+        {"frm_RezbTabl shown, visible cells painted", "BM_TableShow_frm_RezbTabl", "BM_TableShow_BareThreadTable", 0, 16},
+        {"frm_RezbTabl repaint of all visible cells", "BM_TablePaint_frm_RezbTabl", "BM_TablePaint_BareThreadTable", 0, 16},
+        {"frm_RezbTabl scroll to the last cell", "BM_TableScroll_frm_RezbTabl", "BM_TableScroll_BareThreadTable", 0, 16},
+        {"computeFromTable (vs 4 Qt number texts)", "BM_Core_computeFromTable", "BM_Core_QtFourNumbers", 0, 0},
+        {"generalNumberText (vs QString::number g)", "BM_Core_generalNumberText", "BM_Core_QtGeneralNumber", 0, 0},
+        {"fixedNumberText (vs QString::number f)", "BM_Core_fixedNumberText", "BM_Core_QtFixedNumber", 0, 0},
+    };
+    std::printf("\n%-44s %11s %11s %8s   %s\n", "In-process figures (median)", "dopusk", "bare Qt", "ratio", "target");
+    auto printLine = [](const char* title, double figure, double baseline, double ratioTarget, double absoluteMs) {
+        const double ratio = figure / baseline;
+        std::string target = "-";
+        if (ratioTarget > 0)
+            target = "<= " + std::to_string(int(ratioTarget)) + "x  " + (ratio <= ratioTarget ? "holds" : "MISSED");
+        else if (absoluteMs > 0)
+            target = "< " + std::to_string(int(absoluteMs)) + " ms  " + (figure < absoluteMs * 1e6 ? "holds" : "MISSED");
+        std::printf("%-44s %11s %11s %7.2fx   %s\n", title, time_text(figure).c_str(), time_text(baseline).c_str(),
+                    ratio, target.c_str());
+    };
+    for (const Line& line : lines) {
+        const double figure = reporter.figure(line.figure);
+        const double baseline = reporter.figure(line.baseline);
+        if (figure < 0 || baseline < 0)
+            continue; // filtered out or failed
+        printLine(line.title, figure, baseline, line.ratioTarget, line.absoluteTargetMs);
+    }
+    for (const auto& [title, pair] : once)
+        printLine(title.c_str(), pair.first, pair.second, 0, 16);
+}
+
+// The very first showing of a window: polish, platform window, first paint. Once only.
+double firstShowing(QWidget* window, QWidget* cells)
+{
+    PaintCounter counter(cells);
+    const auto start = Clock::now();
+    window->show();
+    waitForPaint(counter, 0);
+    const double ns = secondsSince(start) * 1e9;
+    window->hide();
+    settle();
+    return ns;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    // The program's start-up, as app/main.cpp does it.
+    TForm1 mainWindow;
+    Form1 = &mainWindow;
+    createSecondaryWindows(&mainWindow);
+    mainWindow.show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow)) {
+        std::fprintf(stderr, "the main window was not exposed\n");
+        return 1;
+    }
+    g_main = &mainWindow;
+    g_grid = frm_Table->findChild<DrawGrid*>(QStringLiteral("DrawGrid1"));
+    if (!g_grid) {
+        std::fprintf(stderr, "DrawGrid1 not found\n");
+        return 1;
+    }
+
+    Bare bare;
+    g_bare = &bare;
+    bare.window.resize(644, 439);
+    bare.window.show();
+    bare.edit.setText(QStringLiteral("5"));
+    bare.edit.show();
+    for (int row = 0; row < mainWindow.ListBox1->count(); ++row)
+        bare.listRows << mainWindow.ListBox1->item(row)->text();
+    bare.list.addItems(bare.listRows);
+    bare.list.resize(mainWindow.ListBox1->size());
+    bare.list.show();
+    bare.check.show();
+    bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), g_grid->rowCount(), g_grid->columnCount());
+    const QAbstractItemModel* threads = frm_RezbTabl->strgrd_Rezba->model();
+    bare.threadTable = makeStockTable(bare.threadDialog, frm_RezbTabl->size(), threads->rowCount(), threads->columnCount());
+    for (QWidget* w : std::initializer_list<QWidget*>{&bare.window, &bare.edit, &bare.list, &bare.check})
+        if (!QTest::qWaitForWindowExposed(w))
+            return 1;
+
+    // What a keystroke must do: every result box holds its new text when keyClick returns.
+    {
+        mainWindow.Edit2->setCursorPosition(mainWindow.Edit2->text().size());
+        const QString before = mainWindow.Edit5->text() + mainWindow.Edit6->text() + mainWindow.Edit3->text();
+        QTest::keyClick(mainWindow.Edit2, Qt::Key_1);
+        const QString after = mainWindow.Edit5->text() + mainWindow.Edit6->text() + mainWindow.Edit3->text();
+        QTest::keyClick(mainWindow.Edit2, Qt::Key_Backspace);
+        settle();
+        if (before == after) {
+            std::fprintf(stderr, "a keystroke in Edit2 did not change the results\n");
+            return 1;
+        }
+    }
+
+    std::vector<std::pair<std::string, std::pair<double, double>>> once;
+    const double bareFirst = firstShowing(&bare.tableDialog, bare.table->viewport());
+    once.push_back({"frm_Table first showing ever (once)", {firstShowing(frm_Table, g_grid->viewport()), bareFirst}});
+    const double bareThreadFirst = firstShowing(&bare.threadDialog, bare.threadTable->viewport());
+    once.push_back({"frm_RezbTabl first showing ever (once)",
+                    {firstShowing(frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport()), bareThreadFirst}});
+
+    for (auto [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
+             {"BM_Keystroke_Edit2", BM_Keystroke_Edit2},
+             {"BM_Keystroke_BareLineEdit", BM_Keystroke_BareLineEdit},
+             {"BM_RepaintAfterKeystroke_Main", BM_RepaintAfterKeystroke_Main},
+             {"BM_RepaintAfterKeystroke_Bare", BM_RepaintAfterKeystroke_Bare},
+             {"BM_FullPaint_MainWindow", BM_FullPaint_MainWindow},
+             {"BM_FullPaint_BareWindow", BM_FullPaint_BareWindow},
+             {"BM_FieldChange_ListBox1", BM_FieldChange_ListBox1},
+             {"BM_FieldChange_BareList", BM_FieldChange_BareList},
+             {"BM_FilterChange_RefillFieldList", BM_FilterChange_RefillFieldList},
+             {"BM_FilterChange_BareListRefill", BM_FilterChange_BareListRefill},
+             {"BM_ManualModeSwitch_CheckBox1", BM_ManualModeSwitch_CheckBox1},
+             {"BM_ManualModeSwitch_BareCheckBox", BM_ManualModeSwitch_BareCheckBox},
+             {"BM_TableShow_frm_Table", BM_TableShow_frm_Table},
+             {"BM_TableShow_BareTable", BM_TableShow_BareTable},
+             {"BM_TablePaint_frm_Table", BM_TablePaint_frm_Table},
+             {"BM_TablePaint_BareTable", BM_TablePaint_BareTable},
+             {"BM_TableScroll_frm_Table", BM_TableScroll_frm_Table},
+             {"BM_TableScroll_BareTable", BM_TableScroll_BareTable},
+             {"BM_TableShow_frm_RezbTabl", BM_TableShow_frm_RezbTabl},
+             {"BM_TableShow_BareThreadTable", BM_TableShow_BareThreadTable},
+             {"BM_TablePaint_frm_RezbTabl", BM_TablePaint_frm_RezbTabl},
+             {"BM_TablePaint_BareThreadTable", BM_TablePaint_BareThreadTable},
+             {"BM_TableScroll_frm_RezbTabl", BM_TableScroll_frm_RezbTabl},
+             {"BM_TableScroll_BareThreadTable", BM_TableScroll_BareThreadTable},
+         }) {
+        benchmark::RegisterBenchmark(name, fn)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(0.2)->Repetitions(5);
+    }
+    for (auto [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
+             {"BM_Core_computeFromTable", BM_Core_computeFromTable},
+             {"BM_Core_QtFourNumbers", BM_Core_QtFourNumbers},
+             {"BM_Core_generalNumberText", BM_Core_generalNumberText},
+             {"BM_Core_QtGeneralNumber", BM_Core_QtGeneralNumber},
+             {"BM_Core_fixedNumberText", BM_Core_fixedNumberText},
+             {"BM_Core_QtFixedNumber", BM_Core_QtFixedNumber},
+         }) {
+        benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kNanosecond)->MinTime(0.2)->Repetitions(5);
+    }
+
+    // Repetitions of all benchmarks interleaved at random, so that the noise of a
+    // shared machine falls on figures and baselines alike; only the aggregates shown.
+    std::vector<char*> args(argv, argv + argc);
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    args.insert(args.begin() + 1, {interleave.data(), aggregates.data()});
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 2;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printSummary(reporter, once);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,17 @@
+// The program's start-up exactly as app/main.cpp does it, plus the report of
+// the main window's first frame.
+#include <QApplication>
+
+#include "FirstFrame.h"
+#include "frm_Main_Unit.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TForm1 mainWindow;
+    Form1 = &mainWindow;
+    createSecondaryWindows(&mainWindow);
+    FirstFrameProbe probe(&mainWindow);
+    mainWindow.show();
+    return app.exec();
+}
