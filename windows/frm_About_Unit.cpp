@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "UiStyle.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -187,15 +188,5 @@ void Tfrm_About::showEvent(QShowEvent* event)
 
 void Tfrm_About::centreOverMainWindow()
 {
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
-    QRect over;
-    if (owner && owner != this && owner->isVisible())
-        over = owner->frameGeometry();
-    else if (const QScreen* screen = this->screen())
-        over = screen->availableGeometry();
-    else
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(over.center());
-    move(frame.topLeft());
+    WindowPlacement::centreOverOwner(this);
 }

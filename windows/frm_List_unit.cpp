@@ -7,6 +7,7 @@
 #include <array>
 
 #include "UiStyle.h"
+#include "WindowPlacement.h"
 
 Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak = nullptr;
 QString PickedDesignation = QStringLiteral("H9");
@@ -175,13 +176,5 @@ void Tfrm_ListOf_Ferrak::SpeedButtonClick(const QToolButton* button)
 void Tfrm_ListOf_Ferrak::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    QRect over;
-    if (const QWidget* owner = parentWidget())
-        over = owner->window()->frameGeometry();
-    else if (const QScreen* desktop = screen())
-        over = desktop->availableGeometry();
-    if (over.isValid()) {
-        const QRect outer = frameGeometry();
-        move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
-    }
+    WindowPlacement::centreOverOwner(this);
 }

@@ -29,6 +29,7 @@
 #include "NumberText.h"
 #include "ThreadSelection.h"
 #include "UiStyle.h"
+#include "WindowPlacement.h"
 #include "frm_About_Unit.h"
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
@@ -175,17 +176,6 @@ QPixmap keyboardPicture()
     return picture;
 }
 
-// Moves a top-level window only as far as it takes to lie wholly on its screen.
-void keepOnScreen(QWidget* window, QPoint corner, QSize frameSize)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - frameSize.width())));
-        corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - frameSize.height())));
-    }
-    window->move(corner);
-}
 
 } // namespace
 
@@ -531,7 +521,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (watched == Edit4) { Edit4DblClick(); return true; }
     } else if (type == QEvent::Show && (watched == frm_KeyBoard || watched == frm_FastNamber)) {
         auto* window = static_cast<QWidget*>(watched);
-        keepOnScreen(window, window->pos(), window->frameGeometry().size());
+        WindowPlacement::keepOnScreen(window, window->pos(), window->frameGeometry().size());
     } else if (type == QEvent::MouseMove && watched == TabSheet1) {
         if (TabSheet1->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
             TabSheet1MouseMove();
@@ -545,11 +535,7 @@ void TForm1::showEvent(QShowEvent* event)
     // Only the first showing: a restore from the task bar keeps the user's pitch.
     if (!m_shown) {
         m_shown = true;
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        WindowPlacement::centreOnDesktop(this);
         FormShow();
     }
 }
@@ -806,10 +792,7 @@ void TForm1::placeBeside(QWidget* window, const QWidget* edit) const
     const QPoint corner = pos() + QPoint(edit->x() + edit->width() + 10, edit->y() + edit->height() + 3);
     // Before its first showing a window does not know its frame yet: take the main window's as a guess,
     // and check again once it is shown.
-    QSize frame = window->frameGeometry().size();
-    if (frame == window->size())
-        frame += frameGeometry().size() - size();
-    keepOnScreen(window, corner, frame);
+    WindowPlacement::keepOnScreen(window, corner, WindowPlacement::outerSize(window, this));
     window->installEventFilter(const_cast<TForm1*>(this));
 }
 

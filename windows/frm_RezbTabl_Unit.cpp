@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "UiStyle.h"
+#include "WindowPlacement.h"
 #include "frm_RezbTabl_Unit_Cells.h"
 #include "frm_RezbTabl_Unit_Model.h"
 
@@ -101,33 +102,12 @@ void Tfrm_RezbTabl::setVisible(bool visible)
 // Centred over the main window each time it is shown, its top-left corner kept on the screen.
 void Tfrm_RezbTabl::centreOverMainWindow()
 {
-    QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!host) {
-        QWidget* active = QApplication::activeWindow();
-        if (active && active != this)
-            host = active;
-    }
+    QWidget* host = WindowPlacement::ownerWindow(this);
     if (!host) {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top != this && top->objectName() == QLatin1String("Form1") && top->isVisible())
                 host = top;
     }
-    if (!host)
-        return;
-
-    const QRect hostFrame = host->frameGeometry();
-    QSize frameExtra = frameGeometry().size() - geometry().size();
-    // Before the first showing the frame is not known yet; the main window's
-    // frame, drawn by the same desktop, is the best estimate.
-    if (frameExtra.isNull())
-        frameExtra = hostFrame.size() - host->geometry().size();
-    const QSize outer = size() + frameExtra;
-    QPoint topLeft(hostFrame.left() + (hostFrame.width() - outer.width()) / 2,
-                   hostFrame.top() + (hostFrame.height() - outer.height()) / 2);
-    if (const QScreen* screen = host->screen()) {
-        const QRect available = screen->availableGeometry();
-        topLeft.setX(std::max(topLeft.x(), available.left()));
-        topLeft.setY(std::max(topLeft.y(), available.top()));
-    }
-    move(topLeft);
+    if (host)
+        WindowPlacement::centreOver(this, host->frameGeometry(), host);
 }

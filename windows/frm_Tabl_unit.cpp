@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "UiStyle.h"
+#include "WindowPlacement.h"
 #include "frm_Tabl_unit_DrawGrid.h"
 #include "frm_Tabl_unit_Model.h"
 
@@ -137,10 +138,7 @@ void Tfrm_Table::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     applyMinimumSize();
-    if (const QScreen* desktop = screen()) {
-        const QRect outer = frameGeometry();
-        move(desktop->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
-    }
+    WindowPlacement::centreOnDesktop(this);
 }
 
 void Tfrm_Table::resizeEvent(QResizeEvent* event)

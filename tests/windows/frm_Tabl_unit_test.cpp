@@ -325,11 +325,20 @@ TEST_F(TableWindow, NoResizeBelow400By300)
 
 TEST_F(TableWindow, ShownCentredOnTheDesktop)
 {
+    m_window->resize(600, 400); // smaller than the test screen
     showWindow();
-    const QPoint centre = m_window->screen()->availableGeometry().center();
+    const QRect desktop = m_window->screen()->availableGeometry();
+    const QPoint centre = desktop.center();
     const QPoint windowCentre = m_window->frameGeometry().center();
     EXPECT_LE(std::abs(centre.x() - windowCentre.x()), 1);
     EXPECT_LE(std::abs(centre.y() - windowCentre.y()), 1);
+}
+
+TEST_F(TableWindow, LargerThanTheDesktopItsCaptionStaysOnTheScreen)
+{
+    m_window->resize(m_window->screen()->availableGeometry().size() + QSize(300, 300));
+    showWindow();
+    EXPECT_EQ(m_window->frameGeometry().topLeft(), m_window->screen()->availableGeometry().topLeft());
 }
 
 } // namespace
