@@ -426,8 +426,8 @@ DeviationCell& cellAt(int fieldIndex, int rangeIndex)
     return g_deviations[fieldIndex - 1][rangeIndex - 1];
 }
 
-bool validField(int fieldIndex) { return fieldIndex >= 1 && fieldIndex <= FieldCount; }
-bool validRange(int rangeIndex) { return rangeIndex >= 1 && rangeIndex <= RangeCount; }
+[[maybe_unused]] bool validField(int fieldIndex) { return fieldIndex >= 1 && fieldIndex <= FieldCount; }
+[[maybe_unused]] bool validRange(int rangeIndex) { return rangeIndex >= 1 && rangeIndex <= RangeCount; }
 
 } // namespace
 
