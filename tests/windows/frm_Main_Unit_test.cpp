@@ -362,3 +362,25 @@ TEST_F(MainWindow, ThreadDiameterChoiceFillsPitchesAndMovesFocus)
     }
     EXPECT_EQ(QApplication::focusWidget(), w().cmbx_ShagRezb);
 }
+
+TEST_F(MainWindow, NestedRecalculationThroughTheDeviationBoxesEnds)
+{
+    int upperChanges = 0;
+    int lowerChanges = 0;
+    int dispatches = 0;
+    QObject::connect(w().Edit3, &QLineEdit::textChanged, [&] { ++upperChanges; });
+    QObject::connect(w().Edit4, &QLineEdit::textChanged, [&] { ++lowerChanges; });
+    QObject::connect(w().Edit5, &QLineEdit::textChanged, [&] { ++dispatches; });
+    clickRow("h7");
+    EXPECT_EQ(upperChanges, 1); // +0,03 -> 0
+    EXPECT_EQ(lowerChanges, 1); // 0 -> -0,012
+    upperChanges = lowerChanges = dispatches = 0;
+    // Deleting the size shows "нет данных"; "1" brings back 0 / -0,01; "2" changes only the lower one.
+    typeSize("12");
+    EXPECT_EQ(w().Edit3->text(), "0");
+    EXPECT_EQ(w().Edit4->text(), "-0,018");
+    EXPECT_EQ(upperChanges, 2);
+    EXPECT_EQ(lowerChanges, 3);
+    EXPECT_EQ(dispatches, 3);
+    EXPECT_EQ(results(), (QStringList{"h7", "0", "-0,018", "12", "11,982", "11,99", "5,996"}));
+}
