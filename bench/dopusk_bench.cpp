@@ -370,6 +370,10 @@ void BM_Core_QtFixedNumber(benchmark::State& state)
 
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    SummaryReporter()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -563,7 +567,7 @@ int main(int argc, char** argv)
              {"BM_TableScroll_frm_RezbTabl", BM_TableScroll_frm_RezbTabl},
              {"BM_TableScroll_BareThreadTable", BM_TableScroll_BareThreadTable},
          }) {
-        benchmark::RegisterBenchmark(name, fn)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(0.2)->Repetitions(5);
+        benchmark::RegisterBenchmark(name, fn)->UseManualTime()->Unit(benchmark::kMicrosecond);
     }
     for (auto [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
              {"BM_Core_computeFromTable", BM_Core_computeFromTable},
@@ -573,7 +577,7 @@ int main(int argc, char** argv)
              {"BM_Core_fixedNumberText", BM_Core_fixedNumberText},
              {"BM_Core_QtFixedNumber", BM_Core_QtFixedNumber},
          }) {
-        benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kNanosecond)->MinTime(0.2)->Repetitions(5);
+        benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kNanosecond);
     }
 
     // Repetitions of all benchmarks interleaved at random, so that the noise of a
@@ -581,7 +585,10 @@ int main(int argc, char** argv)
     std::vector<char*> args(argv, argv + argc);
     std::string interleave = "--benchmark_enable_random_interleaving=true";
     std::string aggregates = "--benchmark_report_aggregates_only=true";
-    args.insert(args.begin() + 1, {interleave.data(), aggregates.data()});
+    std::string repetitions = "--benchmark_repetitions=5";
+    std::string minTime = "--benchmark_min_time=0.1";
+    // Before the caller's own flags, which override them.
+    args.insert(args.begin() + 1, {interleave.data(), aggregates.data(), repetitions.data(), minTime.data()});
     int count = int(args.size());
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
