@@ -1,0 +1,85 @@
+# Install rules and the Debian package.
+#   cmake --install <build> [--prefix /usr]   the program, its menu entry, icons, metadata, manual
+#   (cd <build> && cpack)                     <build>/deb/dopusk_<version>_<arch>.deb
+include(GNUInstallDirs)
+include(${PROJECT_SOURCE_DIR}/packaging/Icons.cmake)
+
+# The web and mail addresses are set once, in the program's information header.
+file(STRINGS ${PROJECT_SOURCE_DIR}/windows/AppInfo.h.in app_info REGEX "(Web|Mail)Address")
+string(REGEX MATCH "WebAddress = \"([^\"]+)\"" _ "${app_info}")
+set(DOPUSK_WEB_ADDRESS ${CMAKE_MATCH_1})
+string(REGEX MATCH "MailAddress = \"([^\"]+)\"" _ "${app_info}")
+set(DOPUSK_MAIL_ADDRESS ${CMAKE_MATCH_1})
+if(NOT DOPUSK_WEB_ADDRESS OR NOT DOPUSK_MAIL_ADDRESS)
+  message(FATAL_ERROR "WebAddress and MailAddress not found in windows/AppInfo.h.in")
+endif()
+set(DOPUSK_MAINTAINER "dopusk project <${DOPUSK_MAIL_ADDRESS}>")
+
+# Date of release ${PROJECT_VERSION}, for the AppStream release, the changelog and the manual.
+set(DOPUSK_RELEASE_DATE 2026-12-08)
+execute_process(COMMAND date --utc --rfc-email --date=${DOPUSK_RELEASE_DATE}
+  OUTPUT_VARIABLE DOPUSK_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+
+set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
+set(pkg_bin ${PROJECT_BINARY_DIR}/packaging)
+configure_file(${pkg_src}/${DOPUSK_APP_ID}.metainfo.xml.in ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml @ONLY)
+configure_file(${pkg_src}/changelog.in ${pkg_bin}/changelog @ONLY)
+configure_file(${pkg_src}/dopusk.1.in ${pkg_bin}/dopusk.1 @ONLY)
+
+# Debian wants the changelog and the manual compressed, without a time stamp in the gzip header.
+find_program(GZIP gzip REQUIRED)
+set(compressed)
+foreach(doc changelog dopusk.1)
+  add_custom_command(OUTPUT ${pkg_bin}/${doc}.gz
+    COMMAND ${GZIP} -9 --no-name --keep --force ${pkg_bin}/${doc}
+    DEPENDS ${pkg_bin}/${doc}
+    VERBATIM)
+  list(APPEND compressed ${pkg_bin}/${doc}.gz)
+endforeach()
+add_custom_target(dopusk_docs ALL DEPENDS ${compressed})
+
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+install(TARGETS dopusk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${pkg_src}/${DOPUSK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+get_property(hicolor GLOBAL PROPERTY DOPUSK_HICOLOR_DIR)
+install(DIRECTORY ${hicolor}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${DOPUSK_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${DOPUSK_APP_ID}.svg)
+install(FILES ${pkg_bin}/dopusk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_src}/copyright ${pkg_bin}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The Debian package. Library dependencies (Qt 6, the C++ runtime) are computed by
+# dpkg-shlibdeps from the binary; the fonts the windows are drawn with are declared.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dopusk)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "dopusk project")
+set(CPACK_PACKAGE_CONTACT ${DOPUSK_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reference of ISO 286 limits and fits and metric thread holes")
+# Debian wraps the long description at 80 columns: lines are kept short here.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Допуски и посадки (Tolerances and Fits) is a desktop reference tool for"
+  "machinists and design engineers, with a Russian interface."
+  "For a nominal size in millimetres and one of forty ISO 286 tolerance"
+  "fields it shows the limit deviations, the largest, smallest and mean"
+  "permitted size and the radius at the mean size. For a metric thread"
+  "chosen by nominal diameter and pitch it shows the diameter and the"
+  "tolerance of the tap-drill hole."
+  ""
+  "Tables of all tolerance fields and of all thread holes, a field picker,"
+  "an on-screen keypad and a panel of common deviation values come with it."
+  "All reference data is built in.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/deb)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${DOPUSK_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DOPUSK_WEB_ADDRESS})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+include(CPack)
