@@ -91,7 +91,7 @@ mkdir -m 700 "$stage/run"
 XDG_RUNTIME_DIR=$stage/run xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$1" & pid=$!
   for _ in $(seq 1 60); do
-    id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"Допуски и посадки\"" | awk "{print \$1}" | head -n1)
+    id=$(LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | grep -F "\"Допуски и посадки\"" | awk "{print \$1}" | head -n1)
     [[ -n "$id" ]] && break
     kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
     sleep 0.5
