@@ -676,32 +676,19 @@ void selectItem(QComboBox* box, int item)
 }
 } // namespace
 
-void TForm1::Label1Click()
+void TForm1::resetFilter(QComboBox* box, int item)
 {
-    if (ComboBox1->currentIndex() == tolerance::QualityOrderItem)
-        return;
-    selectItem(ComboBox1, tolerance::QualityOrderItem);
+    if (box->currentIndex() == item)
+        return; // already reset: the list and the user's row stay
+    selectItem(box, item);
     RefillFieldList();
     Button2Click();
 }
 
-void TForm1::Label2Click()
-{
-    if (ComboBox4->currentIndex() == 0)
-        return;
-    selectItem(ComboBox4, 0);
-    RefillFieldList();
-    Button2Click();
-}
-
-void TForm1::Label3Click()
-{
-    if (ComboBox3->currentIndex() == 0)
-        return;
-    selectItem(ComboBox3, 0);
-    RefillFieldList();
-    Button2Click();
-}
+// The type reset goes to all fields sorted by quality, not to the unsorted list.
+void TForm1::Label1Click() { resetFilter(ComboBox1, tolerance::QualityOrderItem); }
+void TForm1::Label2Click() { resetFilter(ComboBox4, 0); }
+void TForm1::Label3Click() { resetFilter(ComboBox3, 0); }
 
 void TForm1::Label5Click()
 {

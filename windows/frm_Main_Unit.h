@@ -162,6 +162,7 @@ private:
     void createThreadPage();
     void wireEvents();
     void applyModeStates();
+    void resetFilter(QComboBox* box, int item);
     void copyFormula(bool radius);
     tolerance::Rounding rounding() const;
     void negateBox(QLineEdit* box);
