@@ -75,7 +75,8 @@ class ThreadSelectionCases : public testing::TestWithParam<DiameterCase> {};
 TEST_P(ThreadSelectionCases, ListsPitchesSelectsDefaultAndShowsHole)
 {
     const DiameterCase& c = GetParam();
-    const DiameterItem* item = diameterItem(DiameterList(), c.diameter);
+    const std::vector<DiameterItem> diameters = DiameterList(); // the item points into it
+    const DiameterItem* item = diameterItem(diameters, c.diameter);
     ASSERT_NE(item, nullptr);
     const std::vector<PitchItem> pitches = PitchList(item->diameter);
     EXPECT_EQ(texts(pitches), c.pitches);
