@@ -703,14 +703,16 @@ private:
                 problems << QStringLiteral("%1 colour %2, expected %3").arg(box->objectName(), UiStyle::textColour(box).name(), QLatin1String(name));
         };
 
-        // The number boxes hold what the filter admits, or what the program wrote there.
+        // The number boxes hold what the filter admits, and what the program itself writes
+        // there: "нет данных" (which the mirror button may sign) and the "E" of a scientific text.
         for (QLineEdit* box : {w().Edit2, w().Edit3, w().Edit4}) {
             const QString text = box->text();
-            // The mirror button edits the signs of whatever the boxes show, "нет данных" included.
-            const bool programText = text == NoData || text == QStringLiteral("-") + NoData || (text.contains(u'E') && readNumber(text) &&
-                                                        general(*readNumber(text)) == QString(text).remove(u'+'));
-            if (!onlyFilterCharacters(text) && !programText)
-                problems << QStringLiteral("%1 holds \"%2\"").arg(box->objectName(), text);
+            for (const QChar c : text) {
+                if (!onlyFilterCharacters(QString(c)) && c != u'E' && !(box != w().Edit2 && NoData.contains(c))) {
+                    problems << QStringLiteral("%1 holds \"%2\"").arg(box->objectName(), text);
+                    break;
+                }
+            }
         }
 
         // The list and ListRowMap follow the filter boxes.
