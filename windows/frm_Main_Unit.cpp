@@ -1,6 +1,7 @@
 #include "frm_Main_Unit.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -55,29 +56,49 @@ const QString TableButtonText = QStringLiteral("Посмотреть табли�
 const QString AboutText = QStringLiteral("О программе");
 const QString UnparsedNumber = QStringLiteral("\x01");
 
-// Filters everything the user puts into a number box: typing, pasting, dropping.
-// Program writes switch it off through the "programWrite" property.
+// Filters what the user puts into a number box: typing, pasting, dropping. Only
+// the characters the edit adds pass the filter; what the box already held (the
+// program's own texts such as "-1E-5" or "нет данных") is left alone. Program
+// writes switch the filter off through the "programWrite" property.
 class NumberCharFilter : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit NumberCharFilter(QLineEdit* box)
+        : QValidator(box)
+        , m_lastText(box->text())
+    {
+    }
     State validate(QString& input, int& pos) const override
     {
-        if (parent() && parent()->property("programWrite").toBool())
+        if (input == m_lastText || (parent() && parent()->property("programWrite").toBool())) {
+            m_lastText = input;
             return Acceptable;
-        QString kept;
-        int keptBeforeCursor = 0;
-        for (int i = 0; i < input.size(); ++i) {
-            QChar c = input[i];
-            if (!TForm1::Edit2KeyPress(c))
-                continue;
-            kept += c;
-            if (i < pos)
-                ++keptBeforeCursor;
         }
+        const qsizetype limit = std::min(input.size(), m_lastText.size());
+        qsizetype prefix = 0;
+        while (prefix < limit && input[prefix] == m_lastText[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < limit - prefix && input[input.size() - 1 - suffix] == m_lastText[m_lastText.size() - 1 - suffix])
+            ++suffix;
+        const qsizetype addedEnd = input.size() - suffix;
+        QString kept = input.left(prefix);
+        int newPos = pos;
+        for (qsizetype i = prefix; i < addedEnd; ++i) {
+            QChar c = input[i];
+            if (TForm1::Edit2KeyPress(c))
+                kept += c;
+            else if (i < pos)
+                --newPos;
+        }
+        kept += input.right(suffix);
         input = kept;
-        pos = keptBeforeCursor;
+        pos = std::clamp(newPos, 0, int(input.size()));
+        m_lastText = input;
         return Acceptable;
     }
+
+private:
+    mutable QString m_lastText;
 };
 
 QColor colourOfCode(const std::string& code)

@@ -384,3 +384,25 @@ TEST_F(MainWindow, NestedRecalculationThroughTheDeviationBoxesEnds)
     EXPECT_EQ(dispatches, 3);
     EXPECT_EQ(results(), (QStringList{"h7", "0", "-0,018", "12", "11,982", "11,99", "5,996"}));
 }
+
+TEST_F(MainWindow, TheFilterLeavesWhatTheBoxAlreadyHeld)
+{
+    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    w().Edit3->selectAll();
+    QTest::keyClicks(w().Edit3, "0,00001");
+    QTest::mouseClick(w().Button3, Qt::LeftButton);
+    ASSERT_EQ(w().Edit3->text(), "-1E-5");
+    w().Edit3->setFocus();
+    w().Edit3->end(false);
+    QTest::keyClick(w().Edit3, Qt::Key_Backspace);
+    EXPECT_EQ(w().Edit3->text(), "-1E-");
+    QTest::keyClicks(w().Edit3, "7x ");
+    EXPECT_EQ(w().Edit3->text(), "-1E-7");
+    EXPECT_EQ(w().Edit5->text(), "4,9999999");
+    // A paste in the middle is filtered, the rest stays.
+    w().Edit3->setCursorPosition(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("a1 "));
+    QTest::keyClick(w().Edit3, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w().Edit3->text(), "-11E-7");
+    EXPECT_EQ(w().Edit3->cursorPosition(), 3);
+}
