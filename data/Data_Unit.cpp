@@ -487,27 +487,30 @@ std::string Designation(int fieldIndex)
     return field.Letter + std::to_string(field.Quality);
 }
 
+namespace {
+
+// The compiled-in texts of one field table as strings, built once.
+std::array<std::string, FieldCount> textTable(const std::array<const char*, FieldCount>& source)
+{
+    std::array<std::string, FieldCount> texts;
+    for (int i = 0; i < FieldCount; ++i)
+        texts[i] = source[i];
+    return texts;
+}
+
+} // namespace
+
 const std::string& ColourCode(int fieldIndex)
 {
     assert(validField(fieldIndex));
-    static const auto codes = [] {
-        std::array<std::string, FieldCount> texts;
-        for (int i = 0; i < FieldCount; ++i)
-            texts[i] = kColourCodes[i];
-        return texts;
-    }();
+    static const auto codes = textTable(kColourCodes);
     return codes[fieldIndex - 1];
 }
 
 const std::string& OldDesignation(int fieldIndex)
 {
     assert(validField(fieldIndex));
-    static const auto designations = [] {
-        std::array<std::string, FieldCount> texts;
-        for (int i = 0; i < FieldCount; ++i)
-            texts[i] = kOldDesignations[i];
-        return texts;
-    }();
+    static const auto designations = textTable(kOldDesignations);
     return designations[fieldIndex - 1];
 }
 
