@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace UiStyle {
@@ -41,6 +42,14 @@ QFont comicFont(int pixelSize, bool bold)
 {
     static const QString family = familyOr(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
     return makeFont(family, pixelSize, bold);
+}
+
+QSize captionSize(const QFont& font, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    if (text.contains(QLatin1Char('\n')))
+        return metrics.size(0, text);
+    return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)

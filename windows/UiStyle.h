@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QSize>
 
 class QWidget;
 
@@ -33,6 +34,11 @@ QColor activeCaption();
 QFont sansFont(int pixelSize, bool bold = false);
 QFont verdanaFont(int pixelSize, bool bold = false);
 QFont comicFont(int pixelSize, bool bold = false);
+
+// The size a caption needs in a font: its advance and the font's line height
+// (every line's, for a caption of several lines). Measured with the font's
+// metrics alone, which costs far less than a widget's size hint.
+QSize captionSize(const QFont& font, const QString& text);
 
 // Text colour through the palette, so that it can be read back (QPalette::Text and WindowText).
 void setTextColour(QWidget* widget, const QColor& colour);

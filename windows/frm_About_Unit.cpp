@@ -120,7 +120,6 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     Memo2->setAcceptRichText(false);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setFont(memoFont());
     UiStyle::setBaseColour(Memo2, UiStyle::Black);
     UiStyle::setTextColour(Memo2, UiStyle::Lime);
     Memo2->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
@@ -129,7 +128,7 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     LabelWWW = makeLink("LabelWWW", QString::fromUtf8(AppInfo::WebAddress), 263);
     LabelMail = makeLink("LabelMail", QStringLiteral("EMail : ") + QString::fromUtf8(AppInfo::MailAddress), 287);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(291, 325, 86, 25);
     BitBtn1->setDefault(true);
@@ -145,11 +144,26 @@ QLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
     label->setFont(font);
     UiStyle::setTextColour(label, UiStyle::Blue);
     label->setCursor(Qt::PointingHandCursor);
-    label->adjustSize();
-    // Centred under the memo, whatever the length of the address.
-    label->move(MemoLeft + (MemoWidth - label->width()) / 2, y);
+    label->move(MemoLeft, y);
     label->installEventFilter(this);
     return label;
+}
+
+// What only a shown window needs waits for its first showing, so that start-up
+// does not pay for it: the memo's font (a search of the installed families),
+// the links' sizes and the OK button's icon.
+void Tfrm_About::prepareFirstShowing()
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    Memo2->setFont(memoFont());
+    for (QLabel* link : {LabelWWW, LabelMail}) {
+        link->resize(UiStyle::captionSize(link->font(), link->text()));
+        // Centred under the memo, whatever the length of the address.
+        link->move(MemoLeft + (MemoWidth - link->width()) / 2, link->y());
+    }
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 }
 
 void Tfrm_About::LabelWWWClick()
@@ -181,6 +195,7 @@ bool Tfrm_About::eventFilter(QObject* watched, QEvent* event)
 
 void Tfrm_About::showEvent(QShowEvent* event)
 {
+    prepareFirstShowing();
     if (!event->spontaneous())
         centreOverMainWindow();
     QDialog::showEvent(event);

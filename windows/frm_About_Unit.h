@@ -23,6 +23,7 @@ protected:
 private:
     QLabel* makeLink(const char* name, const QString& caption, int y);
     void centreOverMainWindow();
+    void prepareFirstShowing();
 
     QFrame* Panel2 = nullptr;
     QLabel* Label4 = nullptr;
@@ -32,6 +33,7 @@ private:
     QLabel* LabelWWW = nullptr;
     QLabel* LabelMail = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    bool m_prepared = false;
 };
 
 extern Tfrm_About* frm_About;

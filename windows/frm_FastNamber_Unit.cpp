@@ -1,5 +1,6 @@
 #include "frm_FastNamber_Unit.h"
 
+#include "CaptionFit.h"
 #include "UiStyle.h"
 
 #include <QFrame>
@@ -61,13 +62,14 @@ Tfrm_FastNamber::Tfrm_FastNamber(QWidget* parent)
     Bevel2 = makeBevel(Panel1, "Bevel2", 56);
     Bevel3 = makeBevel(Panel1, "Bevel3", 112);
 
+    const QFont valueFont = UiStyle::sansFont(13, true);
     for (const ValueLabel& value : ValueLabels) {
         auto* label = new QLabel(QString::fromLatin1(value.caption), Panel1);
         label->setObjectName(QStringLiteral("Label%1").arg(value.number));
-        label->setFont(UiStyle::sansFont(13, true));
+        label->setFont(valueFont);
         UiStyle::setTextColour(label, UiStyle::Maroon);
         label->move(ColumnX[value.column], FirstRowY + value.row * RowPitch);
-        label->adjustSize();
+        CaptionFit::fitWhenShown(label, QSize(0, 0));
         label->installEventFilter(this);
         m_labels[value.number - 1] = label;
     }

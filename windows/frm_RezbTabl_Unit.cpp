@@ -57,10 +57,21 @@ Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
 void Tfrm_RezbTabl::FormCreate()
 {
     m_model = new RezbaTableModel(this);
+    // The headers get their fixed depths and row height before the model arrives,
+    // so that the rows are laid out once, without measuring their contents.
     m_columnHeader = new RezbaHeaderView(Qt::Horizontal, strgrd_Rezba);
     m_rowNumbers = new RezbaHeaderView(Qt::Vertical, strgrd_Rezba);
+    m_rowNumbers->setMinimumSectionSize(RowHeight);
+    m_rowNumbers->setDefaultSectionSize(RowHeight);
+    m_rowNumbers->setSectionResizeMode(QHeaderView::Fixed);
+    m_rowNumbers->setFixedDepth(ColumnWidths[0]);
+    m_columnHeader->setFixedDepth(RowHeight);
+    m_columnHeader->setMinimumSectionSize(8);
+    m_columnHeader->setSectionResizeMode(QHeaderView::Interactive);
+    m_columnHeader->setStretchLastSection(false);
     strgrd_Rezba->setHorizontalHeader(m_columnHeader);
     strgrd_Rezba->setVerticalHeader(m_rowNumbers);
+    strgrd_Rezba->setFont(UiStyle::sansFont(11, true));
     strgrd_Rezba->setModel(m_model);
     m_delegate = new RezbaCellDelegate(strgrd_Rezba);
     strgrd_Rezba->setItemDelegate(m_delegate);
@@ -71,17 +82,7 @@ void Tfrm_RezbTabl::FormCreate()
     strgrd_Rezba->setShowGrid(true);
     strgrd_Rezba->setWordWrap(false);
     strgrd_Rezba->setCornerButtonEnabled(true); // painted as the fixed cell " №"
-    strgrd_Rezba->setFont(UiStyle::sansFont(11, true));
 
-    m_rowNumbers->setMinimumSectionSize(RowHeight);
-    m_rowNumbers->setDefaultSectionSize(RowHeight);
-    m_rowNumbers->setSectionResizeMode(QHeaderView::Fixed);
-    m_rowNumbers->setFixedDepth(ColumnWidths[0]);
-
-    m_columnHeader->setFixedDepth(RowHeight);
-    m_columnHeader->setMinimumSectionSize(8);
-    m_columnHeader->setSectionResizeMode(QHeaderView::Interactive);
-    m_columnHeader->setStretchLastSection(false);
     for (int column = 1; column < 6; ++column)
         m_columnHeader->resizeSection(column - 1, ColumnWidths[column]);
 

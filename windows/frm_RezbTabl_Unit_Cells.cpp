@@ -68,12 +68,20 @@ RezbaHeaderView::RezbaHeaderView(Qt::Orientation orientation, QWidget* parent)
 
 void RezbaHeaderView::setFixedDepth(int pixels)
 {
+    m_fixedDepth = pixels;
     if (orientation() == Qt::Vertical)
         setFixedWidth(pixels);
     else
         setFixedHeight(pixels);
     // The table lays out its viewport again after its headers change geometry.
     emit geometriesChanged();
+}
+
+QSize RezbaHeaderView::sizeHint() const
+{
+    if (m_fixedDepth <= 0)
+        return QHeaderView::sizeHint();
+    return orientation() == Qt::Vertical ? QSize(m_fixedDepth, length()) : QSize(length(), m_fixedDepth);
 }
 
 void RezbaHeaderView::paintFixedCell(QPainter* painter, const QRect& cell, const QString& text,

@@ -38,12 +38,18 @@ public:
 
     // Width of the fixed column (vertical header) set from the program or by dragging.
     void setFixedDepth(int pixels);
+    // With a fixed depth the header's size is known: the sections' contents are
+    // not measured (that would be one style call per row).
+    QSize sizeHint() const override;
 
     static void paintFixedCell(QPainter* painter, const QRect& cell, const QString& text, const QColor& textColour,
                                const QFont& font, const QPalette& palette);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+
+private:
+    int m_fixedDepth = 0;
 };
 
 // The top-left fixed cell " №" over the row numbers. Dragging its right edge
