@@ -24,6 +24,7 @@
 #include <QValidator>
 
 #include "AppInfo.h"
+#include "CaptionFit.h"
 #include "Data_Unit.h"
 #include "FieldFilter.h"
 #include "ManualEntry.h"
@@ -35,6 +36,7 @@
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
 #include "frm_List_unit.h"
+#include "frm_Main_Unit_RowHeight.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 
@@ -120,19 +122,19 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     label->setGeometry(bounds);
     label->setFont(font);
     UiStyle::setTextColour(label, colour);
-    // Labels size themselves to their caption, as on the original desktop.
-    if (!text.isEmpty())
-        label->resize(std::max(bounds.width(), label->sizeHint().width()), std::max(bounds.height(), label->sizeHint().height()));
+    CaptionFit::fitWhenShown(label, bounds.size());
     return label;
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QColor& colour,
                     const QColor& background, bool readOnly, const QString& hint)
 {
-    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    // The text is laid out once, in its own font: set after the font.
+    auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(bounds);
     edit->setFont(font);
+    edit->setText(QStringLiteral("0"));
     UiStyle::setTextColour(edit, colour);
     UiStyle::setBaseColour(edit, background);
     edit->setReadOnly(readOnly);
@@ -265,7 +267,7 @@ void TForm1::createTolerancePage()
     UiStyle::setTextColour(ListBox1, UiStyle::Navy);
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSpacing(0);
-    ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; padding: 0px; }"));
+    RowHeightDelegate::apply(ListBox1, 13, RowHeightDelegate::Rule::Exactly);
     ListBox1->setToolTip(QStringLiteral("Выбирете квалитет"));
 
     GroupBox1 = new QGroupBox(QStringLiteral("ФИЛЬТР"), page);
@@ -439,7 +441,7 @@ void TForm1::createThreadPage()
         box->setGeometry(bounds);
         box->setFont(bold16);
         box->setToolTip(hint);
-        box->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: 20px; }"));
+        RowHeightDelegate::apply(box->view(), 20, RowHeightDelegate::Rule::AtLeast);
         return box;
     };
 
