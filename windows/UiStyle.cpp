@@ -46,10 +46,7 @@ QFont comicFont(int pixelSize, bool bold)
 
 QSize captionSize(const QFont& font, const QString& text)
 {
-    const QFontMetrics metrics(font);
-    if (text.contains(QLatin1Char('\n')))
-        return metrics.size(0, text);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    return QFontMetrics(font).size(0, text);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)

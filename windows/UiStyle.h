@@ -35,9 +35,8 @@ QFont sansFont(int pixelSize, bool bold = false);
 QFont verdanaFont(int pixelSize, bool bold = false);
 QFont comicFont(int pixelSize, bool bold = false);
 
-// The size a caption needs in a font: its advance and the font's line height
-// (every line's, for a caption of several lines). Measured with the font's
-// metrics alone, which costs far less than a widget's size hint.
+// The size a caption needs in a font, every line of it, as a label's size hint
+// has it. Measured with the font's metrics alone, without polishing a widget.
 QSize captionSize(const QFont& font, const QString& text);
 
 // Text colour through the palette, so that it can be read back (QPalette::Text and WindowText).

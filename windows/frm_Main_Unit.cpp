@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -268,6 +269,8 @@ void TForm1::createTolerancePage()
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSpacing(0);
     RowHeightDelegate::apply(ListBox1, 13, RowHeightDelegate::Rule::Exactly);
+    // The scroll bar's arrows keep the usual text colour, not the navy of the items.
+    UiStyle::setTextColour(ListBox1->verticalScrollBar(), QApplication::palette().color(QPalette::WindowText));
     ListBox1->setToolTip(QStringLiteral("Выбирете квалитет"));
 
     GroupBox1 = new QGroupBox(QStringLiteral("ФИЛЬТР"), page);
@@ -440,6 +443,7 @@ void TForm1::createThreadPage()
         box->setObjectName(QLatin1String(name));
         box->setGeometry(bounds);
         box->setFont(bold16);
+        UiStyle::setTextColour(box, windowText); // not the navy of the group box around it
         box->setToolTip(hint);
         RowHeightDelegate::apply(box->view(), 20, RowHeightDelegate::Rule::AtLeast);
         return box;

@@ -51,6 +51,8 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
     // Outer size 1140 x 661 with the usual frame of a sizeable window.
     resize(1132, 627);
 
+    m_boldFont = UiStyle::sansFont(11, true);
+    m_normalFont = UiStyle::sansFont(11);
     m_cells = new ToleranceTableModel(this);
     m_cells->setObjectName(QStringLiteral("DrawGrid1Cells"));
 
@@ -81,25 +83,23 @@ void Tfrm_Table::setTypeFilter(const QComboBox* typeFilter)
 
 void Tfrm_Table::DrawGrid1DrawCell(QPainter& painter, int column, int row, const QRect& rect, bool selected, bool fixed)
 {
-    const QModelIndex index = m_cells->index(row, column);
-    QColor textColour = index.data(Qt::ForegroundRole).value<QColor>();
+    const ToleranceTableModel::Cell& cell = m_cells->cell(column, row);
+    QColor textColour = cell.textColour;
     if (!fixed) {
-        const QVariant fill = index.data(Qt::BackgroundRole);
-        if (fill.isValid())
-            painter.fillRect(rect, fill.value<QColor>());
+        if (cell.fill.isValid())
+            painter.fillRect(rect, cell.fill);
         if (selected) {
             painter.fillRect(rect, UiStyle::activeCaption());
             textColour = UiStyle::White;
         }
     }
-    painter.setFont(index.data(Qt::FontRole).value<QFont>());
+    painter.setFont(cell.bold ? m_boldFont : m_normalFont);
     painter.setPen(textColour);
-    const QStringList lines = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\n'));
-    if (lines.size() == 1) {
-        DrawCentredText(painter, lines.front(), rect, 7);
+    if (cell.lineCount == 1) {
+        DrawCentredText(painter, cell.lines[0], rect, 7);
     } else {
-        DrawCentredText(painter, lines.at(0), rect, 2);
-        DrawCentredText(painter, lines.at(1), rect, 15);
+        DrawCentredText(painter, cell.lines[0], rect, 2);
+        DrawCentredText(painter, cell.lines[1], rect, 15);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 
 class DrawGrid;
 class QComboBox;
@@ -33,6 +34,8 @@ private:
 
     DrawGrid* DrawGrid1 = nullptr;
     ToleranceTableModel* m_cells = nullptr;
+    QFont m_boldFont;
+    QFont m_normalFont;
 };
 
 extern Tfrm_Table* frm_Table;

@@ -9,14 +9,20 @@
 
 namespace {
 
-enum class Weight { Bold, Normal };
+using Cell = ToleranceTableModel::Cell;
 
-struct Cell {
-    QString text;
-    QColor textColour;
-    Weight weight = Weight::Bold;
-    QColor fill; // invalid for header cells
-};
+void setText(Cell& cell, const QString& text)
+{
+    const qsizetype newline = text.indexOf(QLatin1Char('\n'));
+    if (newline < 0) {
+        cell.lines[0] = text;
+        cell.lineCount = 1;
+    } else {
+        cell.lines[0] = text.left(newline);
+        cell.lines[1] = text.mid(newline + 1);
+        cell.lineCount = 2;
+    }
+}
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -41,7 +47,7 @@ Cell deviationCell(int field, int row)
     if (!deviation.Present) {
         cell.fill = UiStyle::SkyBlue;
         cell.textColour = field == D11 && range == 1 ? UiStyle::Blue : UiStyle::Green;
-        cell.text = QStringLiteral("---");
+        setText(cell, QStringLiteral("---"));
         return cell;
     }
     cell.fill = row % 2 == 0 ? UiStyle::White : UiStyle::PaleGreen;
@@ -49,11 +55,12 @@ Cell deviationCell(int field, int row)
     const double lower = deviation.LowerDeviation;
     if (lower == -upper) {
         cell.textColour = UiStyle::Green;
-        cell.text = QStringLiteral("±") + micrometres(upper);
+        setText(cell, QStringLiteral("±") + micrometres(upper));
         return cell;
     }
     cell.textColour = upper > 0 ? UiStyle::Maroon : UiStyle::Blue;
-    cell.text = signedMicrometres(upper) + QLatin1Char('\n') + signedMicrometres(lower);
+    cell.lines = {signedMicrometres(upper), signedMicrometres(lower)};
+    cell.lineCount = 2;
     return cell;
 }
 
@@ -67,11 +74,27 @@ ToleranceTableModel::ToleranceTableModel(QObject* parent)
 int ToleranceTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Rows; }
 int ToleranceTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
 
+bool ToleranceTableModel::qualityOrder() const
+{
+    return m_typeFilter && m_typeFilter->currentIndex() == QualityOrderItem;
+}
+
 int ToleranceTableModel::fieldOfColumn(int column) const
 {
-    if (m_typeFilter && m_typeFilter->currentIndex() == QualityOrderItem)
-        return Data_Unit::QualitySortOrder(column);
-    return column;
+    return qualityOrder() ? Data_Unit::QualitySortOrder(column) : column;
+}
+
+const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) const
+{
+    const bool byQuality = qualityOrder();
+    std::vector<Cell>& cells = m_cells[byQuality ? 1 : 0];
+    if (cells.empty()) {
+        cells.reserve(std::size_t(Rows) * Columns);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Columns; ++c)
+                cells.push_back(makeCell(c, r, byQuality));
+    }
+    return cells[std::size_t(row) * Columns + std::size_t(column)];
 }
 
 Qt::ItemFlags ToleranceTableModel::flags(const QModelIndex& index) const
@@ -83,47 +106,49 @@ Qt::ItemFlags ToleranceTableModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const
+ToleranceTableModel::Cell ToleranceTableModel::makeCell(int column, int row, bool byQuality) const
 {
-    if (!index.isValid() || index.row() >= Rows || index.column() >= Columns)
-        return {};
-    const int column = index.column();
-    const int row = index.row();
-
     Cell cell;
     cell.textColour = UiStyle::Black;
     if (column == 0) {
         if (row == 0) {
-            cell.text = QStringLiteral("Новое \nобозн.");
+            setText(cell, QStringLiteral("Новое \nобозн."));
         } else if (row == 1) {
-            cell.weight = Weight::Normal;
-            cell.text = QStringLiteral("Старое \nобозн.");
+            cell.bold = false;
+            setText(cell, QStringLiteral("Старое \nобозн."));
         } else {
             const Data_Unit::SizeRange& range = Data_Unit::SizeRangeTable(row - 1);
-            cell.text = QString::number(range.LowerBound) + QLatin1Char('-') + QString::number(range.UpperBound);
+            setText(cell, QString::number(range.LowerBound) + QLatin1Char('-') + QString::number(range.UpperBound));
         }
-    } else {
-        const int field = fieldOfColumn(column);
-        if (row == 0) {
-            cell.text = fromStd(Data_Unit::Designation(field));
-        } else if (row == 1) {
-            cell.textColour = UiStyle::Red;
-            cell.weight = Weight::Normal;
-            cell.text = fromStd(Data_Unit::OldDesignation(field));
-        } else {
-            cell = deviationCell(field, row);
-        }
+        return cell;
     }
+    const int field = byQuality ? Data_Unit::QualitySortOrder(column) : column;
+    if (row == 0) {
+        setText(cell, fromStd(Data_Unit::Designation(field)));
+    } else if (row == 1) {
+        cell.textColour = UiStyle::Red;
+        cell.bold = false;
+        setText(cell, fromStd(Data_Unit::OldDesignation(field)));
+    } else {
+        cell = deviationCell(field, row);
+    }
+    return cell;
+}
 
+QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= Rows || index.column() >= Columns)
+        return {};
+    const Cell& shown = cell(index.column(), index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return cell.text;
+        return shown.text();
     case Qt::ForegroundRole:
-        return cell.textColour;
+        return shown.textColour;
     case Qt::BackgroundRole:
-        return cell.fill.isValid() ? QVariant(cell.fill) : QVariant();
+        return shown.fill.isValid() ? QVariant(shown.fill) : QVariant();
     case Qt::FontRole:
-        return UiStyle::sansFont(11, cell.weight == Weight::Bold);
+        return UiStyle::sansFont(11, shown.bold);
     default:
         return {};
     }

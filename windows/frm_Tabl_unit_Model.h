@@ -1,8 +1,9 @@
 // The contents of the tolerance table, cell by cell in grid coordinates:
 // column 0 the size ranges, rows 0 and 1 the new and the old designation of
 // each field, columns 1..40 by rows 2..29 the limit deviations in micrometres.
-// Nothing is stored: every cell is worked out from the reference tables when it
-// is asked for, and the column order from the type filter at that moment.
+// The cells are worked out once for each of the two column orders and kept;
+// the order itself is read from the type filter at every request, so a change
+// of the filter shows at the next painting.
 //
 // Qt::DisplayRole  the text; a two-line cell has its lines joined by '\n'
 // Qt::ForegroundRole  the text colour (QColor)
@@ -12,7 +13,12 @@
 
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QColor>
 #include <QPointer>
+#include <QString>
+
+#include <array>
+#include <vector>
 
 class ToleranceTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -33,6 +39,23 @@ public:
     // FieldIndex shown in a column 1..40.
     int fieldOfColumn(int column) const;
 
+    // A cell as the grid paints it: one or two lines of text.
+    struct Cell {
+        std::array<QString, 2> lines;
+        int lineCount = 1;
+        QColor textColour;
+        bool bold = true;
+        QColor fill; // invalid for header cells
+        QString text() const { return lineCount == 1 ? lines[0] : lines[0] + QLatin1Char('\n') + lines[1]; }
+    };
+    // The cell in grid coordinates, in the column order in effect now.
+    const Cell& cell(int column, int row) const;
+
 private:
+    Cell makeCell(int column, int row, bool qualityOrder) const;
+    bool qualityOrder() const;
+
     QPointer<const QComboBox> m_typeFilter;
+    // Cells by column order (by type, by quality), row by row; filled at first use.
+    mutable std::array<std::vector<Cell>, 2> m_cells;
 };

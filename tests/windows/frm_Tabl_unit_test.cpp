@@ -342,3 +342,32 @@ TEST_F(TableWindow, LargerThanTheDesktopItsCaptionStaysOnTheScreen)
 }
 
 } // namespace
+
+// The cells are kept once worked out; a change of the type filter after a
+// painting must still show the other order, exactly as a window that was
+// painted in that order from the start.
+TEST_F(TableWindow, PaintingAfterAFilterChangeMatchesAFreshWindow)
+{
+    showWindow();
+    const QImage qualityOrder = rendered();
+    m_filter->setCurrentIndex(0);
+    m_grid->viewport()->update();
+    const QImage afterChange = rendered();
+    EXPECT_NE(afterChange, qualityOrder);
+
+    QComboBox freshFilter;
+    freshFilter.addItems({QStringLiteral("ВСЕ (без сортировки)"), QStringLiteral("ВАЛ"), QStringLiteral("отверстие"),
+                          QStringLiteral("неотв. р-р"), QStringLiteral("ВСЕ (сортировка по квалитету)")});
+    freshFilter.setCurrentIndex(0);
+    Tfrm_Table fresh;
+    fresh.setTypeFilter(&freshFilter);
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    auto* freshGrid = fresh.findChild<DrawGrid*>(QStringLiteral("DrawGrid1"));
+    ASSERT_NE(freshGrid, nullptr);
+    EXPECT_EQ(afterChange, freshGrid->viewport()->grab().toImage());
+
+    m_filter->setCurrentIndex(QualityOrderItem);
+    m_grid->viewport()->update();
+    EXPECT_EQ(rendered(), qualityOrder);
+}

@@ -1,0 +1,130 @@
+// How the main window's controls are measured and laid out when shown: labels
+// that fit their captions at their first showing (the hidden page's only when
+// that page is shown), and the row heights of the field list and the thread
+// drop-downs.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "CaptionFit.h"
+#include "frm_Main_Unit.h"
+
+namespace {
+
+QSize captionOf(const QLabel* label) { return QFontMetrics(label->font()).size(0, label->text()); }
+
+class MainWindowLook : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<TForm1>();
+        Form1 = m_window.get();
+    }
+    void TearDown() override { Form1 = nullptr; }
+
+    void showWindow()
+    {
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
+
+    std::unique_ptr<TForm1> m_window;
+};
+
+TEST_F(MainWindowLook, LabelsFitTheirCaptionsOnceShownAndNeverShrink)
+{
+    // Declared 56 x 13: "Квалитет" in bold needs more.
+    QLabel* quality = label("Label5");
+    ASSERT_NE(quality, nullptr);
+    showWindow();
+    for (const char* name : {"Label5", "Label1", "Label6", "Label7", "Label10", "Label13", "Label9", "Label4"}) {
+        SCOPED_TRACE(name);
+        QLabel* shown = label(name);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_GE(shown->width(), captionOf(shown).width());
+        EXPECT_GE(shown->height(), captionOf(shown).height());
+    }
+    // Bounds wider than the caption stay as declared.
+    EXPECT_EQ(label("Label8")->width(), 50);
+    EXPECT_EQ(label("Label9")->pos(), QPoint(296, 208));
+    EXPECT_EQ(label("Label9")->height(), 48);
+}
+
+TEST_F(MainWindowLook, TheThreadPageIsMeasuredWhenItIsShown)
+{
+    showWindow();
+    QLabel* letter = label("Label21"); // "D   =" in 32 px bold, declared 86 x 38
+    ASSERT_NE(letter, nullptr);
+    const QRect declared(16, 68, 86, 38);
+    EXPECT_EQ(letter->geometry(), declared);
+    m_window->PageControl1->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_EQ(letter->pos(), declared.topLeft());
+    EXPECT_EQ(letter->size(), declared.size().expandedTo(captionOf(letter)));
+    // Word-wrapped captions keep their bounds and break within them.
+    EXPECT_EQ(label("Label30")->geometry(), QRect(16, 40, 218, 28));
+    EXPECT_EQ(label("Label18")->geometry(), QRect(16, 24, 150, 28));
+}
+
+TEST(CaptionFit, ALabelIsMeasuredInItsOwnFontAtItsFirstShowingOnly)
+{
+    QWidget host;
+    auto* label = new QLabel(QStringLiteral("Радиус при 37 px"), &host);
+    label->setGeometry(4, 4, 10, 10);
+    QFont font = label->font();
+    font.setPixelSize(37);
+    label->setFont(font);
+    CaptionFit::fitWhenShown(label, label->size());
+    EXPECT_EQ(label->size(), QSize(10, 10));
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    EXPECT_EQ(label->size(), captionOf(label));
+    // Later captions do not refit: the label keeps the size of its first showing.
+    const QSize first = label->size();
+    label->setText(QStringLiteral("R"));
+    label->hide();
+    label->show();
+    EXPECT_EQ(label->size(), first);
+}
+
+TEST_F(MainWindowLook, FieldListRowsAre13PixelsHigh)
+{
+    showWindow();
+    QListWidget* list = m_window->ListBox1;
+    ASSERT_GT(list->count(), 2);
+    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 13);
+    EXPECT_EQ(list->visualItemRect(list->item(1)).top(), list->visualItemRect(list->item(0)).top() + 13);
+    // 345 px of list: about two dozen rows in view, as on the original desktop.
+    EXPECT_GE(list->viewport()->height() / 13, 24);
+}
+
+TEST_F(MainWindowLook, ThreadDropDownRowsAreAtLeast20PixelsAndAClickChoosesOne)
+{
+    showWindow();
+    m_window->PageControl1->setCurrentIndex(1);
+    QComboBox* diameters = m_window->cmbx_Rezba;
+    ASSERT_GT(diameters->count(), 3);
+    diameters->showPopup();
+    QAbstractItemView* popup = diameters->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
+    const int current = diameters->currentIndex();
+    const int wanted = current > 0 ? current - 1 : current + 1;
+    const QModelIndex row = popup->model()->index(wanted, diameters->modelColumn());
+    popup->scrollTo(row);
+    const QRect rect = popup->visualRect(row);
+    EXPECT_GE(rect.height(), 20);
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, rect.center());
+    QApplication::processEvents();
+    EXPECT_EQ(diameters->currentIndex(), wanted);
+    EXPECT_FALSE(popup->window()->isVisible());
+}
+
+} // namespace
