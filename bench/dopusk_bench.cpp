@@ -28,6 +28,7 @@
 
 #include "LimitCalculation.h"
 #include "NumberText.h"
+#include "StartUp.h"
 #include "frm_Main_Unit.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
@@ -486,6 +487,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     // The program's start-up, as app/main.cpp does it.
+    StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
     createSecondaryWindows(&mainWindow);

@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "FirstFrame.h"
+#include "StartUp.h"
 #include "frm_Main_Unit.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
     createSecondaryWindows(&mainWindow);

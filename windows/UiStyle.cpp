@@ -44,6 +44,8 @@ QFont comicFont(int pixelSize, bool bold)
     return makeFont(family, pixelSize, bold);
 }
 
+void applyProgramFont() { QApplication::setFont(sansFont(11)); }
+
 QSize captionSize(const QFont& font, const QString& text)
 {
     return QFontMetrics(font).size(0, text);
