@@ -44,7 +44,18 @@ QFont comicFont(int pixelSize, bool bold)
     return makeFont(family, pixelSize, bold);
 }
 
-void applyProgramFont() { QApplication::setFont(sansFont(11)); }
+void applyProgramFont()
+{
+    // Setting the application's font drops the desktop's own fonts for hints, menus and
+    // message boxes; those keep what they had.
+    static const char* const ownFonts[] = {"QTipLabel", "QMenu", "QMenuBar", "QMessageBox"};
+    QList<QFont> kept;
+    for (const char* className : ownFonts)
+        kept.append(QApplication::font(className));
+    QApplication::setFont(sansFont(11));
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        QApplication::setFont(kept[i], ownFonts[i]);
+}
 
 QSize captionSize(const QFont& font, const QString& text)
 {

@@ -36,10 +36,10 @@ QFont verdanaFont(int pixelSize, bool bold = false);
 QFont comicFont(int pixelSize, bool bold = false);
 
 // The program's default font, set once on the application before any window is
-// made: the windows' own font, the system's default sans at 11 px. Hints use it,
-// and so does whatever Qt lays out before a control gets its font (an edit box
-// lays out its text once in the default font while it is being constructed);
-// with the default the same as the windows' font, no other font is loaded for that.
+// made: the windows' own font, sansFont(11). Qt lays out some texts in the default
+// font before a control gets its own (an edit box lays out its text once while it is
+// being constructed); with the default the same as the windows' font, no other font
+// is loaded for that. Hints, menus and message boxes keep the desktop's fonts.
 void applyProgramFont();
 
 // The size a caption needs in a font, every line of it, as a label's size hint

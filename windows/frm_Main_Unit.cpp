@@ -123,7 +123,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     label->setGeometry(bounds);
     label->setFont(font);
     UiStyle::setTextColour(label, colour);
-    CaptionFit::fitWhenShown(label, bounds.size());
+    // Labels that start with a caption size themselves to it, as on the original desktop;
+    // those the program fills later keep their bounds.
+    if (!text.isEmpty())
+        CaptionFit::fitWhenShown(label, bounds.size());
     return label;
 }
 

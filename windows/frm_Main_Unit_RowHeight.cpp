@@ -3,9 +3,9 @@
 #include <QAbstractItemView>
 #include <algorithm>
 
-RowHeightDelegate::RowHeightDelegate(QAbstractItemDelegate* inner, int height, Rule rule, QObject* parent)
+RowHeightDelegate::RowHeightDelegate(QAbstractItemDelegate* wrapped, int height, Rule rule, QObject* parent)
     : QAbstractItemDelegate(parent)
-    , m_inner(inner)
+    , m_inner(wrapped)
     , m_height(height)
     , m_rule(rule)
 {
@@ -16,15 +16,19 @@ void RowHeightDelegate::apply(QAbstractItemView* view, int height, Rule rule)
     view->setItemDelegate(new RowHeightDelegate(view->itemDelegate(), height, rule, view));
 }
 
+QAbstractItemDelegate* RowHeightDelegate::inner() const
+{
+    return m_inner ? m_inner.data() : &m_fallback;
+}
+
 void RowHeightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (m_inner)
-        m_inner->paint(painter, option, index);
+    inner()->paint(painter, option, index);
 }
 
 QSize RowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    QSize size = m_inner ? m_inner->sizeHint(option, index) : QSize(0, m_height);
+    QSize size = inner()->sizeHint(option, index);
     size.setHeight(m_rule == Rule::Exactly ? m_height : std::max(size.height(), m_height));
     return size;
 }
@@ -32,11 +36,11 @@ QSize RowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 bool RowHeightDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                                     const QModelIndex& index)
 {
-    return m_inner && m_inner->editorEvent(event, model, option, index);
+    return inner()->editorEvent(event, model, option, index);
 }
 
 bool RowHeightDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                                   const QModelIndex& index)
 {
-    return m_inner && m_inner->helpEvent(event, view, option, index);
+    return inner()->helpEvent(event, view, option, index);
 }

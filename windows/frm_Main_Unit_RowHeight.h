@@ -5,6 +5,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QPointer>
+#include <QStyledItemDelegate>
 
 class QAbstractItemView;
 
@@ -26,9 +27,13 @@ public:
                    const QModelIndex& index) override;
 
 private:
-    RowHeightDelegate(QAbstractItemDelegate* inner, int height, Rule rule, QObject* parent);
+    RowHeightDelegate(QAbstractItemDelegate* wrapped, int height, Rule rule, QObject* parent);
+
+    // The view's own delegate; should it ever go, a plain one paints instead.
+    QAbstractItemDelegate* inner() const;
 
     QPointer<QAbstractItemDelegate> m_inner;
+    mutable QStyledItemDelegate m_fallback;
     int m_height;
     Rule m_rule;
 };

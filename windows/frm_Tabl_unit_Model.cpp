@@ -94,6 +94,7 @@ const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) 
             for (int c = 0; c < Columns; ++c)
                 cells.push_back(makeCell(c, r, byQuality));
     }
+    Q_ASSERT(column >= 0 && column < Columns && row >= 0 && row < Rows);
     return cells[std::size_t(row) * Columns + std::size_t(column)];
 }
 

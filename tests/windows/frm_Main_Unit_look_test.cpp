@@ -6,7 +6,9 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFontMetrics>
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
 #include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
@@ -14,11 +16,20 @@
 #include <memory>
 
 #include "CaptionFit.h"
+#include "UiStyle.h"
 #include "frm_Main_Unit.h"
 
 namespace {
 
-QSize captionOf(const QLabel* label) { return QFontMetrics(label->font()).size(0, label->text()); }
+// Whether a picture holds a pixel of the colour within a rectangle.
+bool holdsColour(const QImage& picture, const QRect& rect, const QColor& colour)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (picture.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
 
 class MainWindowLook : public ::testing::Test {
 protected:
@@ -45,12 +56,16 @@ TEST_F(MainWindowLook, LabelsFitTheirCaptionsOnceShownAndNeverShrink)
     QLabel* quality = label("Label5");
     ASSERT_NE(quality, nullptr);
     showWindow();
-    for (const char* name : {"Label5", "Label1", "Label6", "Label7", "Label10", "Label13", "Label9", "Label4"}) {
+    // As a label's own size hint has it, never less than the declared bounds.
+    const std::pair<const char*, QSize> declared[] = {
+        {"Label5", {56, 13}}, {"Label1", {27, 13}}, {"Label6", {160, 13}}, {"Label7", {110, 13}},
+        {"Label10", {30, 13}}, {"Label13", {97, 16}}, {"Label9", {24, 48}}, {"Label4", {56, 45}},
+    };
+    for (const auto& [name, bounds] : declared) {
         SCOPED_TRACE(name);
         QLabel* shown = label(name);
         ASSERT_NE(shown, nullptr);
-        EXPECT_GE(shown->width(), captionOf(shown).width());
-        EXPECT_GE(shown->height(), captionOf(shown).height());
+        EXPECT_EQ(shown->size(), bounds.expandedTo(shown->sizeHint()));
     }
     // Bounds wider than the caption stay as declared.
     EXPECT_EQ(label("Label8")->width(), 50);
@@ -68,7 +83,9 @@ TEST_F(MainWindowLook, TheThreadPageIsMeasuredWhenItIsShown)
     m_window->PageControl1->setCurrentIndex(1);
     QApplication::processEvents();
     EXPECT_EQ(letter->pos(), declared.topLeft());
-    EXPECT_EQ(letter->size(), declared.size().expandedTo(captionOf(letter)));
+    EXPECT_EQ(letter->size(), declared.size().expandedTo(letter->sizeHint()));
+    // A label the program fills later keeps its bounds.
+    EXPECT_EQ(label("lb_Rezba")->geometry(), QRect(328, 32, 260, 20));
     // Word-wrapped captions keep their bounds and break within them.
     EXPECT_EQ(label("Label30")->geometry(), QRect(16, 40, 218, 28));
     EXPECT_EQ(label("Label18")->geometry(), QRect(16, 24, 150, 28));
@@ -86,7 +103,7 @@ TEST(CaptionFit, ALabelIsMeasuredInItsOwnFontAtItsFirstShowingOnly)
     EXPECT_EQ(label->size(), QSize(10, 10));
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-    EXPECT_EQ(label->size(), captionOf(label));
+    EXPECT_EQ(label->size(), label->sizeHint());
     // Later captions do not refit: the label keeps the size of its first showing.
     const QSize first = label->size();
     label->setText(QStringLiteral("R"));
@@ -104,6 +121,13 @@ TEST_F(MainWindowLook, FieldListRowsAre13PixelsHigh)
     EXPECT_EQ(list->visualItemRect(list->item(1)).top(), list->visualItemRect(list->item(0)).top() + 13);
     // 345 px of list: about two dozen rows in view, as on the original desktop.
     EXPECT_GE(list->viewport()->height() / 13, 24);
+    // The rows are painted by the list's own delegate: navy text on every row in view.
+    const QImage picture = list->viewport()->grab().toImage();
+    for (int row : {0, 1, 5})
+        EXPECT_TRUE(holdsColour(picture, list->visualItemRect(list->item(row)), UiStyle::Navy)) << row;
+    // The scroll bar's arrows keep the usual text colour.
+    EXPECT_EQ(list->verticalScrollBar()->palette().color(QPalette::ButtonText),
+              QApplication::palette().color(QPalette::WindowText));
 }
 
 TEST_F(MainWindowLook, ThreadDropDownRowsAreAtLeast20PixelsAndAClickChoosesOne)
@@ -121,6 +145,10 @@ TEST_F(MainWindowLook, ThreadDropDownRowsAreAtLeast20PixelsAndAClickChoosesOne)
     popup->scrollTo(row);
     const QRect rect = popup->visualRect(row);
     EXPECT_GE(rect.height(), 20);
+    // Black text, not the navy of the group box around the box, painted on the row.
+    const QColor black = QApplication::palette().color(QPalette::WindowText);
+    EXPECT_EQ(diameters->palette().color(QPalette::Text), black);
+    EXPECT_TRUE(holdsColour(popup->viewport()->grab().toImage(), rect, black));
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, rect.center());
     QApplication::processEvents();
     EXPECT_EQ(diameters->currentIndex(), wanted);
