@@ -64,50 +64,11 @@ Cell deviationCell(int field, int row)
     return cell;
 }
 
-} // namespace
+// FieldIndex shown in a column 1..40: catalogue order, or sorted by quality.
+int fieldInOrder(int column, bool byQuality) { return byQuality ? Data_Unit::QualitySortOrder(column) : column; }
 
-ToleranceTableModel::ToleranceTableModel(QObject* parent)
-    : QAbstractTableModel(parent)
-{
-}
-
-int ToleranceTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Rows; }
-int ToleranceTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
-
-bool ToleranceTableModel::qualityOrder() const
-{
-    return m_typeFilter && m_typeFilter->currentIndex() == QualityOrderItem;
-}
-
-int ToleranceTableModel::fieldOfColumn(int column) const
-{
-    return qualityOrder() ? Data_Unit::QualitySortOrder(column) : column;
-}
-
-const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) const
-{
-    const bool byQuality = qualityOrder();
-    std::vector<Cell>& cells = m_cells[byQuality ? 1 : 0];
-    if (cells.empty()) {
-        cells.reserve(std::size_t(Rows) * Columns);
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Columns; ++c)
-                cells.push_back(makeCell(c, r, byQuality));
-    }
-    Q_ASSERT(column >= 0 && column < Columns && row >= 0 && row < Rows);
-    return cells[std::size_t(row) * Columns + std::size_t(column)];
-}
-
-Qt::ItemFlags ToleranceTableModel::flags(const QModelIndex& index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    if (index.column() == 0 || index.row() < 2)
-        return Qt::ItemIsEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-}
-
-ToleranceTableModel::Cell ToleranceTableModel::makeCell(int column, int row, bool byQuality) const
+// The cell in grid coordinates with the columns in one order.
+Cell makeCell(int column, int row, bool byQuality)
 {
     Cell cell;
     cell.textColour = UiStyle::Black;
@@ -123,7 +84,7 @@ ToleranceTableModel::Cell ToleranceTableModel::makeCell(int column, int row, boo
         }
         return cell;
     }
-    const int field = byQuality ? Data_Unit::QualitySortOrder(column) : column;
+    const int field = fieldInOrder(column, byQuality);
     if (row == 0) {
         setText(cell, fromStd(Data_Unit::Designation(field)));
     } else if (row == 1) {
@@ -134,6 +95,46 @@ ToleranceTableModel::Cell ToleranceTableModel::makeCell(int column, int row, boo
         cell = deviationCell(field, row);
     }
     return cell;
+}
+
+} // namespace
+
+ToleranceTableModel::ToleranceTableModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int ToleranceTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Rows; }
+int ToleranceTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
+
+bool ToleranceTableModel::qualityOrder() const
+{
+    return m_typeFilter && m_typeFilter->currentIndex() == QualityOrderItem;
+}
+
+int ToleranceTableModel::fieldOfColumn(int column) const { return fieldInOrder(column, qualityOrder()); }
+
+const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) const
+{
+    Q_ASSERT(column >= 0 && column < Columns && row >= 0 && row < Rows);
+    const bool byQuality = qualityOrder();
+    std::vector<Cell>& cells = m_cells[byQuality ? 1 : 0];
+    if (cells.empty()) {
+        cells.reserve(std::size_t(Rows) * Columns);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Columns; ++c)
+                cells.push_back(makeCell(c, r, byQuality));
+    }
+    return cells[std::size_t(row) * Columns + std::size_t(column)];
+}
+
+Qt::ItemFlags ToleranceTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.column() == 0 || index.row() < 2)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const

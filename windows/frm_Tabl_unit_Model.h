@@ -52,7 +52,6 @@ public:
     const Cell& cell(int column, int row) const;
 
 private:
-    Cell makeCell(int column, int row, bool qualityOrder) const;
     bool qualityOrder() const;
 
     QPointer<const QComboBox> m_typeFilter;
