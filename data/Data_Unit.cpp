@@ -10,13 +10,13 @@ namespace {
 
 // ---- Field catalogue ------------------------------------------------------
 
-// Letters exactly as shown. FieldIndex 4, 5, 6, 9 and 12 carry the shaft fields
-// k6, n6, r6, s7 and u8 although written in capitals, and FieldIndex 22 carries
-// the hole field K7 although written "k7".
+// Letters as ISO 286 writes them: small letters for shafts, capitals for holes.
+// The deviations of FieldIndex 4, 5, 6, 9 and 12 are those of the shafts k6, n6,
+// r6, s7 and u8, and FieldIndex 22 those of the hole K7, so they are written so.
 constexpr std::array<const char*, FieldCount> kLetters = {
-    "g", "h", "Js", "K", "N", "R", "f", "h", "S", "f",      //  1..10
-    "h", "U", "d", "f", "h", "d", "h", "b", "h",            // 11..19 shafts
-    "H", "Js", "k", "F", "H", "H", "H", "H", "Js",          // 20..28 holes
+    "g", "h", "Js", "k", "n", "r", "f", "h", "s", "f",      //  1..10
+    "h", "u", "d", "f", "h", "d", "h", "b", "h",            // 11..19 shafts
+    "H", "Js", "K", "F", "H", "H", "H", "H", "Js",          // 20..28 holes
     "h", "H", "Js", "h", "H", "Js", "h", "H", "Js", "h", "H", "Js", // 29..40
 };
 
@@ -29,9 +29,9 @@ constexpr std::array<std::uint8_t, FieldCount> kQualities = {
 
 // Small letters blue, capitals red, Js green.
 constexpr std::array<const char*, FieldCount> kColourCodes = {
-    "b", "b", "gr", "r", "r", "r", "b", "b", "r", "b",
-    "b", "r", "b", "b", "b", "b", "b", "b", "b",
-    "r", "gr", "b", "r", "r", "r", "r", "r", "gr",
+    "b", "b", "gr", "b", "b", "b", "b", "b", "b", "b",
+    "b", "b", "b", "b", "b", "b", "b", "b", "b",
+    "r", "gr", "r", "r", "r", "r", "r", "r", "gr",
     "b", "r", "gr", "b", "r", "gr", "b", "r", "gr", "b", "r", "gr",
 };
 

@@ -12,13 +12,20 @@ constexpr int HoleLast = 28;
 // Quality of each item of the quality box (item 0 accepts any).
 constexpr int QualityOfItem[] = {0, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16};
 
-// Stored letters each item of the letter box accepts, in either case as catalogued.
-const std::vector<std::vector<std::string>>& lettersOfItem()
+// Letters each item of the letter box stands for. An item selects every field
+// of its letter in either case: "K" selects the shaft k6 and the hole K7.
+const std::vector<std::string>& letterOfItem()
 {
-    static const std::vector<std::vector<std::string>> letters = {
-        {}, {"g"}, {"H", "h"}, {"Js"}, {"K", "k"}, {"N"}, {"R"}, {"F", "f"}, {"S"}, {"U"}, {"d"}, {"b"},
-    };
+    static const std::vector<std::string> letters = {"", "g", "h", "js", "k", "n", "r", "f", "s", "u", "d", "b"};
     return letters;
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
 }
 
 } // namespace
@@ -77,16 +84,13 @@ bool QualityFilterPasses(int position, const FilterState& filter)
 
 bool LetterFilterPasses(int position, const FilterState& filter)
 {
-    const auto& letters = lettersOfItem();
+    const auto& letters = letterOfItem();
     if (filter.letter < 0 || filter.letter >= int(letters.size()))
         return false;
     if (filter.letter == 0)
         return true;
     const std::string& letter = Data_Unit::FieldCatalogue(fieldAtPosition(position, filter.type)).Letter;
-    for (const std::string& accepted : letters[std::size_t(filter.letter)])
-        if (letter == accepted)
-            return true;
-    return false;
+    return lowerCase(letter) == letters[std::size_t(filter.letter)];
 }
 
 bool FieldPassesFilter(int position, const FilterState& filter)

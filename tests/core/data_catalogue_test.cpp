@@ -26,9 +26,9 @@ protected:
 };
 
 const std::array<const char*, 40> kDesignations = {
-    "g6", "h6", "Js6", "K6", "N6", "R6", "f7", "h7", "S7", "f8",
-    "h8", "U8", "d9", "f9", "h9", "d11", "h11", "b12", "h12", "H7",
-    "Js7", "k7", "F8", "H8", "H9", "H11", "H12", "Js12", "h13", "H13",
+    "g6", "h6", "Js6", "k6", "n6", "r6", "f7", "h7", "s7", "f8",
+    "h8", "u8", "d9", "f9", "h9", "d11", "h11", "b12", "h12", "H7",
+    "Js7", "K7", "F8", "H8", "H9", "H11", "H12", "Js12", "h13", "H13",
     "Js13", "h14", "H14", "Js14", "h15", "H15", "Js15", "h16", "H16", "Js16"};
 
 // Old designations spelt by code point, so that no Latin look-alike can hide in
@@ -93,8 +93,8 @@ TEST_F(CatalogueTest, FortyDistinctDesignationsLetterCaseCounts)
         EXPECT_TRUE(seen.insert(Designation(f)).second) << "repeated " << Designation(f);
     EXPECT_EQ(seen.size(), 40u);
     // Both cases stand as separate designations; nothing matches across case.
-    EXPECT_TRUE(seen.count("K6") && seen.count("k7") && seen.count("h7") && seen.count("H7"));
-    EXPECT_FALSE(seen.count("k6") || seen.count("K7") || seen.count("js6") || seen.count("JS7"));
+    EXPECT_TRUE(seen.count("k6") && seen.count("K7") && seen.count("h7") && seen.count("H7"));
+    EXPECT_FALSE(seen.count("K6") || seen.count("k7") || seen.count("js6") || seen.count("JS7"));
 }
 
 TEST_F(CatalogueTest, ColourCodesFollowLetterCase)
@@ -106,8 +106,8 @@ TEST_F(CatalogueTest, ColourCodesFollowLetterCase)
                                                                                      : "r";
         EXPECT_EQ(ColourCode(f), expected) << Designation(f);
     }
-    EXPECT_EQ(ColourCode(4), "r");  // "K6", a shaft field written in capitals
-    EXPECT_EQ(ColourCode(22), "b"); // "k7", a hole field written small
+    EXPECT_EQ(ColourCode(4), "b");  // the shaft k6
+    EXPECT_EQ(ColourCode(22), "r"); // the hole K7
 }
 
 TEST_F(CatalogueTest, OldDesignationsAsListed)
@@ -158,7 +158,7 @@ TEST_F(CatalogueTest, QualitySortOrderIsAPermutationByAscendingQuality)
     }
     EXPECT_EQ(fields.size(), 40u);
 
-    // H7 follows h7 directly and comes before S7.
+    // H7 follows h7 directly and comes before s7.
     EXPECT_EQ(positionOf(20), positionOf(8) + 1);
     EXPECT_EQ(positionOf(9), positionOf(20) + 1);
     EXPECT_EQ(Designation(QualitySortOrder(9)), "H7");

@@ -107,16 +107,16 @@ struct FieldRule {
 // FieldIndex 1..40, by what the rows hold (written as the catalogue shows them).
 const std::array<FieldRule, 40> kRules = {{
     {"g6", Kind::ShaftByEs, 6, 'g'},   {"h6", Kind::ShaftH, 6, 0},
-    {"Js6", Kind::Symmetric, 6, 0},    {"K6", Kind::ShaftByEi, 6, 'k'},
-    {"N6", Kind::ShaftByEi, 6, 'n'},   {"R6", Kind::ShaftByEi, 6, 'r'},
+    {"Js6", Kind::Symmetric, 6, 0},    {"k6", Kind::ShaftByEi, 6, 'k'},
+    {"n6", Kind::ShaftByEi, 6, 'n'},   {"r6", Kind::ShaftByEi, 6, 'r'},
     {"f7", Kind::ShaftByEs, 7, 'f'},   {"h7", Kind::ShaftH, 7, 0},
-    {"S7", Kind::ShaftByEi, 7, 's'},   {"f8", Kind::ShaftByEs, 8, 'f'},
-    {"h8", Kind::ShaftH, 8, 0},        {"U8", Kind::ShaftByEi, 8, 'u'},
+    {"s7", Kind::ShaftByEi, 7, 's'},   {"f8", Kind::ShaftByEs, 8, 'f'},
+    {"h8", Kind::ShaftH, 8, 0},        {"u8", Kind::ShaftByEi, 8, 'u'},
     {"d9", Kind::ShaftByEs, 9, 'd'},   {"f9", Kind::ShaftByEs, 9, 'f'},
     {"h9", Kind::ShaftH, 9, 0},        {"d11", Kind::ShaftByEs, 11, 'd'},
     {"h11", Kind::ShaftH, 11, 0},      {"b12", Kind::ShaftByEs, 12, 'b'},
     {"h12", Kind::ShaftH, 12, 0},      {"H7", Kind::HoleH, 7, 0},
-    {"Js7", Kind::Symmetric, 7, 0},    {"k7", Kind::HoleK7, 7, 0},
+    {"Js7", Kind::Symmetric, 7, 0},    {"K7", Kind::HoleK7, 7, 0},
     {"F8", Kind::HoleF8, 8, 0},        {"H8", Kind::HoleH, 8, 0},
     {"H9", Kind::HoleH, 9, 0},         {"H11", Kind::HoleH, 11, 0},
     {"H12", Kind::HoleH, 12, 0},       {"Js12", Kind::Symmetric, 12, 0},
@@ -131,7 +131,7 @@ const std::array<FieldRule, 40> kRules = {{
 // Interval 1 (below 1 mm), which the standard does not have: upper / lower
 // for the fields that have data there; the other fifteen have none.
 const std::map<std::string, std::pair<double, double>> kBelowOneMm = {
-    {"h6", {0, -6}},     {"K6", {6, 0}},      {"R6", {16, 10}},    {"h7", {0, -10}},
+    {"h6", {0, -6}},     {"k6", {6, 0}},      {"r6", {16, 10}},    {"h7", {0, -10}},
     {"h8", {0, -14}},    {"h11", {0, -60}},   {"H7", {10, 0}},     {"H8", {14, 0}},
     {"H11", {60, 0}},    {"h13", {0, -140}},  {"H13", {140, 0}},   {"Js13", {70, -70}},
     {"h9", {0, -14}},    {"H9", {14, 0}},     {"h12", {0, -60}},   {"H12", {60, 0}},
@@ -330,15 +330,15 @@ TEST_F(DeviationTableTest, TellingCells)
     } cases[] = {
         {8, 5, 0, -18},      // h7 over 10 to 18
         {1, 6, -7, -20},     // g6 over 18 to 24
-        {22, 3, 3, -9},      // "k7" over 3 to 6
-        {22, 2, 0, -10},     // "k7" from 1 to 3
-        {12, 6, 74, 41},     // "U8" over 18 to 24
-        {12, 7, 81, 48},     // "U8" over 24 to 30
+        {22, 3, 3, -9},      // "K7" over 3 to 6
+        {22, 2, 0, -10},     // "K7" from 1 to 3
+        {12, 6, 74, 41},     // "u8" over 18 to 24
+        {12, 7, 81, 48},     // "u8" over 24 to 30
         {18, 8, -170, -420}, // b12 over 30 to 40
         {18, 9, -180, -430}, // b12 over 40 to 50
-        {6, 10, 60, 41},     // "R6" over 50 to 65
-        {6, 11, 62, 43},     // "R6" over 65 to 80
-        {9, 25, 315, 252},   // "S7" over 450 to 500
+        {6, 10, 60, 41},     // "r6" over 50 to 65
+        {6, 11, 62, 43},     // "r6" over 65 to 80
+        {9, 25, 315, 252},   // "s7" over 450 to 500
         {16, 20, -190, -510}, // d11 over 250 to 280
         {16, 21, -190, -510}, // d11 over 280 to 315
     };
@@ -416,7 +416,7 @@ TEST_F(DeviationTableTest, LookupsOfTheWorkedSizes)
     };
     const Case cases[] = {
         {0.5, "h9", true, 0, -14},   {0.5, "g6", false, 0, 0},    {1, "h9", true, 0, -25},
-        {1, "g6", true, -2, -8},     {24, "U8", true, 74, 41},    {24.5, "U8", true, 81, 48},
+        {1, "g6", true, -2, -8},     {24, "u8", true, 74, 41},    {24.5, "u8", true, 81, 48},
         {500, "h7", true, 0, -63},   {500.5, "h7", false, 0, 0},  {500.5, "h11", true, 0, -440},
         {1000, "h16", true, 0, -5600}, {8, "Js6", true, 4.5, -4.5}, {8, "Js7", true, 7, -7},
         {600, "Js12", false, 0, 0},  {600, "H12", true, 700, 0},  {900, "h12", true, 0, -900},

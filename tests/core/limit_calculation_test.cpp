@@ -60,8 +60,8 @@ TEST_F(LimitCalculation, WorkedExamples)
         {"5", "h7", false, two, "0", "-0,012", "5", "4,988", "4,99", "2,497"},
         {"5", "h7", false, as, "0", "-0,012", "5", "4,988", "4,994", "2,497"},
         {"5", "h7", false, three, "0", "-0,012", "5", "4,988", "4,994", "2,4970"},
-        {"10", "K6", false, two, "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"},
-        {"10", "K6", false, three, "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"},
+        {"10", "k6", false, two, "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"},
+        {"10", "k6", false, three, "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"},
         {"8", "Js6", false, as, "+0,0045", "-0,0045", "8,0045", "7,9955", "8", "4"},
         {"8", "Js6", false, two, "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"},
         {"8", "Js6", true, two, "+4,5", "-4,5", "8,0045", "7,9955", "8,00", "4,000"},
@@ -217,7 +217,7 @@ TEST_F(LimitCalculation, FieldListFilters)
     const FieldList all = rows(4, 0, 0);
     ASSERT_EQ(all.rows.size(), 40u);
     EXPECT_EQ(std::vector<std::string>(all.rows.begin(), all.rows.begin() + 10),
-              (std::vector<std::string>{"g6", "h6", "Js6", "K6", "N6", "R6", "f7", "h7", "H7", "S7"}));
+              (std::vector<std::string>{"g6", "h6", "Js6", "k6", "n6", "r6", "f7", "h7", "H7", "s7"}));
     EXPECT_EQ(all.selectedRow, 20);
     EXPECT_EQ(all.rows[20], "H9");
     EXPECT_EQ(all.ListRowMap[20], 25);
@@ -229,13 +229,13 @@ TEST_F(LimitCalculation, FieldListFilters)
     EXPECT_EQ(shaftH.selectedRow, 3);
     EXPECT_TRUE(rows(2, 0, 1).rows.empty());
     EXPECT_EQ(rows(2, 0, 1).selectedRow, -1);
-    EXPECT_EQ(rows(4, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "H7", "S7", "Js7", "k7"}));
+    EXPECT_EQ(rows(4, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "H7", "s7", "Js7", "K7"}));
     EXPECT_EQ(rows(4, 2, 0).selectedRow, 3);
-    EXPECT_EQ(rows(0, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "S7", "H7", "Js7", "k7"}));
+    EXPECT_EQ(rows(0, 2, 0).rows, (std::vector<std::string>{"f7", "h7", "s7", "H7", "Js7", "K7"}));
     EXPECT_EQ(rows(4, 0, 3).rows, (std::vector<std::string>{"Js6", "Js7", "Js12", "Js13", "Js14", "Js15", "Js16"}));
     EXPECT_EQ(rows(4, 0, 10).rows, (std::vector<std::string>{"d9", "d11"}));
     EXPECT_EQ(rows(4, 0, 10).selectedRow, 0); // two rows: the first
-    EXPECT_EQ(rows(4, 0, 4).rows, (std::vector<std::string>{"K6", "k7"}));
+    EXPECT_EQ(rows(4, 0, 4).rows, (std::vector<std::string>{"k6", "K7"}));
     for (const FilterState none : {FilterState{-1, 0, 0}, FilterState{4, -1, 0}, FilterState{4, 0, -1}})
         EXPECT_TRUE(buildFieldList(none).rows.empty());
 }

@@ -21,9 +21,9 @@ struct Placed {
 
 // The grid by letter and quality, as the user sees it.
 const Placed Grid[] = {
-    {1, "g6", 2, 0}, {8, "h6", 5, 0}, {7, "H6", 6, 0}, {9, "Js6", 7, 0}, {2, "K6", 8, 0}, {3, "N6", 9, 0}, {4, "R6", 10, 0},
-    {5, "f7", 3, 1}, {10, "h7", 5, 1}, {11, "H7", 6, 1}, {13, "Js7", 7, 1}, {41, "k7", 8, 1}, {12, "S7", 11, 1},
-    {43, "f8", 3, 2}, {6, "F8", 4, 2}, {14, "h8", 5, 2}, {15, "H8", 6, 2}, {42, "U8", 12, 2},
+    {1, "g6", 2, 0}, {8, "h6", 5, 0}, {7, "H6", 6, 0}, {9, "Js6", 7, 0}, {2, "k6", 8, 0}, {3, "n6", 9, 0}, {4, "r6", 10, 0},
+    {5, "f7", 3, 1}, {10, "h7", 5, 1}, {11, "H7", 6, 1}, {13, "Js7", 7, 1}, {41, "K7", 8, 1}, {12, "s7", 11, 1},
+    {43, "f8", 3, 2}, {6, "F8", 4, 2}, {14, "h8", 5, 2}, {15, "H8", 6, 2}, {42, "u8", 12, 2},
     {44, "d9", 1, 3}, {45, "f9", 3, 3}, {17, "h9", 5, 3}, {18, "H9", 6, 3},
     {20, "d11", 1, 4}, {23, "h11", 5, 4}, {24, "H11", 6, 4},
     {21, "b12", 0, 5}, {26, "h12", 5, 5}, {27, "H12", 6, 5}, {28, "Js12", 7, 5},
@@ -92,7 +92,7 @@ TEST_F(FieldPicker, FortyOneButtonsByLetterAndQuality)
 
 TEST_F(FieldPicker, AClickPicksTheCaptionAndCloses)
 {
-    for (const char* caption : {"Js6", "k7", "K6", "d11", "Js16"}) {
+    for (const char* caption : {"Js6", "K7", "k6", "d11", "Js16"}) {
         SCOPED_TRACE(caption);
         PickedDesignation = QStringLiteral("H9");
         m_picker->show();
@@ -108,11 +108,11 @@ TEST_F(FieldPicker, AClickPicksTheCaptionAndCloses)
 
 TEST_F(FieldPicker, ModalShowingReturnsOnTheClick)
 {
-    QToolButton* k7 = button(QStringLiteral("k7"));
+    QToolButton* k7 = button(QStringLiteral("K7"));
     ASSERT_NE(k7, nullptr);
     QTimer::singleShot(0, k7, [k7] { QTest::mouseClick(k7, Qt::LeftButton); });
     EXPECT_EQ(m_picker->exec(), QDialog::Accepted);
-    EXPECT_EQ(PickedDesignation, QStringLiteral("k7"));
+    EXPECT_EQ(PickedDesignation, QStringLiteral("K7"));
 }
 
 TEST_F(FieldPicker, ClosingWithoutAChoiceLeavesThePreset)

@@ -80,7 +80,7 @@ TEST_F(MainWindowDialogs, FieldPickerSelectsTheClickedFieldAndResetsTheFilter)
 {
     w().ComboBox1->setFocus();
     QTest::keyClick(w().ComboBox1, Qt::Key_Home); // catalogue order
-    for (const char* designation : {"Js6", "k7", "K6"}) {
+    for (const char* designation : {"Js6", "K7", "k6"}) {
         whileOpen(frm_ListOf_Ferrak, [&] { QTest::mouseClick(pickerButton(QString::fromLatin1(designation)), Qt::LeftButton); },
                   [&] { QTest::mouseClick(w().Label5, Qt::LeftButton, {}, QPoint(3, 3)); });
         EXPECT_EQ(w().ListBox1->currentItem()->text(), designation);

@@ -64,7 +64,7 @@ Expected expectedList(int type, int quality, int letter)
 {
     static const int qualities[] = {0, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16};
     static const std::vector<std::vector<std::string>> letters = {
-        {}, {"g"}, {"H", "h"}, {"Js"}, {"K", "k"}, {"N"}, {"R"}, {"F", "f"}, {"S"}, {"U"}, {"d"}, {"b"}};
+        {}, {"g"}, {"H", "h"}, {"Js"}, {"K", "k"}, {"N", "n"}, {"R", "r"}, {"F", "f"}, {"S", "s"}, {"U", "u"}, {"d"}, {"b"}};
     Expected list;
     if (type < 0 || quality < 0 || letter < 0)
         return list;

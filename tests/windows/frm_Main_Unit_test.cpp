@@ -124,8 +124,8 @@ TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
         {"5", "H9", &TForm1::RadioButton3, true, {"H9", "+30", "0", "5,03", "5", "5,015", "2,5075"}},
         {"5", "h7", &TForm1::RadioButton2, false, {"h7", "0", "-0,012", "5", "4,988", "4,99", "2,497"}},
         {"5", "h7", &TForm1::RadioButton3, true, {"h7", "0", "-12", "5", "4,988", "4,994", "2,4970"}},
-        {"10", "K6", &TForm1::RadioButton2, false, {"K6", "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"}},
-        {"10", "K6", &TForm1::RadioButton3, false, {"K6", "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"}},
+        {"10", "k6", &TForm1::RadioButton2, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"}},
+        {"10", "k6", &TForm1::RadioButton3, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"}},
         {"8", "Js6", &TForm1::RadioButton1, true, {"Js6", "+4,5", "-4,5", "8,0045", "7,9955", "8", "4"}},
         {"8", "Js6", &TForm1::RadioButton2, false, {"Js6", "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"}},
         {"1000", "h16", &TForm1::RadioButton2, false, {"h16", "0", "-5,6", "1000", "994,4", "997,20", "498,600"}},
@@ -202,7 +202,7 @@ TEST_F(MainWindow, FiltersRefillTheList)
     EXPECT_EQ(w().ComboBox1->currentIndex(), 4);
     EXPECT_EQ(w().ListBox1->count(), 40);
     chooseItem(w().ComboBox4, 2); // quality 7
-    EXPECT_EQ(w().ListBox1->currentItem()->text(), "S7");
+    EXPECT_EQ(w().ListBox1->currentItem()->text(), "s7");
     clickLabel(w().Label2);
     EXPECT_EQ(w().ComboBox4->currentIndex(), 0);
     // The type reset on the already reset box keeps the user's row.

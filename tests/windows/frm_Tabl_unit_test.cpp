@@ -17,10 +17,10 @@
 namespace {
 
 const QStringList QualityOrder = QStringLiteral(
-    "g6 h6 Js6 K6 N6 R6 f7 h7 H7 S7 Js7 k7 f8 F8 h8 H8 U8 d9 f9 h9 H9 d11 h11 H11 b12 h12 H12 Js12 "
+    "g6 h6 Js6 k6 n6 r6 f7 h7 H7 s7 Js7 K7 f8 F8 h8 H8 u8 d9 f9 h9 H9 d11 h11 H11 b12 h12 H12 Js12 "
     "h13 H13 Js13 h14 H14 Js14 h15 H15 Js15 h16 H16 Js16").split(QLatin1Char(' '));
 const QStringList CatalogueOrder = QStringLiteral(
-    "g6 h6 Js6 K6 N6 R6 f7 h7 S7 f8 h8 U8 d9 f9 h9 d11 h11 b12 h12 H7 Js7 k7 F8 H8 H9 H11 H12 Js12 "
+    "g6 h6 Js6 k6 n6 r6 f7 h7 s7 f8 h8 u8 d9 f9 h9 d11 h11 b12 h12 H7 Js7 K7 F8 H8 H9 H11 H12 Js12 "
     "h13 H13 Js13 h14 H14 Js14 h15 H15 Js15 h16 H16 Js16").split(QLatin1Char(' '));
 
 constexpr int QualityOrderItem = 4;
@@ -134,7 +134,7 @@ TEST_F(TableWindow, HeaderCells)
     EXPECT_EQ(text(h7, 1), QStringLiteral("А"));
     EXPECT_EQ(textColour(h7, 1), UiStyle::Red);
     EXPECT_FALSE(bold(h7, 1));
-    EXPECT_EQ(text(columnOf(QStringLiteral("S7")), 1), QStringLiteral("Пр1"));
+    EXPECT_EQ(text(columnOf(QStringLiteral("s7")), 1), QStringLiteral("Пр1"));
     EXPECT_EQ(text(columnOf(QStringLiteral("f8")), 1), QStringLiteral("-"));
     EXPECT_TRUE(bold(h7, 0));
     EXPECT_EQ(textColour(h7, 0), UiStyle::Black);
@@ -157,8 +157,8 @@ TEST_F(TableWindow, DeviationCellsInBothOrders)
         {"Js7", 3, "±5", UiStyle::Green, UiStyle::PaleGreen},
         {"h7", 4, "0\n-12", UiStyle::Blue, UiStyle::White},
         {"g6", 6, "-6\n-17", UiStyle::Blue, UiStyle::White},
-        {"k7", 4, "+3\n-9", UiStyle::Maroon, UiStyle::White},
-        {"U8", 7, "+74\n+41", UiStyle::Maroon, UiStyle::PaleGreen},
+        {"K7", 4, "+3\n-9", UiStyle::Maroon, UiStyle::White},
+        {"u8", 7, "+74\n+41", UiStyle::Maroon, UiStyle::PaleGreen},
         {"g6", 27, "---", UiStyle::Green, UiStyle::SkyBlue},
         {"Js12", 27, "---", UiStyle::Green, UiStyle::SkyBlue},
         {"d11", 2, "---", UiStyle::Blue, UiStyle::SkyBlue},
