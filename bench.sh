@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 scripts/ensure-packages.sh
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_TESTS=OFF -DDOPUSK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build/bench -j"$(nproc)" --target bench_bare_window bench_bare_text_window bench_dopusk_startup bench_startup bench_dopusk
 bin=build/bench/bench
 runs=${BENCH_RUNS:-15}

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 scripts/ensure-packages.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOPUSK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 for check in scripts/checks/*.sh; do

@@ -64,14 +64,15 @@ QSize captionSize(const QFont& font, const QString& text)
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
+    // The disabled group keeps the style's own look, so that a disabled control looks disabled.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, colour);
     widget->setPalette(palette);
 }
 
-QColor textColour(const QWidget* widget) { return widget->palette().color(QPalette::Text); }
+QColor textColour(const QWidget* widget) { return widget->palette().color(QPalette::Active, QPalette::Text); }
 
 void setBaseColour(QWidget* widget, const QColor& colour)
 {

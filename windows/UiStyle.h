@@ -46,7 +46,8 @@ void applyProgramFont();
 // has it. Measured with the font's metrics alone, without polishing a widget.
 QSize captionSize(const QFont& font, const QString& text);
 
-// Text colour through the palette, so that it can be read back (QPalette::Text and WindowText).
+// Text colour through the palette, so that it can be read back (QPalette::Text and WindowText),
+// for the active and inactive window; a disabled control keeps the style's disabled look.
 void setTextColour(QWidget* widget, const QColor& colour);
 QColor textColour(const QWidget* widget);
 void setBaseColour(QWidget* widget, const QColor& colour);

@@ -2,6 +2,7 @@
 // desktop, or beside an edit, and always wholly or at least top-left on the screen.
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -26,5 +27,19 @@ void centreOnDesktop(QWidget* window);
 
 // Moves the window to `corner`, or only as far from it as it takes to lie wholly on the screen.
 void keepOnScreen(QWidget* window, QPoint corner, QSize outer);
+
+// A screen of the desktop: its whole area and the part windows may take.
+struct ScreenArea {
+    QRect geometry;
+    QRect available;
+};
+
+// The available area of the screen on which a window placed at `target` appears: the
+// screen under that point, else the one of `fallback` (the owner's screen); an invalid
+// rectangle when there is neither.
+QRect areaAt(QPoint target, const QList<ScreenArea>& screens, int fallback);
+// `corner` moved only as far as it takes for `outer` to lie wholly inside `area`;
+// where it cannot, its top-left corner stays inside.
+QPoint clampInto(QPoint corner, QSize outer, const QRect& area);
 
 } // namespace WindowPlacement

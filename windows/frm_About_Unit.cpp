@@ -133,11 +133,13 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     BitBtn1->setGeometry(291, 325, 86, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(LabelWWW, &ClickableLabel::clicked, this, &Tfrm_About::LabelWWWClick);
+    connect(LabelMail, &ClickableLabel::clicked, this, &Tfrm_About::LabelMailClick);
 }
 
-QLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
+ClickableLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
 {
-    auto* label = new QLabel(caption, Panel2);
+    auto* label = new ClickableLabel(caption, Panel2);
     label->setObjectName(QString::fromLatin1(name));
     QFont font = UiStyle::sansFont(12, true);
     font.setUnderline(true);
@@ -145,7 +147,6 @@ QLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
     UiStyle::setTextColour(label, UiStyle::Blue);
     label->setCursor(Qt::PointingHandCursor);
     label->move(MemoLeft, y);
-    label->installEventFilter(this);
     return label;
 }
 
@@ -175,22 +176,6 @@ void Tfrm_About::LabelWWWClick()
 void Tfrm_About::LabelMailClick()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("Mailto:") + QString::fromUtf8(AppInfo::MailAddress)));
-}
-
-bool Tfrm_About::eventFilter(QObject* watched, QEvent* event)
-{
-    if ((watched == LabelWWW || watched == LabelMail) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (watched == LabelWWW)
-                LabelWWWClick();
-            else
-                LabelMailClick();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_About::showEvent(QShowEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ClickableLabel.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -18,10 +20,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* makeLink(const char* name, const QString& caption, int y);
+    ClickableLabel* makeLink(const char* name, const QString& caption, int y);
     void centreOverMainWindow();
     void prepareFirstShowing();
 
@@ -30,8 +31,8 @@ private:
     QFrame* Bevel2 = nullptr;
     QLabel* Label3 = nullptr;
     QTextEdit* Memo2 = nullptr;
-    QLabel* LabelWWW = nullptr;
-    QLabel* LabelMail = nullptr;
+    ClickableLabel* LabelWWW = nullptr;
+    ClickableLabel* LabelMail = nullptr;
     QPushButton* BitBtn1 = nullptr;
     bool m_prepared = false;
 };

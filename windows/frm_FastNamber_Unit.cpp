@@ -1,6 +1,7 @@
 #include "frm_FastNamber_Unit.h"
 
 #include "CaptionFit.h"
+#include "ClickableLabel.h"
 #include "UiStyle.h"
 
 #include <QFrame>
@@ -62,9 +63,19 @@ Tfrm_FastNamber::Tfrm_FastNamber(QWidget* parent)
     Bevel2 = makeBevel(Panel1, "Bevel2", 56);
     Bevel3 = makeBevel(Panel1, "Bevel3", 112);
 
+    static constexpr ClickHandler clickHandlers[LabelCount] = {
+        &Tfrm_FastNamber::Label1Click,  &Tfrm_FastNamber::Label2Click,  &Tfrm_FastNamber::Label3Click,
+        &Tfrm_FastNamber::Label4Click,  &Tfrm_FastNamber::Label5Click,  &Tfrm_FastNamber::Label6Click,
+        &Tfrm_FastNamber::Label7Click,  &Tfrm_FastNamber::Label8Click,  &Tfrm_FastNamber::Label9Click,
+        &Tfrm_FastNamber::Label10Click, &Tfrm_FastNamber::Label11Click, &Tfrm_FastNamber::Label12Click,
+        &Tfrm_FastNamber::Label13Click, &Tfrm_FastNamber::Label14Click, &Tfrm_FastNamber::Label15Click,
+        &Tfrm_FastNamber::Label16Click, &Tfrm_FastNamber::Label17Click, &Tfrm_FastNamber::Label18Click,
+        &Tfrm_FastNamber::Label19Click, &Tfrm_FastNamber::Label20Click,
+    };
     const QFont valueFont = UiStyle::sansFont(13, true);
     for (const ValueLabel& value : ValueLabels) {
-        auto* label = new QLabel(QString::fromLatin1(value.caption), Panel1);
+        auto* label = new ClickableLabel(QString::fromLatin1(value.caption), Panel1);
+        connect(label, &ClickableLabel::clicked, this, clickHandlers[value.number - 1]);
         label->setObjectName(QStringLiteral("Label%1").arg(value.number));
         label->setFont(valueFont);
         UiStyle::setTextColour(label, UiStyle::Maroon);
@@ -111,17 +122,9 @@ void Tfrm_FastNamber::Label20MouseEnter(QLabel* label) { UiStyle::setTextColour(
 
 void Tfrm_FastNamber::Label20MouseLeave(QLabel* label) { UiStyle::setTextColour(label, UiStyle::Maroon); }
 
+// The pointer over a value lights it; its clicks come through the label's own signal.
 bool Tfrm_FastNamber::eventFilter(QObject* watched, QEvent* event)
 {
-    static constexpr ClickHandler clickHandlers[LabelCount] = {
-        &Tfrm_FastNamber::Label1Click,  &Tfrm_FastNamber::Label2Click,  &Tfrm_FastNamber::Label3Click,
-        &Tfrm_FastNamber::Label4Click,  &Tfrm_FastNamber::Label5Click,  &Tfrm_FastNamber::Label6Click,
-        &Tfrm_FastNamber::Label7Click,  &Tfrm_FastNamber::Label8Click,  &Tfrm_FastNamber::Label9Click,
-        &Tfrm_FastNamber::Label10Click, &Tfrm_FastNamber::Label11Click, &Tfrm_FastNamber::Label12Click,
-        &Tfrm_FastNamber::Label13Click, &Tfrm_FastNamber::Label14Click, &Tfrm_FastNamber::Label15Click,
-        &Tfrm_FastNamber::Label16Click, &Tfrm_FastNamber::Label17Click, &Tfrm_FastNamber::Label18Click,
-        &Tfrm_FastNamber::Label19Click, &Tfrm_FastNamber::Label20Click,
-    };
     for (int index = 0; index < LabelCount; ++index) {
         QLabel* label = m_labels[index];
         if (watched != label)
@@ -133,17 +136,6 @@ bool Tfrm_FastNamber::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Leave:
             Label20MouseLeave(label);
             break;
-        case QEvent::MouseButtonRelease: {
-            // A click is a release of the left button over the label that was pressed.
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-                // Through a copy: g++'s bounds sanitizer misreads a call straight from the array.
-                const ClickHandler handler = clickHandlers[index];
-                (this->*handler)();
-                return true;
-            }
-            break;
-        }
         default:
             break;
         }

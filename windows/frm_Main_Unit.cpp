@@ -115,10 +115,11 @@ QColor colourOfCode(const std::string& code)
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
-                  const QColor& colour)
+template <class Label = QLabel>
+Label* makeLabel(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
+                 const QColor& colour)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(bounds);
     label->setFont(font);
@@ -130,11 +131,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     return label;
 }
 
-QLineEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QColor& colour,
+NumberBox* makeEdit(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QColor& colour,
                     const QColor& background, bool readOnly, const QString& hint)
 {
     // The text is laid out once, in its own font: set after the font.
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new NumberBox(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(bounds);
     edit->setFont(font);
@@ -157,13 +158,20 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
-QFrame* makeBevel(QWidget* parent, const char* name, QRect bounds, bool vertical)
+enum class BevelKind { Vertical, BottomLine };
+
+// An etched line: a vertical one down the middle of its bounds, a bottom line along their bottom edge.
+QFrame* makeBevel(QWidget* parent, const char* name, QRect bounds, BevelKind kind)
 {
     auto* line = new QFrame(parent);
     line->setObjectName(QLatin1String(name));
     line->setGeometry(bounds);
-    line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
+    line->setFrameShape(kind == BevelKind::Vertical ? QFrame::VLine : QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
+    if (kind == BevelKind::BottomLine) {
+        constexpr int EtchedDepth = 2;
+        line->setFrameRect(QRect(0, bounds.height() - EtchedDepth, bounds.width(), EtchedDepth));
+    }
     return line;
 }
 
@@ -260,11 +268,11 @@ void TForm1::createTolerancePage()
     const QFont verdanaBold16 = UiStyle::verdanaFont(16, true);
     const QColor face = UiStyle::buttonFace();
 
-    Label5 = makeLabel(page, "Label5", QStringLiteral("Квалитет"), {8, 8, 56, 13}, bold11, UiStyle::Maroon);
+    Label5 = makeLabel<ClickableLabel>(page, "Label5", QStringLiteral("Квалитет"), {8, 8, 56, 13}, bold11, UiStyle::Maroon);
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->setToolTip(QStringLiteral("Щелчек для изменения поля допуска"));
 
-    ListBox1 = new QListWidget(page);
+    ListBox1 = new FieldListBox(page);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 32, 65, 345);
     ListBox1->setFont(bold11);
@@ -295,11 +303,11 @@ void TForm1::createTolerancePage()
         box->setCurrentIndex(selected);
         return box;
     };
-    Label1 = makeLabel(GroupBox1, "Label1", QStringLiteral("ТИП"), {8, 16, 27, 13}, bold11, UiStyle::Maroon);
+    Label1 = makeLabel<ClickableLabel>(GroupBox1, "Label1", QStringLiteral("ТИП"), {8, 16, 27, 13}, bold11, UiStyle::Maroon);
     ComboBox1 = makeFilterBox("ComboBox1", {8, 32, 217, 21}, tolerance::typeFilterItems(), tolerance::QualityOrderItem);
-    Label2 = makeLabel(GroupBox1, "Label2", QStringLiteral("Квалитет"), {264, 16, 56, 13}, bold11, UiStyle::Maroon);
+    Label2 = makeLabel<ClickableLabel>(GroupBox1, "Label2", QStringLiteral("Квалитет"), {264, 16, 56, 13}, bold11, UiStyle::Maroon);
     ComboBox4 = makeFilterBox("ComboBox4", {280, 32, 97, 21}, tolerance::qualityFilterItems(), 0);
-    Label3 = makeLabel(GroupBox1, "Label3", QStringLiteral("Буква"), {408, 16, 36, 13}, bold11, UiStyle::Maroon);
+    Label3 = makeLabel<ClickableLabel>(GroupBox1, "Label3", QStringLiteral("Буква"), {408, 16, 36, 13}, bold11, UiStyle::Maroon);
     ComboBox3 = makeFilterBox("ComboBox3", {416, 32, 97, 21}, tolerance::letterFilterItems(), 0);
     for (QLabel* reset : {Label1, Label2, Label3}) {
         reset->setCursor(Qt::PointingHandCursor);
@@ -318,7 +326,7 @@ void TForm1::createTolerancePage()
     Panel1Frame = new QFrame(page);
     Panel1Frame->setObjectName(QStringLiteral("Panel1"));
     Panel1Frame->setGeometry(384, 80, 233, 47);
-    Panel1Frame->setFrameShape(QFrame::Panel);
+    Panel1Frame->setFrameShape(QFrame::Box); // a box with a sunken shadow is Qt's etched frame
     Panel1Frame->setFrameShadow(QFrame::Sunken);
     Label17 = makeLabel(Panel1Frame, "Label17", QStringLiteral("Как есть"), {12, 6, 60, 13}, bold11, UiStyle::Maroon);
     Label12 = makeLabel(Panel1Frame, "Label12", QStringLiteral("2 цифры"), {92, 6, 60, 13}, bold11, UiStyle::Maroon);
@@ -334,7 +342,7 @@ void TForm1::createTolerancePage()
     RadioButton3 = makeRadio("RadioButton3", 176);
     RadioButton2->setChecked(true);
 
-    Bevel1 = makeBevel(page, "Bevel1", {88, 128, 521, 10}, false);
+    Bevel1 = makeBevel(page, "Bevel1", {88, 128, 521, 10}, BevelKind::BottomLine);
     Label6 = makeLabel(page, "Label6", QStringLiteral("Числовое значение [мм]"), {112, 152, 160, 13}, bold11, UiStyle::Maroon);
     Label7 = makeLabel(page, "Label7", QStringLiteral("Средний допуск"), {337, 152, 110, 13}, bold11, UiStyle::Maroon);
     Label8 = makeLabel(page, "Label8", QStringLiteral("Радиус"), {504, 152, 50, 13}, bold11, UiStyle::Maroon);
@@ -345,10 +353,10 @@ void TForm1::createTolerancePage()
     Label10 = makeLabel(page, "Label10", QStringLiteral("max"), {342, 184, 30, 13}, bold11, UiStyle::Navy);
     Edit5 = makeEdit(page, "Edit5", {379, 184, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, QStringLiteral("Максимум"));
 
-    Label9 = makeLabel(page, "Label9", QStringLiteral("="), {296, 208, 24, 48}, UiStyle::sansFont(37, true),
+    Label9 = makeLabel<ClickableLabel>(page, "Label9", QStringLiteral("="), {296, 208, 24, 48}, UiStyle::sansFont(37, true),
                        QApplication::palette().color(QPalette::WindowText));
     Label9->setToolTip(FormulaHint);
-    Label4 = makeLabel(page, "Label4", QStringLiteral("R="), {456, 208, 56, 45}, UiStyle::verdanaFont(37),
+    Label4 = makeLabel<ClickableLabel>(page, "Label4", QStringLiteral("R="), {456, 208, 56, 45}, UiStyle::verdanaFont(37),
                        QApplication::palette().color(QPalette::WindowText));
     Label4->setToolTip(FormulaHint);
 
@@ -394,18 +402,21 @@ void TForm1::createTolerancePage()
     CheckBox1->setFont(bold11);
     UiStyle::setTextColour(CheckBox1, UiStyle::Navy);
     CheckBox1->setFocusPolicy(Qt::ClickFocus);
-    Bevel2 = makeBevel(page, "Bevel2", {88, 304, 529, 18}, false);
+    Bevel2 = makeBevel(page, "Bevel2", {88, 304, 529, 18}, BevelKind::BottomLine);
     Bevel2->lower();
 
     Button20 = makeButton(page, "Button20", TableButtonText, {448, 328, 171, 25}, font());
-    Label13 = makeLabel(page, "Label13", AboutText, {512, 360, 97, 16}, UiStyle::sansFont(13, true), UiStyle::Blue);
+    Label13 = makeLabel<ClickableLabel>(page, "Label13", AboutText, {512, 360, 97, 16}, UiStyle::sansFont(13, true), UiStyle::Blue);
     Label13->setCursor(Qt::PointingHandCursor);
 
     Button21 = makeButton(page, "Button21", QString(), {0, 0, 1, 1}, font());
     Button21->hide();
 
-    for (QLineEdit* box : {Edit2, Edit3, Edit4})
+    // Typed keys are filtered before they reach the box; pasted and dropped text by the validator.
+    for (NumberBox* box : {Edit2, Edit3, Edit4}) {
+        box->setCharFilter(&TForm1::Edit2KeyPress);
         box->setValidator(new NumberCharFilter(box));
+    }
 
     // Focus order; Edit3 and Edit4 take part only in manual mode.
     setTabOrder(ListBox1, ComboBox1);
@@ -457,7 +468,7 @@ void TForm1::createThreadPage()
     cmbx_Rezba = makeList(GroupBox2, "cmbx_Rezba", {72, 29, 73, 28}, QStringLiteral("Номинальный диамтр резьбы"));
     Label16 = makeLabel(GroupBox2, "Label16", QStringLiteral("х"), {168, 20, 24, 38}, bold32, windowText);
     cmbx_ShagRezb = makeList(GroupBox2, "cmbx_ShagRezb", {208, 29, 73, 28}, QStringLiteral("Шаг"));
-    Bevel5 = makeBevel(GroupBox2, "Bevel5", {304, 16, 2, 49}, true);
+    Bevel5 = makeBevel(GroupBox2, "Bevel5", {304, 16, 2, 49}, BevelKind::Vertical);
     lb_Rezba = makeLabel(GroupBox2, "lb_Rezba", QString(), {328, 32, 260, 20}, bold16, UiStyle::Maroon);
 
     GroupBox3 = makeGroup("GroupBox3", QStringLiteral("Диам. отв. под резьбу (параметры)"), {16, 136, 289, 169}, UiStyle::Maroon);
@@ -488,7 +499,7 @@ void TForm1::createThreadPage()
         box->setFocusPolicy(Qt::StrongFocus);
 
     btm_RezbTabl = makeButton(page, "btm_RezbTabl", TableButtonText, {448, 328, 171, 25}, font());
-    Label23 = makeLabel(page, "Label23", AboutText, {512, 360, 97, 16}, bold13, UiStyle::Blue);
+    Label23 = makeLabel<ClickableLabel>(page, "Label23", AboutText, {512, 360, 97, 16}, bold13, UiStyle::Blue);
     Label23->setCursor(Qt::PointingHandCursor);
 
     setTabOrder(cmbx_Rezba, cmbx_ShagRezb);
@@ -517,15 +528,27 @@ void TForm1::wireEvents()
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(spbt_keyb, &QToolButton::clicked, this, &TForm1::spbt_keybClick);
     connect(Button20, &QPushButton::clicked, this, &TForm1::Button20Click);
-    connect(cmbx_Rezba, &QComboBox::currentIndexChanged, this, &TForm1::cmbx_RezbaChange);
+    // Every choice of a diameter by the user, the one already shown included.
+    connect(cmbx_Rezba, &QComboBox::activated, this, &TForm1::cmbx_RezbaChange);
     connect(cmbx_ShagRezb, &QComboBox::currentIndexChanged, this, &TForm1::cmbx_ShagRezbChange);
     connect(btm_RezbTabl, &QPushButton::clicked, this, &TForm1::btm_RezbTablClick);
 
-    // Clicks on labels, double clicks on edits, the list and the formula signs,
-    // and mouse moves over the bare page come through the event filter.
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label5, Label13, Label23, Label9, Label4,
-                                                     Edit1, Edit2, Edit3, Edit4, ListBox1->viewport()})
-        w->installEventFilter(this);
+    // Clicks come through the controls' own signals, so a disabled control does nothing.
+    connect(Label1, &ClickableLabel::clicked, this, &TForm1::Label1Click);
+    connect(Label2, &ClickableLabel::clicked, this, &TForm1::Label2Click);
+    connect(Label3, &ClickableLabel::clicked, this, &TForm1::Label3Click);
+    connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
+    connect(Label13, &ClickableLabel::clicked, this, &TForm1::Label13Click);
+    connect(Label23, &ClickableLabel::clicked, this, &TForm1::Label13Click);
+    connect(Label9, &ClickableLabel::doubleClicked, this, &TForm1::Label9DblClick);
+    connect(Label4, &ClickableLabel::doubleClicked, this, &TForm1::Label4DblClick);
+    connect(Edit1, &NumberBox::doubleClicked, this, &TForm1::Label5Click);
+    connect(ListBox1, &FieldListBox::listDoubleClicked, this, &TForm1::Label5Click);
+    connect(Edit2, &NumberBox::doubleClicked, this, &TForm1::spbt_keybClick);
+    connect(Edit3, &NumberBox::doubleClicked, this, &TForm1::Button21Click);
+    connect(Edit4, &NumberBox::doubleClicked, this, &TForm1::Edit4DblClick);
+
+    // Mouse moves over the bare page come through the event filter.
     TabSheet1->setMouseTracking(true);
     TabSheet1->installEventFilter(this);
 }
@@ -533,23 +556,7 @@ void TForm1::wireEvents()
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (!widget->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            return false;
-        if (watched == Label1) Label1Click();
-        else if (watched == Label2) Label2Click();
-        else if (watched == Label3) Label3Click();
-        else if (watched == Label5) Label5Click();
-        else if (watched == Label13 || watched == Label23) Label13Click();
-    } else if (type == QEvent::MouseButtonDblClick) {
-        if (watched == Label9) { Label9DblClick(); return true; }
-        if (watched == Label4) { Label4DblClick(); return true; }
-        if (watched == Edit1 || watched == ListBox1->viewport()) { Label5Click(); return true; }
-        if (watched == Edit2) { spbt_keybClick(); return true; }
-        if (watched == Edit3) { Button21Click(); return true; }
-        if (watched == Edit4) { Edit4DblClick(); return true; }
-    } else if (type == QEvent::Show && (watched == frm_KeyBoard || watched == frm_FastNamber)) {
+    if (type == QEvent::Show && (watched == frm_KeyBoard || watched == frm_FastNamber)) {
         auto* window = static_cast<QWidget*>(watched);
         WindowPlacement::keepOnScreen(window, window->pos(), window->frameGeometry().size());
     } else if (type == QEvent::MouseMove && watched == TabSheet1) {

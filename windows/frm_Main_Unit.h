@@ -5,8 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "ClickableLabel.h"
 #include "Decimal.h"
 #include "LimitCalculation.h"
+#include "NumberBox.h"
+#include "frm_Main_Unit_FieldList.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,14 +40,14 @@ public:
     QWidget* TabSheet2 = nullptr;
 
     // Tolerance page
-    QLabel* Label5 = nullptr;
-    QListWidget* ListBox1 = nullptr;
+    ClickableLabel* Label5 = nullptr;
+    FieldListBox* ListBox1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label1 = nullptr;
+    ClickableLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
-    QLabel* Label2 = nullptr;
+    ClickableLabel* Label2 = nullptr;
     QComboBox* ComboBox4 = nullptr;
-    QLabel* Label3 = nullptr;
+    ClickableLabel* Label3 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QLabel* Label15 = nullptr;
@@ -61,26 +64,26 @@ public:
     QLabel* Label8 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button3 = nullptr;
-    QLineEdit* Edit3 = nullptr;
+    NumberBox* Edit3 = nullptr;
     QLabel* Label10 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
+    NumberBox* Edit5 = nullptr;
+    ClickableLabel* Label9 = nullptr;
+    ClickableLabel* Label4 = nullptr;
+    NumberBox* Edit2 = nullptr;
+    NumberBox* Edit1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit8 = nullptr;
+    NumberBox* Edit7 = nullptr;
+    NumberBox* Edit8 = nullptr;
     QToolButton* spbt_keyb = nullptr;
     QPushButton* Button5 = nullptr;
     QPushButton* Button4 = nullptr;
-    QLineEdit* Edit4 = nullptr;
+    NumberBox* Edit4 = nullptr;
     QLabel* Label11 = nullptr;
-    QLineEdit* Edit6 = nullptr;
+    NumberBox* Edit6 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QFrame* Bevel2 = nullptr;
     QPushButton* Button20 = nullptr;
-    QLabel* Label13 = nullptr;
+    ClickableLabel* Label13 = nullptr;
     QPushButton* Button21 = nullptr; // hidden; shares the quick insertion for the upper deviation
 
     // Thread page
@@ -96,15 +99,15 @@ public:
     QLabel* Label20 = nullptr;
     QLabel* Label21 = nullptr;
     QLabel* Label22 = nullptr;
-    QLineEdit* ed_DiamNom = nullptr;
-    QLineEdit* ed_DopRezb = nullptr;
+    NumberBox* ed_DiamNom = nullptr;
+    NumberBox* ed_DopRezb = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     QLabel* Label30 = nullptr;
     QLabel* Label31 = nullptr;
     QLabel* Label32 = nullptr;
-    QLineEdit* ed_MidlDopRezb = nullptr;
+    NumberBox* ed_MidlDopRezb = nullptr;
     QPushButton* btm_RezbTabl = nullptr;
-    QLabel* Label23 = nullptr;
+    ClickableLabel* Label23 = nullptr;
 
     // Row of ListBox1 -> FieldIndex.
     std::vector<int> ListRowMap;

@@ -1,0 +1,157 @@
+#include "NumberBox.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QToolTip>
+
+namespace {
+// The gap QLineEdit keeps on each side between its contents rectangle and its text.
+constexpr int TextSideGap = 2;
+} // namespace
+
+NumberBox::NumberBox(QWidget* parent)
+    : QLineEdit(parent)
+    , m_described(font())
+{
+    connect(this, &QLineEdit::textChanged, this, &NumberBox::fitText);
+}
+
+QRect NumberBox::textArea() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    area.adjust(margins.left() + TextSideGap, margins.top(), -margins.right() - TextSideGap, -margins.bottom());
+    return area;
+}
+
+// The test QLineEdit itself applies before it scrolls its text.
+bool NumberBox::fits(const QFont& font) const
+{
+    const QFontMetricsF metrics(font);
+    const qreal bearings = std::max<qreal>(0, -metrics.minLeftBearing()) + std::max<qreal>(0, -metrics.minRightBearing());
+    return qRound(metrics.horizontalAdvance(text())) + 1 + bearings <= textArea().width();
+}
+
+void NumberBox::applyFont(const QFont& font)
+{
+    if (QLineEdit::font() == font)
+        return;
+    m_applying = true;
+    setFont(font);
+    m_applying = false;
+}
+
+void NumberBox::fitText()
+{
+    const bool editing = hasFocus() && !isReadOnly();
+    m_cut = false;
+    if (editing || fits(m_described)) {
+        applyFont(m_described);
+        return;
+    }
+    QFont smaller = m_described;
+    const int described = QFontInfo(m_described).pixelSize();
+    for (int size = described - 1; size >= FloorPixelSize; --size) {
+        smaller.setPixelSize(size);
+        if (fits(smaller)) {
+            applyFont(smaller);
+            return;
+        }
+    }
+    smaller.setPixelSize(std::min(described, FloorPixelSize));
+    applyFont(smaller);
+    m_cut = true;
+    update();
+}
+
+void NumberBox::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_applying) {
+        m_described = font();
+        fitText();
+    } else if (event->type() == QEvent::ReadOnlyChange || event->type() == QEvent::StyleChange) {
+        fitText();
+    }
+}
+
+void NumberBox::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void NumberBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    fitText();
+}
+
+void NumberBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    fitText();
+    setCursorPosition(0); // the text shows from its first character again
+}
+
+bool NumberBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_cut) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void NumberBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const bool character = typed.size() == 1 && typed.front().isPrint()
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (m_charFilter && character && !isReadOnly()) {
+        QChar c = typed.front();
+        if (!m_charFilter(c)) {
+            event->accept(); // dropped before it reaches the text: nothing changes
+            return;
+        }
+        if (c != typed.front()) {
+            insert(QString(c));
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A box whose double click opens something does not also select a word.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&NumberBox::doubleClicked))) {
+        QLineEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    emit doubleClicked();
+    event->accept();
+}
+
+void NumberBox::paintEvent(QPaintEvent* event)
+{
+    if (!m_cut || hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    // Beyond the floor size: the beginning of the number, and an ellipsis where it is cut.
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    const QRect area = textArea();
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+}
