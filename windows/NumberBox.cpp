@@ -1,6 +1,7 @@
 #include "NumberBox.h"
 
 #include <QHelpEvent>
+#include <QtMath>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
@@ -29,12 +30,12 @@ QRect NumberBox::textArea() const
     return area;
 }
 
-// The test QLineEdit itself applies before it scrolls its text.
+// Whether the text's own width fits. QLineEdit also adds the face's worst bearings
+// (almost an em for DejaVu Sans) and scrolls a text that is no wider than the box
+// so that its cursor stays in view; outside editing the box draws its text itself.
 bool NumberBox::fits(const QFont& font) const
 {
-    const QFontMetricsF metrics(font);
-    const qreal bearings = std::max<qreal>(0, -metrics.minLeftBearing()) + std::max<qreal>(0, -metrics.minRightBearing());
-    return qRound(metrics.horizontalAdvance(text())) + 1 + bearings <= textArea().width();
+    return qCeil(QFontMetricsF(font).horizontalAdvance(text())) + 1 <= textArea().width();
 }
 
 void NumberBox::applyFont(const QFont& font)
@@ -95,8 +96,7 @@ void NumberBox::focusInEvent(QFocusEvent* event)
 void NumberBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    fitText();
-    setCursorPosition(0); // the text shows from its first character again
+    fitText(); // and the text is drawn from its first character again
 }
 
 bool NumberBox::event(QEvent* event)
@@ -139,19 +139,25 @@ void NumberBox::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
+// With the focus the box is an ordinary edit. Without it, the text is drawn from its
+// first character where QLineEdit would draw it unscrolled; beyond the floor size
+// it ends in an ellipsis where it is cut.
 void NumberBox::paintEvent(QPaintEvent* event)
 {
-    if (!m_cut || hasFocus()) {
+    if (hasFocus()) {
         QLineEdit::paintEvent(event);
         return;
     }
-    // Beyond the floor size: the beginning of the number, and an ellipsis where it is cut.
     QPainter painter(this);
     QStyleOptionFrame option;
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
     const QRect area = textArea();
+    const QFontMetrics metrics(font());
+    const int top = area.y() + (area.height() - metrics.height() + 1) / 2;
+    painter.setClipRect(area);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    const QString shown = m_cut ? metrics.elidedText(text(), Qt::ElideRight, area.width()) : text();
+    painter.drawText(QPoint(area.x(), top + metrics.ascent()), shown);
 }

@@ -51,13 +51,14 @@ Tfrm_KeyBoard::Tfrm_KeyBoard(QWidget* parent)
     setFont(UiStyle::sansFont(11, true));
     UiStyle::setTextColour(this, UiStyle::Blue);
 
-    Edit1 = new QLineEdit(QStringLiteral("0"), this);
+    Edit1 = new NumberBox(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 8, 233, 26);
     Edit1->setReadOnly(true);
     Edit1->setFocusPolicy(Qt::NoFocus);
     Edit1->setContextMenuPolicy(Qt::NoContextMenu);
     Edit1->setFont(UiStyle::verdanaFont(16, true));
+    Edit1->setText(QStringLiteral("0"));
     UiStyle::setTextColour(Edit1, UiStyle::Maroon);
 
     Key = new QTabWidget(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NumberBox.h"
 #include "frm_KeyBoard_unit_Display.h"
 
 #include <QDialog>
@@ -55,7 +56,7 @@ private:
 
     KeypadDisplay m_state;
 
-    QLineEdit* Edit1 = nullptr;
+    NumberBox* Edit1 = nullptr;
     QTabWidget* Key = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;

@@ -159,3 +159,15 @@ TEST_F(AboutTest, OpeningAgainShowsTheSameContentCentredOverTheMainWindow)
 } // namespace
 
 #include "frm_About_Unit_test.moc"
+
+TEST_F(AboutTest, ADisabledLinkOpensNothing)
+{
+    for (const char* name : {"LabelWWW", "LabelMail"}) {
+        QLabel* link = child<QLabel>(name);
+        link->setEnabled(false);
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+        link->setEnabled(true);
+    }
+    EXPECT_TRUE(catcher.opened.isEmpty());
+    EXPECT_TRUE(about.isVisible());
+}

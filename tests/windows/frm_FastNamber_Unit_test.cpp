@@ -105,3 +105,13 @@ TEST_F(QuickNumberTest, ClickOnThePanelChoosesNothing)
 }
 
 } // namespace
+
+TEST_F(QuickNumberTest, ADisabledLabelChoosesNothing)
+{
+    window.QuickValue = QStringLiteral("0,7");
+    QLabel* value = label("Label3");
+    value->setEnabled(false);
+    QTest::mouseClick(value, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(window.QuickValue, QStringLiteral("0,7"));
+    EXPECT_TRUE(window.isVisible());
+}

@@ -277,8 +277,68 @@ private:
         else if (kind < 88) {
             log(QStringLiteral("mouse over the page"));
             QTest::mouseMove(windowOf(&w()), inWindow(w().TabSheet1, QPoint(5, w().TabSheet1->height() - 5)));
-        } else
+        } else if (kind < 91)
+            pokeDisabledControl();
+        else
             openWindowFromTolerancePage();
+    }
+
+    // What a disabled control must not change.
+    QStringList pageState()
+    {
+        QStringList state;
+        for (QLineEdit* box : w().TabSheet1->findChildren<QLineEdit*>())
+            state << box->objectName() + u'=' + box->text();
+        for (QComboBox* box : w().TabSheet1->findChildren<QComboBox*>())
+            state << box->objectName() + u'=' + QString::number(box->currentIndex());
+        for (QAbstractButton* button : w().TabSheet1->findChildren<QAbstractButton*>())
+            state << button->objectName() + u'=' + QString::number(button->isChecked());
+        state << QStringLiteral("row=%1 of %2").arg(w().ListBox1->currentRow()).arg(w().ListBox1->count());
+        return state;
+    }
+
+    // Presses, clicks and double clicks on a disabled control change nothing and open nothing.
+    void pokeDisabledControl()
+    {
+        QList<QWidget*> disabled;
+        for (QWidget* widget : w().TabSheet1->findChildren<QWidget*>())
+            if (widget->isVisible() && !widget->isEnabled() && widget->width() > 2)
+                disabled << widget;
+        if (disabled.isEmpty())
+            return;
+        QWidget* target = disabled[pick(int(disabled.size()))];
+        const QPoint at(pick(target->width()), pick(target->height()));
+        // Only where the disabled control is on top (SpeedButton1 lies under Edit1 in table mode).
+        QWidget* hit = target->window()->childAt(inWindow(target, at));
+        if (hit != target && !target->isAncestorOf(hit))
+            return;
+        log(QStringLiteral("poke disabled %1").arg(target->objectName()));
+        const QStringList before = pageState();
+        QTimer closer;
+        bool opened = false;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = true;
+                modal->close();
+            }
+        });
+        closer.start(5);
+        switch (pick(3)) {
+        case 0:
+            QTest::mousePress(windowOf(target), Qt::LeftButton, {}, inWindow(target, at));
+            QTest::mouseRelease(windowOf(target), Qt::LeftButton, {}, inWindow(target, at));
+            break;
+        case 1:
+            click(target, at);
+            break;
+        default:
+            doubleClick(target, at);
+            break;
+        }
+        if (opened)
+            fail(QStringLiteral("the disabled %1 opened a window").arg(target->objectName()));
+        if (pageState() != before)
+            fail(QStringLiteral("the disabled %1 changed the page").arg(target->objectName()));
     }
 
     QLineEdit* numberBox()

@@ -1,0 +1,207 @@
+// The main window under input that must change nothing (disabled controls, rejected
+// keys) and under the choices that must land on the right field or thread.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "UiStyle.h"
+#include "WindowPlacement.h"
+#include "frm_Main_Unit.h"
+
+namespace {
+
+class MainWindowInput : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<TForm1>();
+        Form1 = m_window.get();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void TearDown() override { Form1 = nullptr; }
+
+    TForm1& w() { return *m_window; }
+
+    static void retype(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    static void chooseItem(QComboBox* box, int item)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < item; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+    }
+    QStringList listRows() const
+    {
+        QStringList rows;
+        for (int row = 0; row < m_window->ListBox1->count(); ++row)
+            rows << m_window->ListBox1->item(row)->text();
+        return rows;
+    }
+
+    std::unique_ptr<TForm1> m_window;
+};
+
+// Any dialog that a faulty handler would open is closed at once and counted.
+struct ModalCounter {
+    int opened = 0;
+    QTimer timer;
+    ModalCounter()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++opened;
+                modal->close();
+            }
+        });
+        timer.start(5);
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowInput, DisabledControlsInManualModeLeaveTheTypedDeviationsAlone)
+{
+    chooseItem(w().ComboBox4, 2); // quality 7
+    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    ASSERT_TRUE(w().CheckBox1->isChecked());
+    retype(w().Edit3, QStringLiteral("0,123"));
+    const QStringList rows = listRows();
+    const int row = w().ListBox1->currentRow();
+
+    ModalCounter dialogs;
+    for (QWidget* label : std::initializer_list<QWidget*>{w().Label1, w().Label2, w().Label3, w().Label5}) {
+        EXPECT_FALSE(label->isEnabled());
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+    QTest::mouseDClick(w().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 40));
+    QTest::keyClick(w().ComboBox4, Qt::Key_Down);
+    QTest::qWait(20);
+
+    EXPECT_EQ(dialogs.opened, 0);
+    EXPECT_EQ(w().Edit3->text(), QStringLiteral("0,123"));
+    EXPECT_EQ(w().ComboBox4->currentIndex(), 2);
+    EXPECT_EQ(listRows(), rows);
+    EXPECT_EQ(w().ListBox1->currentRow(), row);
+}
+
+TEST_F(MainWindowInput, DisabledControlsLookDisabled)
+{
+    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    for (QWidget* control : std::initializer_list<QWidget*>{w().Label2, w().ListBox1}) {
+        const QPalette palette = control->palette();
+        EXPECT_NE(palette.color(QPalette::Disabled, QPalette::WindowText), UiStyle::Maroon) << control->objectName().toStdString();
+        EXPECT_NE(palette.color(QPalette::Disabled, QPalette::Text), UiStyle::Navy) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(UiStyle::textColour(w().Label2), UiStyle::Maroon); // the active look stays as described
+}
+
+TEST_F(MainWindowInput, ShaftAndHoleFieldsAreWrittenAndColouredByTheirKind)
+{
+    struct Case {
+        const char* designation;
+        QColor colour;
+    } const cases[] = {{"k6", UiStyle::Blue}, {"n6", UiStyle::Blue}, {"s7", UiStyle::Blue},
+                       {"u8", UiStyle::Blue}, {"K7", UiStyle::Red},  {"H7", UiStyle::Red}};
+    for (const Case& c : cases) {
+        const auto items = w().ListBox1->findItems(QString::fromLatin1(c.designation), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_EQ(items.size(), 1) << c.designation;
+        w().ListBox1->scrollToItem(items[0]);
+        QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, w().ListBox1->visualItemRect(items[0]).center());
+        EXPECT_EQ(w().Edit1->text(), QString::fromLatin1(c.designation));
+        EXPECT_EQ(UiStyle::textColour(w().Edit1), c.colour) << c.designation;
+    }
+    EXPECT_TRUE(w().ListBox1->findItems(QStringLiteral("K6"), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty());
+}
+
+TEST_F(MainWindowInput, TypeAheadPicksTheCaseTyped)
+{
+    struct Case {
+        const char* typed;
+        const char* selected;
+    } const cases[] = {{"H7", "H7"}, {"h7", "h7"}, {"K7", "K7"}, {"k6", "k6"}, {"js", "Js"}, {"N", "n6"}};
+    for (const Case& c : cases) {
+        QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search each time
+        w().ListBox1->setFocus();
+        QTest::keyClicks(w().ListBox1, QString::fromLatin1(c.typed));
+        ASSERT_NE(w().ListBox1->currentItem(), nullptr);
+        EXPECT_TRUE(w().ListBox1->currentItem()->text().startsWith(QString::fromLatin1(c.selected))) << c.typed;
+        EXPECT_EQ(w().Edit1->text(), w().ListBox1->currentItem()->text()) << c.typed;
+    }
+}
+
+TEST_F(MainWindowInput, CtrlClickOnTheSelectedRowKeepsIt)
+{
+    QListWidget* list = w().ListBox1;
+    const QRect rect = list->visualItemRect(list->currentItem());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().value(0), list->currentItem());
+}
+
+TEST_F(MainWindowInput, ARejectedKeyChangesNothingAndTypingStaysUndoable)
+{
+    retype(w().Edit2, QStringLiteral("1.5"));
+    EXPECT_EQ(w().Edit2->text(), QStringLiteral("1,5"));
+    const QString results = w().Edit5->text();
+    QSignalSpy changes(w().Edit2, &QLineEdit::textChanged);
+    QTest::keyClicks(w().Edit2, QStringLiteral("x "));
+    QTest::sendKeyEvent(QTest::Click, w().Edit2, Qt::Key_unknown, QStringLiteral("й"), Qt::NoModifier);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(w().Edit2->text(), QStringLiteral("1,5"));
+    EXPECT_TRUE(w().Edit2->isUndoAvailable());
+    QTest::keyClick(w().Edit2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(w().Edit2->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(w().Edit5->text().isEmpty(), results.isEmpty());
+}
+
+TEST_F(MainWindowInput, PickingTheShownDiameterAgainRestoresItsDefaultPitch)
+{
+    w().PageControl1->setCurrentWidget(w().TabSheet2);
+    QComboBox* diameter = w().cmbx_Rezba;
+    QComboBox* pitch = w().cmbx_ShagRezb;
+    diameter->setFocus();
+    const int m12 = diameter->findText(QStringLiteral("12"));
+    ASSERT_GE(m12, 0);
+    chooseItem(diameter, m12);
+    const QString coarse = pitch->currentText();
+    ASSERT_GT(pitch->count(), 1);
+    chooseItem(pitch, pitch->currentIndex() == 0 ? 1 : 0);
+    ASSERT_NE(pitch->currentText(), coarse);
+
+    diameter->setFocus();
+    diameter->showPopup();
+    QTest::keyClick(diameter->view(), Qt::Key_Return); // the same diameter once more
+    EXPECT_EQ(diameter->currentIndex(), m12);
+    EXPECT_EQ(pitch->currentText(), coarse);
+    EXPECT_EQ(QApplication::focusWidget(), pitch);
+}
+
+TEST(WindowPlacement, TheScreenAtTheTargetDecidesNotTheLastOne)
+{
+    const QList<WindowPlacement::ScreenArea> screens = {
+        {{0, 0, 1280, 1024}, {0, 0, 1280, 994}},
+        {{1280, 0, 1920, 1080}, {1280, 30, 1920, 1050}},
+    };
+    EXPECT_EQ(WindowPlacement::areaAt({1500, 500}, screens, 0), QRect(1280, 30, 1920, 1050));
+    EXPECT_EQ(WindowPlacement::areaAt({100, 100}, screens, 1), QRect(0, 0, 1280, 994));
+    EXPECT_EQ(WindowPlacement::areaAt({-50, 100}, screens, 1), QRect(1280, 30, 1920, 1050)); // off every screen
+    // A keypad beside an edit near the right edge of the second screen stays on that screen.
+    const QRect area = WindowPlacement::areaAt({3150, 400}, screens, 0);
+    EXPECT_EQ(WindowPlacement::clampInto({3150, 400}, {250, 200}, area), QPoint(3200 - 250, 400));
+}
