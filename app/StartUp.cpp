@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "UiStyle.h"
 
@@ -25,6 +27,19 @@ void prepareApplication()
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral(DOPUSK_APP_ID));
     UiStyle::applyProgramFont();
+    loadQtTranslations();
+}
+
+bool loadQtTranslations(const QString& folder)
+{
+    static QTranslator* translator = nullptr;
+    if (!translator)
+        translator = new QTranslator(QCoreApplication::instance());
+    const QString from = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+    if (!translator->load(QStringLiteral("qtbase_ru"), from))
+        return false;
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 } // namespace StartUp

@@ -1,14 +1,19 @@
 // Start-up's preparation of the application object: the icon every window
-// shows, the desktop entry and the default font.
+// shows, the desktop entry, the default font and Qt's own texts in Russian.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QIcon>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include "StartUp.h"
 #include "UiStyle.h"
+#include "frm_Main_Unit.h"
 
 TEST(StartUp, WindowIconDesktopEntryAndDefaultFont)
 {
@@ -29,4 +34,48 @@ TEST(StartUp, WindowIconDesktopEntryAndDefaultFont)
 
     EXPECT_EQ(QApplication::font(), UiStyle::sansFont(11));
     EXPECT_EQ(QFontInfo(QApplication::font()).pixelSize(), 11);
+}
+
+namespace {
+
+// The texts of the context menu that a right click on the size box opens.
+QStringList contextMenuOfSizeBox()
+{
+    TForm1 window;
+    Form1 = &window;
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStringList texts;
+    QTimer::singleShot(50, [&texts] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    texts << action->text().remove(u'&').section(u'\t', 0, 0);
+            menu->close();
+        }
+    });
+    const QPoint at = window.Edit2->mapTo(&window, window.Edit2->rect().center());
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
+    QTest::qWait(100);
+    Form1 = nullptr;
+    return texts;
+}
+
+} // namespace
+
+TEST(StartUp, QtsOwnTextsAreRussianWhateverTheLocale)
+{
+    ASSERT_TRUE(StartUp::loadQtTranslations());
+    const QStringList texts = contextMenuOfSizeBox();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Копировать"))) << texts.join(u',').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Вставить"))) << texts.join(u',').toStdString();
+}
+
+TEST(StartUp, WithoutTheTranslationFileTheProgramStillStarts)
+{
+    const QTemporaryDir empty;
+    EXPECT_FALSE(StartUp::loadQtTranslations(empty.path()));
+    const QStringList texts = contextMenuOfSizeBox();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Copy"))) << texts.join(u',').toStdString();
+    StartUp::loadQtTranslations();
 }
