@@ -54,7 +54,6 @@ int rangeOfSize(const Decimal& size)
 TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding)
 {
     TableResult result;
-    result.designation = Data_Unit::Designation(fieldIndex);
     result.colourCode = Data_Unit::ColourCode(fieldIndex);
     result.statusText = OldDesignationPrefix + Data_Unit::OldDesignation(fieldIndex) + OldDesignationSuffix;
     // A size that does not read, or that no interval holds, has no limits to show.
@@ -98,8 +97,11 @@ ManualResult computeManual(const std::optional<Decimal>& size, const std::option
     return result;
 }
 
-Formulas formulaTexts(const Decimal& size, const Decimal& upperMm, const Decimal& lowerMm)
+Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, bool micrometres)
 {
+    const int unitPower = micrometres ? -3 : 0;
+    const Decimal upperMm = upper.scaled(unitPower);
+    const Decimal lowerMm = lower.scaled(unitPower);
     // Each deviation carries its operator, so that a spreadsheet reads the sum.
     auto signedText = [](const Decimal& value) {
         const std::string number = generalNumberText(value);

@@ -42,7 +42,6 @@ bool sizeInsideTable(const Decimal& size);
 int rangeOfSize(const Decimal& size);
 
 struct TableResult {
-    std::string designation; // "H9"
     std::string colourCode;  // "b", "r", "gr"
     std::string statusText;  // old designation in the status bar
     bool hasData = false;    // false: the six number boxes show NoData
@@ -68,11 +67,12 @@ ManualResult computeManual(const std::optional<Decimal>& size, const std::option
                            const std::optional<Decimal>& lower, bool micrometres, Rounding rounding);
 
 // The mean-size and radius formulas for a spreadsheet, from the size and both
-// deviations in millimetres: "=(5+(+0,03 +0)/2)" and "=(5+(+0,03 +0)/2)/2".
+// deviations as their boxes show them (in micrometres when `micrometres`), always
+// written in millimetres: "=(5+(+0,03 +0)/2)" and "=(5+(+0,03 +0)/2)/2".
 struct Formulas {
     std::string mean;
     std::string radius;
 };
-Formulas formulaTexts(const Decimal& size, const Decimal& upperMm, const Decimal& lowerMm);
+Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, bool micrometres);
 
 } // namespace tolerance

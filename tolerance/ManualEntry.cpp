@@ -13,13 +13,9 @@ std::optional<char32_t> filterTypedChar(char32_t c)
     return std::nullopt;
 }
 
-std::u32string filterPastedText(const std::u32string& text)
+std::string quickLowerDeviationText(const std::string& chosen, const std::string& shown)
 {
-    std::u32string kept;
-    for (char32_t c : text)
-        if (const auto passed = filterTypedChar(c); passed && *passed != Backspace)
-            kept += *passed;
-    return kept;
+    return chosen == shown ? shown : "-" + chosen;
 }
 
 namespace {

@@ -10,8 +10,6 @@ namespace tolerance {
 // backspace pass; a full stop becomes a comma; anything else is dropped.
 inline constexpr char32_t Backspace = 8;
 std::optional<char32_t> filterTypedChar(char32_t c);
-// The same filter applied to pasted or dropped text (backspace dropped).
-std::u32string filterPastedText(const std::u32string& text);
 
 // Sign edit for mirroring a field: "+0,03" -> "-0,03", "-0,012" -> "0,012",
 // "0" stays "0", "" and "+" give "".
@@ -20,5 +18,10 @@ std::string MirrorDeviationText(const std::string& text);
 // Sign change of a deviation box: the number negated in the general number text,
 // or nothing when the text does not read ("+0,030" -> "-0,03").
 std::optional<std::string> negatedText(const std::string& text);
+
+// A value chosen in the quick number window for the lower deviation goes in as a
+// negative deviation ("0,25" gives "-0,25"); choosing the text the box already
+// shows leaves it as it is.
+std::string quickLowerDeviationText(const std::string& chosen, const std::string& shown);
 
 } // namespace tolerance

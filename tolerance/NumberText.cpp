@@ -219,10 +219,4 @@ std::string fixedNumberText(const Decimal& value, int decimals, int precision)
     return positionalText(rounded, decimals);
 }
 
-std::string fixedNumberText(long double value, int decimals, int precision)
-{
-    const auto expanded = expandedLongDouble(value);
-    return expanded ? fixedNumberText(*expanded, decimals, precision) : nonFiniteText(value);
-}
-
 } // namespace tolerance

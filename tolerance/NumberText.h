@@ -25,6 +25,5 @@ std::string generalNumberText(long double value);
 // part has more than `precision` digits, the scientific form with `precision`
 // significant digits instead.
 std::string fixedNumberText(const Decimal& value, int decimals, int precision);
-std::string fixedNumberText(long double value, int decimals, int precision);
 
 } // namespace tolerance

@@ -7,10 +7,61 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <QToolTip>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
+
 // The gap QLineEdit keeps on each side between its contents rectangle and its text.
 constexpr int TextSideGap = 2;
+
+// Filters what the user pastes or drops. Only the characters the edit adds pass the
+// filter; what the box already held (the program's own texts) is left alone.
+class AddedTextFilter : public QValidator {
+public:
+    AddedTextFilter(NumberBox* box, NumberBox::CharFilter filter)
+        : QValidator(box)
+        , m_box(box)
+        , m_filter(filter)
+        , m_lastText(box->text())
+    {
+    }
+    State validate(QString& input, int& pos) const override
+    {
+        if (input == m_lastText || m_box->isProgramWrite()) {
+            m_lastText = input;
+            return Acceptable;
+        }
+        const qsizetype limit = std::min(input.size(), m_lastText.size());
+        qsizetype prefix = 0;
+        while (prefix < limit && input[prefix] == m_lastText[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < limit - prefix && input[input.size() - 1 - suffix] == m_lastText[m_lastText.size() - 1 - suffix])
+            ++suffix;
+        const qsizetype addedEnd = input.size() - suffix;
+        QString kept = input.left(prefix);
+        int newPos = pos;
+        for (qsizetype i = prefix; i < addedEnd; ++i) {
+            QChar c = input[i];
+            if (m_filter(c))
+                kept += c;
+            else if (i < pos)
+                --newPos;
+        }
+        kept += input.right(suffix);
+        input = kept;
+        pos = std::clamp(newPos, 0, int(input.size()));
+        m_lastText = input;
+        return Acceptable;
+    }
+
+private:
+    NumberBox* m_box;
+    NumberBox::CharFilter m_filter;
+    mutable QString m_lastText;
+};
+
 } // namespace
 
 NumberBox::NumberBox(QWidget* parent)
@@ -18,6 +69,19 @@ NumberBox::NumberBox(QWidget* parent)
     , m_described(font())
 {
     connect(this, &QLineEdit::textChanged, this, &NumberBox::fitText);
+}
+
+void NumberBox::setCharFilter(CharFilter filter)
+{
+    m_charFilter = filter;
+    setValidator(filter ? new AddedTextFilter(this, filter) : nullptr);
+}
+
+void NumberBox::setProgramText(const QString& text)
+{
+    m_programWrite = true;
+    setText(text);
+    m_programWrite = false;
 }
 
 QRect NumberBox::textArea() const

@@ -4,6 +4,7 @@
 // FloorPixelSize; only beyond that is it cut, with an ellipsis at its end and the
 // whole text in the hint. The text itself stays whole, for selecting and copying.
 // While the user edits the box it keeps its own font and scrolls as any edit does.
+// Only the user's edits raise textEdited(); the program writes with setProgramText().
 #pragma once
 
 #include <QLineEdit>
@@ -20,10 +21,15 @@ public:
     // The text does not fit even at the floor size and is drawn cut.
     bool isCut() const { return m_cut; }
 
-    // Typed characters pass this filter before they reach the box: false drops the key,
-    // a changed character is inserted instead (an ordinary, undoable edit).
+    // What the user types, pastes or drops passes this filter: false drops a character,
+    // a changed character is taken instead. Typed keys are filtered before they reach
+    // the box, so that a dropped key changes nothing and typing stays undoable.
     using CharFilter = bool (*)(QChar& character);
-    void setCharFilter(CharFilter filter) { m_charFilter = filter; }
+    void setCharFilter(CharFilter filter);
+
+    // A text of the program's own ("нет данных", "-1E-5"): not filtered, no textEdited().
+    void setProgramText(const QString& text);
+    bool isProgramWrite() const { return m_programWrite; }
 
 signals:
     void doubleClicked();
@@ -47,5 +53,6 @@ private:
     QFont m_described;
     bool m_applying = false;
     bool m_cut = false;
+    bool m_programWrite = false;
     CharFilter m_charFilter = nullptr;
 };

@@ -114,7 +114,7 @@ void Tfrm_FastNamber::Label20Click() { chooseValue(m_labels[19]); }
 
 void Tfrm_FastNamber::chooseValue(const QLabel* label)
 {
-    QuickValue = valueText(label->text());
+    m_quickValue = valueText(label->text());
     accept();
 }
 

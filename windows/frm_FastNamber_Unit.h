@@ -8,13 +8,14 @@ class QFrame;
 class QLabel;
 
 // Twenty common deviation values, one click each. The caller places the window
-// beside the edit it serves, presets QuickValue and reads it back after closing.
+// beside the edit it serves and presets the value; exec() tells whether one was chosen.
 class Tfrm_FastNamber : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_FastNamber(QWidget* parent = nullptr);
     // Preset by the caller with the edit's text; a value click overwrites it.
-    QString QuickValue;
+    void setQuickValue(const QString& preset) { m_quickValue = preset; }
+    QString QuickValue() const { return m_quickValue; }
 
     // The value a caption stands for: a caption ending in a zero loses that zero ("0,10" gives "0,1").
     static QString valueText(const QString& caption);
@@ -55,6 +56,7 @@ private:
     QFrame* Bevel2 = nullptr;
     QFrame* Bevel3 = nullptr;
     std::array<QLabel*, LabelCount> m_labels{}; // Label1 ... Label20
+    QString m_quickValue;
 };
 
 extern Tfrm_FastNamber* frm_FastNamber;

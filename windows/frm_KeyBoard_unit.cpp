@@ -154,8 +154,6 @@ QToolButton* Tfrm_KeyBoard::makeKey(QWidget* parent, const char* name, const QSt
 
 QString Tfrm_KeyBoard::displayText() const { return Edit1->text(); }
 
-bool Tfrm_KeyBoard::HasComma(const QString& text) { return text.contains(QLatin1Char(',')); }
-
 void Tfrm_KeyBoard::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -168,7 +166,7 @@ void Tfrm_KeyBoard::keyPressEvent(QKeyEvent* event) { event->accept(); }
 void Tfrm_KeyBoard::FormShow()
 {
     m_state.reset();
-    Accepted = false;
+    setResult(QDialog::Rejected); // an Enter of an earlier showing does not carry over
     showDisplay();
 }
 
@@ -239,7 +237,6 @@ void Tfrm_KeyBoard::SpeedButton2Click()
 {
     m_state.finish();
     showDisplay();
-    Accepted = true;
     accept();
 }
 

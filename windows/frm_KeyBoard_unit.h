@@ -22,12 +22,8 @@ class Tfrm_KeyBoard : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_KeyBoard(QWidget* parent = nullptr);
-    // Set when the keypad was closed with its Enter key.
-    bool Accepted = false;
-    // The display text handed to the caller.
+    // The display text handed to the caller when exec() gives Accepted (the Enter key).
     QString displayText() const;
-
-    static bool HasComma(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,7 +10,6 @@
 #include "WindowPlacement.h"
 
 Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak = nullptr;
-QString PickedDesignation = QStringLiteral("H9");
 
 namespace {
 
@@ -169,7 +168,7 @@ Tfrm_ListOf_Ferrak::Tfrm_ListOf_Ferrak(QWidget* parent)
 
 void Tfrm_ListOf_Ferrak::SpeedButtonClick(const QToolButton* button)
 {
-    PickedDesignation = button->text();
+    m_picked = button->text();
     accept();
 }
 

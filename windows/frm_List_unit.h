@@ -5,15 +5,15 @@
 
 class QToolButton;
 
-// Designation chosen in the field picker; the caller presets it and reads it back.
-extern QString PickedDesignation;
-
 // The tolerance fields as a grid of buttons, one column per letter and one row
-// per quality; a click picks a field and closes the window.
+// per quality; a click picks a field and closes the window (exec() gives Accepted).
 class Tfrm_ListOf_Ferrak : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_ListOf_Ferrak(QWidget* parent = nullptr);
+
+    // The designation of the button last clicked.
+    QString PickedDesignation() const { return m_picked; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -21,6 +21,8 @@ protected:
 private:
     // Shared by all the buttons: the caption is the designation picked.
     void SpeedButtonClick(const QToolButton* button);
+
+    QString m_picked;
 };
 
 extern Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak;

@@ -22,7 +22,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QValidator>
 
 #include "AppInfo.h"
 #include "CaptionFit.h"
@@ -58,51 +57,6 @@ const QString FormulaHint = QStringLiteral("Двойной щелчек - ско
 const QString TableButtonText = QStringLiteral("Посмотреть таблицу  >>>>");
 const QString AboutText = QStringLiteral("О программе");
 const QString UnparsedNumber = QStringLiteral("\x01");
-
-// Filters what the user puts into a number box: typing, pasting, dropping. Only
-// the characters the edit adds pass the filter; what the box already held (the
-// program's own texts such as "-1E-5" or "нет данных") is left alone. Program
-// writes switch the filter off through the "programWrite" property.
-class NumberCharFilter : public QValidator {
-public:
-    explicit NumberCharFilter(QLineEdit* box)
-        : QValidator(box)
-        , m_lastText(box->text())
-    {
-    }
-    State validate(QString& input, int& pos) const override
-    {
-        if (input == m_lastText || (parent() && parent()->property("programWrite").toBool())) {
-            m_lastText = input;
-            return Acceptable;
-        }
-        const qsizetype limit = std::min(input.size(), m_lastText.size());
-        qsizetype prefix = 0;
-        while (prefix < limit && input[prefix] == m_lastText[prefix])
-            ++prefix;
-        qsizetype suffix = 0;
-        while (suffix < limit - prefix && input[input.size() - 1 - suffix] == m_lastText[m_lastText.size() - 1 - suffix])
-            ++suffix;
-        const qsizetype addedEnd = input.size() - suffix;
-        QString kept = input.left(prefix);
-        int newPos = pos;
-        for (qsizetype i = prefix; i < addedEnd; ++i) {
-            QChar c = input[i];
-            if (TForm1::Edit2KeyPress(c))
-                kept += c;
-            else if (i < pos)
-                --newPos;
-        }
-        kept += input.right(suffix);
-        input = kept;
-        pos = std::clamp(newPos, 0, int(input.size()));
-        m_lastText = input;
-        return Acceptable;
-    }
-
-private:
-    mutable QString m_lastText;
-};
 
 QColor colourOfCode(const std::string& code)
 {
@@ -412,11 +366,8 @@ void TForm1::createTolerancePage()
     Button21 = makeButton(page, "Button21", QString(), {0, 0, 1, 1}, font());
     Button21->hide();
 
-    // Typed keys are filtered before they reach the box; pasted and dropped text by the validator.
-    for (NumberBox* box : {Edit2, Edit3, Edit4}) {
+    for (NumberBox* box : {Edit2, Edit3, Edit4})
         box->setCharFilter(&TForm1::Edit2KeyPress);
-        box->setValidator(new NumberCharFilter(box));
-    }
 
     // Focus order; Edit3 and Edit4 take part only in manual mode.
     setTabOrder(ListBox1, ComboBox1);
@@ -516,8 +467,9 @@ void TForm1::wireEvents()
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm1::Button2Click);
     for (QRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
         connect(radio, &QRadioButton::clicked, this, &TForm1::Button2Click);
+    // The user's edits recompute; the program recomputes itself after its own writes.
     for (QLineEdit* box : {Edit2, Edit3, Edit4})
-        connect(box, &QLineEdit::textChanged, this, &TForm1::Button2Click);
+        connect(box, &QLineEdit::textEdited, this, &TForm1::Button2Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -600,24 +552,13 @@ void TForm1::FormShow()
 
 void TForm1::Button2Click()
 {
-    // Writing Edit3 and Edit4 re-enters through their change events; the nested
-    // pass writes the same texts and ends. The depth limit is a safety net only.
-    if (m_recomputeDepth > 4)
-        return;
-    ++m_recomputeDepth;
     if (CheckBox1->isChecked())
         ComputeManual();
     else
         ComputeFromTable();
-    --m_recomputeDepth;
 }
 
-void TForm1::setBoxText(QLineEdit* box, const QString& text)
-{
-    box->setProperty("programWrite", true);
-    box->setText(text);
-    box->setProperty("programWrite", false);
-}
+void TForm1::setBoxText(NumberBox* box, const QString& text) { box->setProgramText(text); }
 
 std::optional<tolerance::Decimal> TForm1::ReadNumber(QLineEdit* box)
 {
@@ -646,7 +587,7 @@ void TForm1::ShowMeanAndRadius(const tolerance::MeanAndRadius& texts)
 void TForm1::ComputeFromTable()
 {
     if (ListBox1->count() == 0) {
-        for (QLineEdit* box : {Edit1, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
+        for (NumberBox* box : {Edit1, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
             setBoxText(box, NoDataText);
         return;
     }
@@ -658,7 +599,7 @@ void TForm1::ComputeFromTable()
     Edit1->setText(ListBox1->item(row)->text());
     UiStyle::setTextColour(Edit1, colourOfCode(result.colourCode));
     if (!result.hasData) {
-        for (QLineEdit* box : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
+        for (NumberBox* box : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
             setBoxText(box, NoDataText);
     } else {
         UiStyle::setTextColour(Edit3, result.upper.positive ? UiStyle::Maroon : UiStyle::Navy);
@@ -735,11 +676,12 @@ void TForm1::Label5Click()
     selectItem(ComboBox3, 0);
     selectItem(ComboBox4, 0);
     RefillFieldList();
-    PickedDesignation = QStringLiteral("H9");
-    if (frm_ListOf_Ferrak)
-        frm_ListOf_Ferrak->exec();
+    // Closed without a choice, the picker leaves H9, the field of the start.
+    QString picked = QStringLiteral("H9");
+    if (frm_ListOf_Ferrak && frm_ListOf_Ferrak->exec() == QDialog::Accepted)
+        picked = frm_ListOf_Ferrak->PickedDesignation();
     for (int row = 0; row < ListBox1->count(); ++row) {
-        if (ListBox1->item(row)->text() == PickedDesignation) {
+        if (ListBox1->item(row)->text() == picked) {
             const QSignalBlocker blocker(ListBox1);
             ListBox1->setCurrentRow(row);
             break;
@@ -788,20 +730,28 @@ bool TForm1::Edit2KeyPress(QChar& key)
     return true;
 }
 
-void TForm1::negateBox(QLineEdit* box)
+void TForm1::negateBox(NumberBox* box)
 {
     if (!CheckBox1->isChecked())
         return;
     if (!ReadNumber(box))
         return; // an unreadable text stays as typed, in red
     if (const auto negated = tolerance::negatedText(box->text().toStdString()))
-        setBoxText(box, qs(*negated));
+        writeNumberBox(box, qs(*negated));
+}
+
+void TForm1::writeNumberBox(NumberBox* box, const QString& text)
+{
+    if (box->text() == text)
+        return;
+    setBoxText(box, text);
+    Button2Click();
 }
 
 void TForm1::Button3Click() { negateBox(Edit3); }
 void TForm1::Button4Click() { negateBox(Edit4); }
-void TForm1::Button1Click() { setBoxText(Edit3, QStringLiteral("0")); }
-void TForm1::Button5Click() { setBoxText(Edit4, QStringLiteral("0")); }
+void TForm1::Button1Click() { writeNumberBox(Edit3, QStringLiteral("0")); }
+void TForm1::Button5Click() { writeNumberBox(Edit4, QStringLiteral("0")); }
 
 void TForm1::SpeedButton1Click()
 {
@@ -809,6 +759,7 @@ void TForm1::SpeedButton1Click()
     const std::string lower = Edit4->text().toStdString();
     setBoxText(Edit4, qs(tolerance::MirrorDeviationText(upper)));
     setBoxText(Edit3, qs(tolerance::MirrorDeviationText(lower)));
+    Button2Click();
 }
 
 void TForm1::placeBeside(QWidget* window, const QWidget* edit) const
@@ -825,9 +776,9 @@ void TForm1::Button21Click()
     if (!CheckBox1->isChecked() || !frm_FastNamber)
         return;
     placeBeside(frm_FastNamber, Edit3);
-    frm_FastNamber->QuickValue = Edit3->text();
-    frm_FastNamber->exec();
-    setBoxText(Edit3, frm_FastNamber->QuickValue);
+    frm_FastNamber->setQuickValue(Edit3->text());
+    if (frm_FastNamber->exec() == QDialog::Accepted)
+        writeNumberBox(Edit3, frm_FastNamber->QuickValue());
 }
 
 void TForm1::Edit4DblClick()
@@ -835,10 +786,10 @@ void TForm1::Edit4DblClick()
     if (!CheckBox1->isChecked() || !frm_FastNamber)
         return;
     placeBeside(frm_FastNamber, Edit4);
-    frm_FastNamber->QuickValue = Edit4->text();
-    frm_FastNamber->exec();
-    if (frm_FastNamber->QuickValue != Edit4->text())
-        setBoxText(Edit4, QStringLiteral("-") + frm_FastNamber->QuickValue);
+    frm_FastNamber->setQuickValue(Edit4->text());
+    if (frm_FastNamber->exec() == QDialog::Accepted)
+        writeNumberBox(Edit4, qs(tolerance::quickLowerDeviationText(frm_FastNamber->QuickValue().toStdString(),
+                                                                  Edit4->text().toStdString())));
 }
 
 void TForm1::spbt_keybClick()
@@ -846,9 +797,8 @@ void TForm1::spbt_keybClick()
     if (!frm_KeyBoard)
         return;
     placeBeside(frm_KeyBoard, Edit2);
-    frm_KeyBoard->exec();
-    if (frm_KeyBoard->Accepted)
-        setBoxText(Edit2, frm_KeyBoard->displayText());
+    if (frm_KeyBoard->exec() == QDialog::Accepted)
+        writeNumberBox(Edit2, frm_KeyBoard->displayText());
 }
 
 // ---- formula copy ----
@@ -860,8 +810,7 @@ void TForm1::copyFormula(bool radius)
     const auto lower = tolerance::parseNumberText(Edit4->text().toStdString());
     if (!size || !upper || !lower)
         return; // a box without a number gives no formula
-    const int unitPower = CheckBox2->isChecked() ? -3 : 0;
-    const tolerance::Formulas formulas = tolerance::formulaTexts(*size, upper->scaled(unitPower), lower->scaled(unitPower));
+    const tolerance::Formulas formulas = tolerance::formulaTexts(*size, *upper, *lower, CheckBox2->isChecked());
     QGuiApplication::clipboard()->setText(qs(radius ? formulas.radius : formulas.mean));
     Panel2->setText(FormulaCopiedText);
 }

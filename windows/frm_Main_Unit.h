@@ -115,8 +115,8 @@ public:
     // The character filter of Edit2, Edit3 and Edit4: false discards the character.
     static bool Edit2KeyPress(QChar& key);
 
-    // Program writes of the number boxes (they bypass the typing filter).
-    static void setBoxText(QLineEdit* box, const QString& text);
+    // Program writes of the number boxes: no change event, no typing filter.
+    static void setBoxText(NumberBox* box, const QString& text);
 
 public slots:
     void FormShow();
@@ -168,12 +168,13 @@ private:
     void resetFilter(QComboBox* box, int item);
     void copyFormula(bool radius);
     tolerance::Rounding rounding() const;
-    void negateBox(QLineEdit* box);
+    void negateBox(NumberBox* box);
+    // A program write of a number box that the results depend on: written, then recomputed.
+    void writeNumberBox(NumberBox* box, const QString& text);
     // Beside an edit of the tolerance page, moved only as far as the screen requires.
     void placeBeside(QWidget* window, const QWidget* edit) const;
 
     bool m_shown = false;
-    int m_recomputeDepth = 0;
 };
 
 extern TForm1* Form1;

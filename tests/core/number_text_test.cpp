@@ -64,7 +64,7 @@ TEST(NumberReading, IgnoresTheProcessLocale)
         std::setlocale(LC_ALL, "de_DE.UTF-8");
     EXPECT_EQ(dec("12,5").toPlainString(), "12.5");
     EXPECT_EQ(generalNumberText(12.5L), "12,5");
-    EXPECT_EQ(fixedNumberText(0.125L, 2, 6), "0,13");
+    EXPECT_EQ(fixedNumberText(dec("0,125"), 2, 6), "0,13");
     std::setlocale(LC_ALL, saved.c_str());
 }
 

@@ -53,7 +53,7 @@ TEST_F(QuickNumberTest, EveryLabelSitsInPlaceAndYieldsItsValue)
 {
     ASSERT_EQ(window.findChildren<QLabel*>().size(), 20);
     for (const ValueLabel& value : ValueLabels) {
-        window.QuickValue = QStringLiteral("preset");
+        window.setQuickValue(QStringLiteral("preset"));
         window.show();
         QLabel* shown = label(value.name);
         EXPECT_EQ(shown->text(), QString::fromUtf8(value.caption)) << value.name;
@@ -62,7 +62,7 @@ TEST_F(QuickNumberTest, EveryLabelSitsInPlaceAndYieldsItsValue)
         EXPECT_EQ(UiStyle::textColour(shown), UiStyle::Maroon) << value.name;
 
         QTest::mouseClick(shown, Qt::LeftButton);
-        EXPECT_EQ(window.QuickValue, QString::fromUtf8(value.value)) << value.name;
+        EXPECT_EQ(window.QuickValue(), QString::fromUtf8(value.value)) << value.name;
         EXPECT_FALSE(window.isVisible()) << value.name;
         EXPECT_EQ(window.result(), QDialog::Accepted);
     }
@@ -84,34 +84,34 @@ TEST_F(QuickNumberTest, HoverTurnsTheLabelRedUntilThePointerLeaves)
     QTest::mouseMove(&window, QPoint(60, 170));
     EXPECT_EQ(UiStyle::textColour(second), UiStyle::Maroon);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.QuickValue, QString());
+    EXPECT_EQ(window.QuickValue(), QString());
 }
 
 TEST_F(QuickNumberTest, CloseControlLeavesThePreset)
 {
-    window.QuickValue = QStringLiteral("-0,25");
+    window.setQuickValue(QStringLiteral("-0,25"));
     window.close();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.QuickValue, "-0,25");
+    EXPECT_EQ(window.QuickValue(), "-0,25");
     EXPECT_EQ(window.result(), QDialog::Rejected);
 }
 
 TEST_F(QuickNumberTest, ClickOnThePanelChoosesNothing)
 {
-    window.QuickValue = QStringLiteral("0,3");
+    window.setQuickValue(QStringLiteral("0,3"));
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(60, 170));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.QuickValue, "0,3");
+    EXPECT_EQ(window.QuickValue(), "0,3");
 }
 
 } // namespace
 
 TEST_F(QuickNumberTest, ADisabledLabelChoosesNothing)
 {
-    window.QuickValue = QStringLiteral("0,7");
+    window.setQuickValue(QStringLiteral("0,7"));
     QLabel* value = label("Label3");
     value->setEnabled(false);
     QTest::mouseClick(value, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(window.QuickValue, QStringLiteral("0,7"));
+    EXPECT_EQ(window.QuickValue(), QStringLiteral("0,7"));
     EXPECT_TRUE(window.isVisible());
 }

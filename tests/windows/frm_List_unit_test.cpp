@@ -38,7 +38,6 @@ protected:
     void SetUp() override
     {
         m_picker = std::make_unique<Tfrm_ListOf_Ferrak>();
-        PickedDesignation = QStringLiteral("H9");
     }
 
     QToolButton* button(const QString& caption) const
@@ -94,13 +93,12 @@ TEST_F(FieldPicker, AClickPicksTheCaptionAndCloses)
 {
     for (const char* caption : {"Js6", "K7", "k6", "d11", "Js16"}) {
         SCOPED_TRACE(caption);
-        PickedDesignation = QStringLiteral("H9");
         m_picker->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_picker.get()));
         QToolButton* pick = button(QString::fromLatin1(caption));
         ASSERT_NE(pick, nullptr);
         QTest::mouseClick(pick, Qt::LeftButton);
-        EXPECT_EQ(PickedDesignation, QString::fromLatin1(caption));
+        EXPECT_EQ(m_picker->PickedDesignation(), QString::fromLatin1(caption));
         EXPECT_FALSE(m_picker->isVisible());
         EXPECT_EQ(m_picker->result(), QDialog::Accepted);
     }
@@ -112,21 +110,21 @@ TEST_F(FieldPicker, ModalShowingReturnsOnTheClick)
     ASSERT_NE(k7, nullptr);
     QTimer::singleShot(0, k7, [k7] { QTest::mouseClick(k7, Qt::LeftButton); });
     EXPECT_EQ(m_picker->exec(), QDialog::Accepted);
-    EXPECT_EQ(PickedDesignation, QStringLiteral("K7"));
+    EXPECT_EQ(m_picker->PickedDesignation(), QStringLiteral("K7"));
 }
 
-TEST_F(FieldPicker, ClosingWithoutAChoiceLeavesThePreset)
+TEST_F(FieldPicker, ClosingWithoutAChoicePicksNothing)
 {
     QTimer::singleShot(0, m_picker.get(), [this] { m_picker->close(); });
     EXPECT_EQ(m_picker->exec(), QDialog::Rejected);
-    EXPECT_EQ(PickedDesignation, QStringLiteral("H9"));
+    EXPECT_EQ(m_picker->PickedDesignation(), QString());
     EXPECT_FALSE(m_picker->isVisible());
 
     // Shown again it still works.
     QToolButton* h11 = button(QStringLiteral("h11"));
     QTimer::singleShot(0, h11, [h11] { QTest::mouseClick(h11, Qt::LeftButton); });
     EXPECT_EQ(m_picker->exec(), QDialog::Accepted);
-    EXPECT_EQ(PickedDesignation, QStringLiteral("h11"));
+    EXPECT_EQ(m_picker->PickedDesignation(), QStringLiteral("h11"));
 }
 
 TEST_F(FieldPicker, H6IsNotInTheTableAndCannotBePicked)
@@ -142,7 +140,7 @@ TEST_F(FieldPicker, H6IsNotInTheTableAndCannotBePicked)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_picker.get()));
     QTest::mouseClick(h6, Qt::LeftButton);
     EXPECT_TRUE(m_picker->isVisible());
-    EXPECT_EQ(PickedDesignation, QStringLiteral("H9"));
+    EXPECT_EQ(m_picker->PickedDesignation(), QString());
     m_picker->close();
 }
 

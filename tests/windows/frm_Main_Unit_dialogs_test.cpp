@@ -122,7 +122,7 @@ TEST_F(MainWindowDialogs, QuickValuesGoIntoTheDeviationsInManualModeOnly)
     manualMode();
     whileOpen(frm_FastNamber, [&] {
         EXPECT_EQ(frm_FastNamber->pos(), w().pos() + QPoint(299, 213));
-        EXPECT_EQ(frm_FastNamber->QuickValue, "+0,03");
+        EXPECT_EQ(frm_FastNamber->QuickValue(), "+0,03");
         clickChild(frm_FastNamber, "Label1"); // 0,10
     }, [&] { QTest::mouseDClick(w().Edit3, Qt::LeftButton); });
     EXPECT_EQ(w().Edit3->text(), "0,1");

@@ -691,12 +691,12 @@ private:
         QString value;
         log(QStringLiteral("quick value for %1, label %2 %3").arg(box->objectName()).arg(label).arg(choose));
         whileOpen(frm_FastNamber, [&] {
-            if (frm_FastNamber->QuickValue != before)
-                fail(QStringLiteral("quick number window preset \"%1\"").arg(frm_FastNamber->QuickValue));
+            if (frm_FastNamber->QuickValue() != before)
+                fail(QStringLiteral("quick number window preset \"%1\"").arg(frm_FastNamber->QuickValue()));
             if (choose)
                 clickChild(frm_FastNamber, QStringLiteral("Label%1").arg(label));
         }, [&] { doubleClick(box); });
-        value = frm_FastNamber->QuickValue;
+        value = frm_FastNamber->QuickValue();
         QString expected = box == w().Edit3 ? value : (value != before ? QStringLiteral("-") + value : before);
         if (box->text() != expected)
             fail(QStringLiteral("quick value gave \"%1\", not \"%2\"").arg(box->text(), expected));
