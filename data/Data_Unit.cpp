@@ -28,11 +28,14 @@ constexpr std::array<std::uint8_t, FieldCount> kQualities = {
 };
 
 // Small letters blue, capitals red, Js green.
-constexpr std::array<const char*, FieldCount> kColourCodes = {
-    "b", "b", "gr", "b", "b", "b", "b", "b", "b", "b",
-    "b", "b", "b", "b", "b", "b", "b", "b", "b",
-    "r", "gr", "r", "r", "r", "r", "r", "r", "gr",
-    "b", "r", "gr", "b", "r", "gr", "b", "r", "gr", "b", "r", "gr",
+constexpr FieldColour B = FieldColour::Blue;
+constexpr FieldColour R = FieldColour::Red;
+constexpr FieldColour G = FieldColour::Green;
+constexpr std::array<FieldColour, FieldCount> kColourCodes = {
+    B, B, G, B, B, B, B, B, B, B,
+    B, B, B, B, B, B, B, B, B,
+    R, G, R, R, R, R, R, R, G,
+    B, R, G, B, R, G, B, R, G, B, R, G,
 };
 
 // The designations of the older national system of fits, in Cyrillic letters
@@ -475,9 +478,26 @@ void FillFieldCatalogue()
     }
 }
 
+namespace {
+
+// A read before the start-up fills (a tool, a test) finds the tables complete;
+// the start-up fills then write the same values again.
+void ensureFilled()
+{
+    [[maybe_unused]] static const bool filled = [] {
+        FillSizeRanges();
+        FillDeviationTable();
+        FillFieldCatalogue();
+        return true;
+    }();
+}
+
+} // namespace
+
 const ToleranceField& FieldCatalogue(int fieldIndex)
 {
     assert(validField(fieldIndex));
+    ensureFilled();
     return g_catalogue[fieldIndex - 1];
 }
 
@@ -500,11 +520,17 @@ std::array<std::string, FieldCount> textTable(const std::array<const char*, Fiel
 
 } // namespace
 
-const std::string& ColourCode(int fieldIndex)
+FieldColour ColourCode(int fieldIndex)
 {
     assert(validField(fieldIndex));
-    static const auto codes = textTable(kColourCodes);
-    return codes[fieldIndex - 1];
+    return kColourCodes[std::size_t(fieldIndex - 1)];
+}
+
+FieldColour LetterColour(const std::string& letter)
+{
+    if (letter == "Js")
+        return FieldColour::Green;
+    return !letter.empty() && letter[0] >= 'a' && letter[0] <= 'z' ? FieldColour::Blue : FieldColour::Red;
 }
 
 const std::string& OldDesignation(int fieldIndex)
@@ -523,30 +549,15 @@ int QualitySortOrder(int position)
 const SizeRange& SizeRangeTable(int rangeIndex)
 {
     assert(validRange(rangeIndex));
+    ensureFilled();
     return g_ranges[rangeIndex - 1];
 }
 
 const DeviationCell& DeviationTable(int fieldIndex, int rangeIndex)
 {
     assert(validField(fieldIndex) && validRange(rangeIndex));
+    ensureFilled();
     return g_deviations[fieldIndex - 1][rangeIndex - 1];
-}
-
-std::uint8_t FindRangeIndex(double size)
-{
-    if (size == 1.0)
-        return 2; // 1 mm opens the interval from 1 to 3 mm
-    for (int k = 1; k <= RangeCount; ++k) {
-        const SizeRange& range = g_ranges[k - 1];
-        if (static_cast<double>(range.LowerBound) < size && static_cast<double>(range.UpperBound) >= size)
-            return static_cast<std::uint8_t>(k);
-    }
-    return 1;
-}
-
-bool IsInsideTable(double size)
-{
-    return size > 0.0 && size <= static_cast<double>(kUpperBounds[RangeCount - 1]);
 }
 
 } // namespace Data_Unit

@@ -29,7 +29,12 @@ struct DeviationCell {
     bool Present = false;
 };
 
-// Start-up fills, called once from the main window's creation in this order.
+// The colour a designation is shown in: shafts (small letters) blue, holes
+// (capitals) red, Js green, as ISO 286 tells a hole from a shaft by the case.
+enum class FieldColour { Blue, Red, Green };
+
+// Start-up fills, called once from the main window's creation in this order. The
+// tables are also complete on first use, so that nothing can read an empty one.
 void FillSizeRanges();
 void FillDeviationTable();
 void FillFieldCatalogue();
@@ -37,8 +42,9 @@ void FillFieldCatalogue();
 const ToleranceField& FieldCatalogue(int fieldIndex);
 // Letter followed by the quality in decimal: "g6", "Js12", "H11".
 std::string Designation(int fieldIndex);
-// "b" (blue), "r" (red) or "gr" (green).
-const std::string& ColourCode(int fieldIndex);
+FieldColour ColourCode(int fieldIndex);
+// The same case rule for any letter, catalogued or not ("H" of the absent H6 is red).
+FieldColour LetterColour(const std::string& letter);
 // Pre-ISO designation in Cyrillic, or "-".
 const std::string& OldDesignation(int fieldIndex);
 // FieldIndex standing at list position 1..40 when the fields are sorted by quality.
@@ -46,11 +52,5 @@ int QualitySortOrder(int position);
 
 const SizeRange& SizeRangeTable(int rangeIndex);
 const DeviationCell& DeviationTable(int fieldIndex, int rangeIndex);
-
-// Interval of a nominal size in mm. A size of exactly 1 belongs to interval 2;
-// sizes that no interval contains (0, negative, over 1000) give interval 1.
-std::uint8_t FindRangeIndex(double size);
-// Whether a size lies inside the table at all: over 0 up to and including 1000 mm.
-bool IsInsideTable(double size);
 
 } // namespace Data_Unit

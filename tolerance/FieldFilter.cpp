@@ -58,14 +58,14 @@ int fieldAtPosition(int position, int typeItem)
 bool TypeFilterPasses(int position, const FilterState& filter)
 {
     switch (filter.type) {
-    case 0:
+    case AllFieldsItem:
     case QualityOrderItem:
         return position >= 1 && position <= Data_Unit::FieldCount;
-    case 1:
+    case ShaftsItem:
         return position >= 1 && position <= ShaftLast;
-    case 2:
+    case HolesItem:
         return position > ShaftLast && position <= HoleLast;
-    case 3:
+    case NonCriticalItem:
         return position > HoleLast && position <= Data_Unit::FieldCount;
     default:
         return false;

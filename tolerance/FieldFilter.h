@@ -7,14 +7,21 @@
 
 namespace tolerance {
 
+// The items of the type box, in order.
+enum TypeFilterItem : int {
+    AllFieldsItem = 0,    // all fields in catalogue order
+    ShaftsItem = 1,       // the shaft fields
+    HolesItem = 2,        // the hole fields
+    NonCriticalItem = 3,  // the fields of non-critical sizes (qualities 13 to 16)
+    QualityOrderItem = 4, // all fields sorted by quality
+};
+
 // Selected items of the three filter boxes; -1 where a box has no selected item.
 struct FilterState {
-    int type = 4;    // 0 all unsorted, 1 shafts, 2 holes, 3 non-critical sizes, 4 all sorted by quality
+    int type = QualityOrderItem; // a TypeFilterItem
     int quality = 0; // 0 all, 1..10 qualities 6, 7, 8, 9, 11 ... 16
     int letter = 0;  // 0 all, 1..11 "G", "H", "JS", "K", "N", "R", "F", "S", "U", "D", "B"
 };
-
-inline constexpr int QualityOrderItem = 4;
 
 // The items of the three boxes, in order.
 const std::vector<std::string>& typeFilterItems();

@@ -34,12 +34,12 @@ Decimal micrometresToMm(double micrometres)
     return Decimal::fromDouble(micrometres).scaled(-3);
 }
 
-bool sizeInsideTable(const Decimal& size)
+bool IsInsideTable(const Decimal& size)
 {
     return size > Decimal{} && size <= Decimal{Data_Unit::SizeRangeTable(Data_Unit::RangeCount).UpperBound};
 }
 
-int rangeOfSize(const Decimal& size)
+int FindRangeIndex(const Decimal& size)
 {
     if (size == Decimal{1})
         return 2;
@@ -54,12 +54,12 @@ int rangeOfSize(const Decimal& size)
 TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding)
 {
     TableResult result;
-    result.colourCode = Data_Unit::ColourCode(fieldIndex);
+    result.colour = Data_Unit::ColourCode(fieldIndex);
     result.statusText = OldDesignationPrefix + Data_Unit::OldDesignation(fieldIndex) + OldDesignationSuffix;
     // A size that does not read, or that no interval holds, has no limits to show.
-    if (!size || !sizeInsideTable(*size))
+    if (!size || !IsInsideTable(*size))
         return result;
-    const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(fieldIndex, rangeOfSize(*size));
+    const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(fieldIndex, FindRangeIndex(*size));
     if (!cell.Present)
         return result;
     const Decimal upper = micrometresToMm(cell.UpperDeviation);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "Data_Unit.h"
 #include "Decimal.h"
 
 namespace tolerance {
@@ -37,12 +38,14 @@ DeviationText deviationText(const Decimal& deviationMm, bool micrometres);
 Decimal micrometresToMm(double micrometres);
 
 // Whether a nominal size lies in the table: over 0 up to and including 1000 mm.
-bool sizeInsideTable(const Decimal& size);
-// RangeIndex of a size inside the table, compared exactly against the bounds.
-int rangeOfSize(const Decimal& size);
+bool IsInsideTable(const Decimal& size);
+// RangeIndex of a nominal size, compared exactly against the bounds: a size of
+// exactly 1 belongs to interval 2; sizes no interval holds (0, negative, over
+// 1000) give interval 1.
+int FindRangeIndex(const Decimal& size);
 
 struct TableResult {
-    std::string colourCode;  // "b", "r", "gr"
+    Data_Unit::FieldColour colour = Data_Unit::FieldColour::Blue;
     std::string statusText;  // old designation in the status bar
     bool hasData = false;    // false: the six number boxes show NoData
     DeviationText upper;

@@ -7,6 +7,19 @@
 
 namespace UiStyle {
 
+QColor fieldColour(Data_Unit::FieldColour colour)
+{
+    switch (colour) {
+    case Data_Unit::FieldColour::Red:
+        return Red;
+    case Data_Unit::FieldColour::Green:
+        return Green;
+    case Data_Unit::FieldColour::Blue:
+        break;
+    }
+    return Blue;
+}
+
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 QColor menuColour() { return QApplication::palette().color(QPalette::Window); }
 QColor menuBarColour() { return QApplication::palette().color(QPalette::Window); }

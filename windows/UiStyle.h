@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QSize>
 
+#include "Data_Unit.h"
+
 class QWidget;
 
 namespace UiStyle {
@@ -22,6 +24,9 @@ inline const QColor Purple{128, 0, 128};
 inline const QColor Lime{0, 255, 0};
 inline const QColor PaleGreen{192, 220, 192};
 inline const QColor SkyBlue{166, 202, 240};
+
+// The colour of a field's designation, wherever it is shown.
+QColor fieldColour(Data_Unit::FieldColour colour);
 
 // The system's button-face, menu and menu-bar colours map to the palette's button/window roles.
 QColor buttonFace();

@@ -72,9 +72,10 @@ constexpr const char* MissingField = "H6";
 
 QColor captionColour(const QString& designation)
 {
-    if (designation.startsWith(QLatin1String("Js")))
-        return UiStyle::Green;
-    return designation.front().isLower() ? UiStyle::Blue : UiStyle::Red;
+    QString letter = designation;
+    while (!letter.isEmpty() && letter.back().isDigit())
+        letter.chop(1);
+    return UiStyle::fieldColour(Data_Unit::LetterColour(letter.toStdString()));
 }
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font)

@@ -58,15 +58,6 @@ const QString TableButtonText = QStringLiteral("Посмотреть табли�
 const QString AboutText = QStringLiteral("О программе");
 const QString UnparsedNumber = QStringLiteral("\x01");
 
-QColor colourOfCode(const std::string& code)
-{
-    if (code == "r")
-        return UiStyle::Red;
-    if (code == "gr")
-        return UiStyle::Green;
-    return UiStyle::Blue;
-}
-
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 template <class Label = QLabel>
@@ -597,7 +588,7 @@ void TForm1::ComputeFromTable()
     const tolerance::TableResult result = tolerance::computeFromTable(size, field, CheckBox2->isChecked(), rounding());
 
     Edit1->setText(ListBox1->item(row)->text());
-    UiStyle::setTextColour(Edit1, colourOfCode(result.colourCode));
+    UiStyle::setTextColour(Edit1, UiStyle::fieldColour(result.colour));
     if (!result.hasData) {
         for (NumberBox* box : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
             setBoxText(box, NoDataText);

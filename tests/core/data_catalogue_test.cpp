@@ -15,15 +15,8 @@ using namespace Data_Unit;
 
 namespace {
 
-class CatalogueTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        FillSizeRanges();
-        FillDeviationTable();
-        FillFieldCatalogue();
-    }
-};
+// The tables are complete on first use: no fixture fills them.
+class CatalogueTest : public ::testing::Test {};
 
 const std::array<const char*, 40> kDesignations = {
     "g6", "h6", "Js6", "k6", "n6", "r6", "f7", "h7", "s7", "f8",
@@ -101,13 +94,15 @@ TEST_F(CatalogueTest, ColourCodesFollowLetterCase)
 {
     for (int f = 1; f <= FieldCount; ++f) {
         const std::string& letter = FieldCatalogue(f).Letter;
-        const char* expected = letter == "Js" ? "gr"
-                               : std::islower(static_cast<unsigned char>(letter[0])) ? "b"
-                                                                                     : "r";
+        const FieldColour expected = letter == "Js" ? FieldColour::Green
+                                     : std::islower(static_cast<unsigned char>(letter[0])) ? FieldColour::Blue
+                                                                                           : FieldColour::Red;
         EXPECT_EQ(ColourCode(f), expected) << Designation(f);
+        EXPECT_EQ(LetterColour(letter), expected) << Designation(f);
     }
-    EXPECT_EQ(ColourCode(4), "b");  // the shaft k6
-    EXPECT_EQ(ColourCode(22), "r"); // the hole K7
+    EXPECT_EQ(ColourCode(4), FieldColour::Blue); // the shaft k6
+    EXPECT_EQ(ColourCode(22), FieldColour::Red); // the hole K7
+    EXPECT_EQ(LetterColour("H"), FieldColour::Red); // H6, not catalogued, in the picker
 }
 
 TEST_F(CatalogueTest, OldDesignationsAsListed)

@@ -14,12 +14,6 @@ namespace {
 
 class LimitCalculation : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Data_Unit::FillSizeRanges();
-        Data_Unit::FillDeviationTable();
-        Data_Unit::FillFieldCatalogue();
-    }
     static int field(const std::string& designation)
     {
         for (int f = 1; f <= Data_Unit::FieldCount; ++f)
@@ -87,7 +81,7 @@ TEST_F(LimitCalculation, WorkedExamples)
 TEST_F(LimitCalculation, DesignationColourAndStatus)
 {
     const TableResult h9 = compute("5", "H9", false, Rounding::TwoDigits);
-    EXPECT_EQ(h9.colourCode, "r");
+    EXPECT_EQ(h9.colour, Data_Unit::FieldColour::Red);
     EXPECT_EQ(h9.statusText, "Старое обозначение :  [ А3 ]");
     EXPECT_TRUE(h9.upper.positive);
     EXPECT_FALSE(h9.lower.positive);
@@ -105,10 +99,10 @@ TEST_F(LimitCalculation, SizesWithoutDataShowTheFieldOnly)
     EXPECT_FALSE(compute("0", "h9", false, Rounding::AsIs).hasData);
     EXPECT_FALSE(computeFromTable(std::nullopt, field("H9"), false, Rounding::AsIs).hasData);
     // Exact bounds: 3,0000000000000000001 lies over 3 mm although a double rounds it to 3.
-    EXPECT_EQ(rangeOfSize(*parseNumberText("3,0000000000000000001")), 3);
-    EXPECT_EQ(rangeOfSize(*parseNumberText("3")), 2);
-    EXPECT_EQ(rangeOfSize(*parseNumberText("1")), 2);
-    EXPECT_FALSE(sizeInsideTable(*parseNumberText("1000,0000000000000001")));
+    EXPECT_EQ(FindRangeIndex(*parseNumberText("3,0000000000000000001")), 3);
+    EXPECT_EQ(FindRangeIndex(*parseNumberText("3")), 2);
+    EXPECT_EQ(FindRangeIndex(*parseNumberText("1")), 2);
+    EXPECT_FALSE(IsInsideTable(*parseNumberText("1000,0000000000000001")));
 }
 
 // Independent reference: sizes with up to three decimals and deviations in half
@@ -136,7 +130,7 @@ TEST_F(LimitCalculation, RandomSizesAgainstIntegerReference)
         const std::string size = std::to_string(thousandths / 1000) + "," + std::to_string(1000 + thousandths % 1000).substr(1);
         const auto parsed = parseNumberText(size);
         const TableResult r = computeFromTable(parsed, f, false, i % 2 ? Rounding::TwoDigits : Rounding::ThreeDigits);
-        const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(f, rangeOfSize(*parsed));
+        const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(f, FindRangeIndex(*parsed));
         ASSERT_EQ(r.hasData, cell.Present) << size;
         if (!cell.Present)
             continue;

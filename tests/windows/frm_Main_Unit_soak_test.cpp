@@ -804,8 +804,12 @@ private:
                 const int row = std::max(0, w().ListBox1->currentRow());
                 const int f = list.fields[std::size_t(row)];
                 expectText(w().Edit1, w().Edit1->text(), rows[row]);
-                const std::string& code = Data_Unit::ColourCode(f);
-                expectColour(w().Edit1, code == "r" ? UiStyle::Red : code == "gr" ? UiStyle::Green : UiStyle::Blue, code.c_str());
+                const Data_Unit::FieldColour code = Data_Unit::ColourCode(f);
+                expectColour(w().Edit1,
+                             code == Data_Unit::FieldColour::Red     ? UiStyle::Red
+                             : code == Data_Unit::FieldColour::Green ? UiStyle::Green
+                                                                     : UiStyle::Blue,
+                             "colour code");
                 expectText(w().Panel1, w().Panel1->text(),
                            QStringLiteral("Старое обозначение :  [ ") + QString::fromStdString(Data_Unit::OldDesignation(f)) + QStringLiteral(" ]"));
                 const int r = size ? rangeOf(*size) : 0;
