@@ -4,15 +4,6 @@
 include(GNUInstallDirs)
 include(${PROJECT_SOURCE_DIR}/packaging/Icons.cmake)
 
-# The web and mail addresses are set once, in the program's information header.
-file(STRINGS ${PROJECT_SOURCE_DIR}/windows/AppInfo.h.in app_info REGEX "(Web|Mail)Address")
-string(REGEX MATCH "WebAddress = \"([^\"]+)\"" _ "${app_info}")
-set(DOPUSK_WEB_ADDRESS ${CMAKE_MATCH_1})
-string(REGEX MATCH "MailAddress = \"([^\"]+)\"" _ "${app_info}")
-set(DOPUSK_MAIL_ADDRESS ${CMAKE_MATCH_1})
-if(NOT DOPUSK_WEB_ADDRESS OR NOT DOPUSK_MAIL_ADDRESS)
-  message(FATAL_ERROR "WebAddress and MailAddress not found in windows/AppInfo.h.in")
-endif()
 set(DOPUSK_MAINTAINER "dopusk project <${DOPUSK_MAIL_ADDRESS}>")
 
 # Date of release ${PROJECT_VERSION}, for the AppStream release, the changelog and the manual.

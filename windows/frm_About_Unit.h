@@ -15,11 +15,12 @@ class Tfrm_About : public QDialog {
 public:
     explicit Tfrm_About(QWidget* parent = nullptr);
 
-    void LabelWWWClick();
-    void LabelMailClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
+
+private slots:
+    void LabelWWWClick();
+    void LabelMailClick();
 
 private:
     ClickableLabel* makeLink(const char* name, const QString& caption, int y);

@@ -20,6 +20,10 @@ public:
     // The value a caption stands for: a caption ending in a zero loses that zero ("0,10" gives "0,1").
     static QString valueText(const QString& caption);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
     void Label1Click();
     void Label2Click();
     void Label3Click();
@@ -40,9 +44,6 @@ public:
     void Label18Click();
     void Label19Click();
     void Label20Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int LabelCount = 20;

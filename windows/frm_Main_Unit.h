@@ -112,13 +112,11 @@ public:
     // Row of ListBox1 -> FieldIndex.
     std::vector<int> ListRowMap;
 
-    // The character filter of Edit2, Edit3 and Edit4: false discards the character.
-    static bool Edit2KeyPress(QChar& key);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
-    // Program writes of the number boxes: no change event, no typing filter.
-    static void setBoxText(NumberBox* box, const QString& text);
-
-public slots:
+private slots:
     void FormShow();
     void Button2Click();
     void ComboBox1Change();
@@ -144,7 +142,12 @@ public slots:
     void cmbx_ShagRezbChange();
     void btm_RezbTablClick();
 
-public:
+private:
+    // The character filter of Edit2, Edit3 and Edit4: false discards the character.
+    static bool Edit2KeyPress(QChar& key);
+    // Program writes of the number boxes: no change event, no typing filter.
+    static void setBoxText(NumberBox* box, const QString& text);
+
     void RefillFieldList();
     void ComputeFromTable();
     void ComputeManual();
@@ -155,11 +158,6 @@ public:
     void FillPitchList(double diameter);
     void ShowThreadHole();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void FormCreate();
     void createTolerancePage();
     void createThreadPage();

@@ -147,17 +147,19 @@ TEST_F(NumberBoxes, EveryThreadHoleIsDrawnWhole)
     w().PageControl1->setCurrentWidget(w().TabSheet2);
     QComboBox* diameter = w().cmbx_Rezba;
     QComboBox* pitch = w().cmbx_ShagRezb;
-    for (int d = 0; d < diameter->count(); ++d) {
-        diameter->setCurrentIndex(d);
-        w().cmbx_RezbaChange();
-        for (int p = 0; p < pitch->count(); ++p) {
-            pitch->setCurrentIndex(p);
+    diameter->setFocus();
+    QTest::keyClick(diameter, Qt::Key_Home);
+    for (int d = 0; d < diameter->count(); ++d, QTest::keyClick(diameter, Qt::Key_Down)) {
+        pitch->setFocus();
+        QTest::keyClick(pitch, Qt::Key_Home);
+        for (int p = 0; p < pitch->count(); ++p, QTest::keyClick(pitch, Qt::Key_Down)) {
             for (NumberBox* box : {w().ed_DiamNom, w().ed_DopRezb, w().ed_MidlDopRezb}) {
                 const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
                 EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->text()) + 1, box->width() - 2 * frame - 4)
                     << box->objectName().toStdString() << " M" << diameter->currentText().toStdString();
             }
         }
+        diameter->setFocus();
     }
     for (NumberBox* box : {w().ed_DiamNom, w().ed_DopRezb, w().ed_MidlDopRezb})
         expectWhole(box);
