@@ -1,0 +1,61 @@
+#include "Limits.h"
+
+#include "Derivation.h"
+
+namespace iso286 {
+
+namespace {
+
+// Hundredths of a micrometre as micrometres, exactly.
+Decimal micrometres(std::int32_t hundredths) { return Decimal(hundredths).scaled(-2); }
+
+std::string halfText(std::int32_t hundredths)
+{
+    // An odd whole IT7 in micrometres: its half ends in ",5".
+    return std::to_string(hundredths / 200) + ",5";
+}
+
+} // namespace
+
+bool sizeInRange(const Decimal& size) { return size > Decimal{} && size <= Decimal{LargestSize}; }
+
+std::string sizeRefusal(const Decimal& size)
+{
+    if (size <= Decimal{})
+        return "Номинальный размер должен быть больше 0 мм";
+    if (size > Decimal{LargestSize})
+        return "Система ISO 286 определена для размеров до 3150 мм";
+    return {};
+}
+
+Limits limitsOf(const Decimal& size, const ToleranceClass& toleranceClass, const Options& options)
+{
+    Limits limits;
+    limits.toleranceClass = toleranceClass;
+    limits.size = size;
+    if (!sizeInRange(size)) {
+        limits.reason = sizeRefusal(size);
+        return limits;
+    }
+    const Derived d = derive(spanOf(size), toleranceClass, options, &limits.reason);
+    limits.over = d.interval.over;
+    limits.upTo = d.interval.upTo;
+    if (!d.defined)
+        return limits;
+    limits.defined = true;
+    limits.upper = micrometres(d.upper);
+    limits.lower = micrometres(d.lower);
+    limits.it = micrometres(d.it);
+    limits.largest = size + Decimal(d.upper).scaled(-5);
+    limits.smallest = size + Decimal(d.lower).scaled(-5);
+    if (d.notes & NoteDeltaAssumedZero)
+        limits.notes.push_back("Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0");
+    if (d.notes & NoteExperimental)
+        limits.notes.push_back("Квалитеты IT1…IT5 для размеров свыше 500 мм даны стандартом для опытного применения");
+    if (d.notes & NoteJs7Rounded)
+        limits.notes.push_back("IT7 = " + std::to_string(d.it / 100) + " мкм нечётный: отклонения округлены до ±" +
+                               std::to_string(d.upper / 100) + " мкм, точно ±" + halfText(d.it));
+    return limits;
+}
+
+} // namespace iso286
