@@ -16,11 +16,11 @@ std::vector<ToleranceClass> enumerate(Kind kind)
     return classes;
 }
 
-void collect(const Decimal& size, Span span, Kind kind, const Options& options, std::vector<Limits>& out)
+void collect(const SizePoint& point, Kind kind, const Options& options, std::vector<Limits>& out)
 {
     for (const ToleranceClass& c : allClasses(kind))
-        if (derive(span, c, options).defined) // cheap: no decimals, no reasons
-            out.push_back(limitsOf(size, c, options));
+        if (const Derived d = derive(point.span, c, options); d.defined) // no decimals for the refused
+            out.push_back(limitsFrom(point, c, d));
 }
 
 } // namespace
@@ -37,9 +37,11 @@ ClassesAtSize classesAt(const Decimal& size, const Options& options)
     ClassesAtSize result;
     if (!sizeInRange(size))
         return result;
-    const Span span = spanOf(size);
-    collect(size, span, Kind::Hole, options, result.holes);
-    collect(size, span, Kind::Shaft, options, result.shafts);
+    const SizePoint point = sizePoint(size);
+    result.holes.reserve(LetterCount * GradeCount);
+    result.shafts.reserve(LetterCount * GradeCount);
+    collect(point, Kind::Hole, options, result.holes);
+    collect(point, Kind::Shaft, options, result.shafts);
     return result;
 }
 

@@ -14,6 +14,7 @@
 namespace iso286 {
 
 struct Options;
+struct Limits;
 
 // The narrowest interval between two neighbouring table boundaries that holds
 // a size: the size lies over `lo` up to and including `hi` (mm). Every row of
@@ -42,5 +43,20 @@ struct Derived {
 
 // With `reason` given, a refusal writes its reason there in Russian.
 Derived derive(Span span, const ToleranceClass& toleranceClass, const Options& options, std::string* reason = nullptr);
+
+// A size read once for all the look-ups at it: its span and, when it has no
+// digits finer than 10^-5 mm, the size in hundredths of a micrometre, so that
+// a limit size is one integer sum.
+struct SizePoint {
+    tolerance::Decimal size;
+    Span span;
+    bool inHundredths = false;
+    std::int64_t hundredths = 0;
+};
+// Only for sizes inside the system (sizeInRange).
+SizePoint sizePoint(const tolerance::Decimal& size);
+
+// The exact limits of a derivation at the size (without the reason of a refusal).
+Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, const Derived& derived);
 
 } // namespace iso286

@@ -30,14 +30,42 @@ std::string sizeRefusal(const Decimal& size)
 
 Limits limitsOf(const Decimal& size, const ToleranceClass& toleranceClass, const Options& options)
 {
-    Limits limits;
-    limits.toleranceClass = toleranceClass;
-    limits.size = size;
     if (!sizeInRange(size)) {
+        Limits limits;
+        limits.toleranceClass = toleranceClass;
+        limits.size = size;
         limits.reason = sizeRefusal(size);
         return limits;
     }
-    const Derived d = derive(spanOf(size), toleranceClass, options, &limits.reason);
+    std::string reason;
+    const SizePoint point = sizePoint(size);
+    const Derived d = derive(point.span, toleranceClass, options, &reason);
+    Limits limits = limitsFrom(point, toleranceClass, d);
+    limits.reason = std::move(reason);
+    return limits;
+}
+
+SizePoint sizePoint(const Decimal& size)
+{
+    SizePoint point{size, spanOf(size)};
+    constexpr int Finest = -5; // 10^-5 mm, a hundredth of a micrometre
+    if (size.exponent() >= Finest && size.leadingExponent() < 5) {
+        std::int64_t value = 0;
+        for (const char c : size.digits())
+            value = value * 10 + (c - '0');
+        for (int e = size.exponent(); e > Finest; --e)
+            value *= 10;
+        point.inHundredths = true;
+        point.hundredths = value;
+    }
+    return point;
+}
+
+Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, const Derived& d)
+{
+    Limits limits;
+    limits.toleranceClass = toleranceClass;
+    limits.size = point.size;
     limits.over = d.interval.over;
     limits.upTo = d.interval.upTo;
     if (!d.defined)
@@ -46,8 +74,13 @@ Limits limitsOf(const Decimal& size, const ToleranceClass& toleranceClass, const
     limits.upper = micrometres(d.upper);
     limits.lower = micrometres(d.lower);
     limits.it = micrometres(d.it);
-    limits.largest = size + Decimal(d.upper).scaled(-5);
-    limits.smallest = size + Decimal(d.lower).scaled(-5);
+    if (point.inHundredths) {
+        limits.largest = Decimal(point.hundredths + d.upper).scaled(-5);
+        limits.smallest = Decimal(point.hundredths + d.lower).scaled(-5);
+    } else {
+        limits.largest = point.size + limits.upper.scaled(-3);
+        limits.smallest = point.size + limits.lower.scaled(-3);
+    }
     if (d.notes & NoteDeltaAssumedZero)
         limits.notes.push_back("Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0");
     if (d.notes & NoteExperimental)
