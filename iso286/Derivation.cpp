@@ -86,8 +86,6 @@ std::string sizesText(const Interval& run)
     return "свыше " + std::to_string(run.over) + " до " + std::to_string(run.upTo) + " мм";
 }
 
-std::string gradeNumber(Grade grade) { return gradeText(grade); }
-
 // Grades of the bands a letter has at all in a table: j has 5 to 8, J 6 to 8.
 std::string gradeRangeText(const DeviationRow* rows, const LetterRows& index, Letter letter)
 {
@@ -97,7 +95,7 @@ std::string gradeRangeText(const DeviationRow* rows, const LetterRows& index, Le
         from = std::min(from, rows[r].gradeFrom);
         to = std::max(to, rows[r].gradeTo);
     }
-    return gradeNumber(from) + "…" + gradeNumber(to);
+    return gradeText(from) + "…" + gradeText(to);
 }
 
 struct Refusal {

@@ -13,6 +13,10 @@ Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass&
                  : holeBasis             ? FitSystem::HoleBasis
                  : shaftBasis            ? FitSystem::ShaftBasis
                                          : FitSystem::NonSystem;
+    if (hole.kind != Kind::Hole || shaft.kind != Kind::Shaft) {
+        fit.reason = "В посадке первым пишется поле отверстия, вторым поле вала";
+        return fit;
+    }
     if (!fit.hole.defined || !fit.shaft.defined) {
         fit.reason = fit.hole.defined ? fit.shaft.reason : fit.hole.reason;
         return fit;

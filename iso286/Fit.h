@@ -26,8 +26,8 @@ struct Fit {
 
 // A clearance fit when the smallest clearance is >= 0, an interference fit when
 // the largest clearance is <= 0, a transition fit otherwise. The system: hole
-// basis for a hole H, shaft basis for a shaft h, both for H/h.
-// `hole` must be a hole class and `shaft` a shaft class.
+// basis for a hole H, shaft basis for a shaft h, both for H/h. Not defined
+// unless `hole` is a hole class and `shaft` a shaft class.
 Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options = {});
 
 // "с зазором", "переходная", "с натягом".

@@ -28,7 +28,7 @@ int runBatch(const limits::Request& request)
         const limits::Answer answer = limits::answerLine(line, request.options, request.json);
         if (answer.status == limits::BadUsage) {
             const std::string message = "строка " + std::to_string(number) + ": " + answer.error;
-            std::cout << (request.json ? limits::errorJson(message) + "\n" : "ошибка: " + message + "\n");
+            std::cout << (request.json ? limits::errorJson(message) + "\n" : "ошибка: " + message + "\n\n");
         } else {
             std::cout << answer.output << (request.json ? "" : "\n");
         }

@@ -7,6 +7,7 @@
 // grade band, or a letter or grade it does not know.
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -283,6 +284,12 @@ void generate(const std::string& dir, const std::string& output)
                                     kGrades[std::size_t(from)] + ", Grade::" + kGrades[std::size_t(to)] + ", " +
                                     (upper ? "true" : "false") + ", " + hundredths(shafts, r, cells[6]) + "}"});
     }
+    // The bands of one letter do not share a grade.
+    for (auto a = bands.begin(); a != bands.end(); ++a)
+        for (auto b = std::next(a); b != bands.end(); ++b)
+            if (std::get<0>(a->first) == std::get<0>(b->first) && std::get<1>(b->first) <= std::get<2>(a->first) &&
+                std::get<1>(a->first) <= std::get<2>(b->first))
+                throw Fault("shaft_deviations.csv, " + std::get<0>(a->first) + ": grade bands overlap");
     for (const auto& [key, intervals] : bands)
         checkCoverage("shaft_deviations.csv, " + std::get<0>(key) + " " + kGrades[std::size_t(std::get<1>(key))] + "-" +
                           kGrades[std::size_t(std::get<2>(key))],

@@ -78,6 +78,7 @@ TEST(Fits, HalvesAndRefusals)
     const Fit refused = fitOf(Decimal(20), cls("H7"), cls("t7"));
     EXPECT_FALSE(refused.defined);
     EXPECT_EQ(refused.reason, "Поле t7 для размеров до 24 мм не определено");
+    EXPECT_FALSE(fitOf(Decimal(25), cls("h7"), cls("H7")).defined); // shaft first
 }
 
 TEST(ReverseLookup, FindsTheClassItCameFrom)
