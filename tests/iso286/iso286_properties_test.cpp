@@ -14,7 +14,7 @@ namespace {
 
 Decimal mm(long thousandths) { return Decimal(thousandths).scaled(-3); }
 
-// Every table boundary, just above it and half-way to the next, and 200 sizes drawn at random.
+// Every table boundary, just above it and half-way to the next, and 130 sizes drawn at random.
 std::vector<Decimal> sampleSizes()
 {
     const long bounds[] = {1, 3, 6, 10, 14, 18, 24, 30, 40, 50, 65, 80, 100, 120, 140, 160, 180, 200, 225, 250, 280, 315,
@@ -30,7 +30,7 @@ std::vector<Decimal> sampleSizes()
     }
     std::mt19937 random(286);
     std::uniform_int_distribution<long> thousandths(1, 3150000);
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 130; ++i)
         sizes.push_back(mm(thousandths(random)));
     return sizes;
 }
@@ -50,8 +50,8 @@ TEST(Properties, EveryClassAtSampledSizes)
                 const Limits l = limitsOf(size, c);
                 SCOPED_TRACE(c.name());
                 // On a boundary, the row below: the same answer as just under it.
-                const Limits below = limitsOf(size - tenth, c);
                 if (size.exponent() >= 0) {
+                    const Limits below = limitsOf(size - tenth, c);
                     EXPECT_EQ(l.defined, below.defined);
                     EXPECT_EQ(l.upper, below.upper);
                     EXPECT_EQ(l.lower, below.lower);
