@@ -9,6 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 scripts/ensure-packages.sh
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_TESTS=OFF -DDOPUSK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build/bench -j"$(nproc)" --target bench_bare_window bench_bare_text_window bench_dopusk_startup bench_startup bench_dopusk
+cmake --build build/bench -j"$(nproc)" --target bench_iso286
 bin=build/bench/bench
 runs=${BENCH_RUNS:-15}
 export LC_ALL=C.UTF-8
@@ -28,3 +29,6 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
 echo
 echo "== Windows and cores, offscreen"
 QT_QPA_PLATFORM=offscreen "$bin/bench_dopusk" "$@"
+echo
+echo "== ISO 286 system and dopusk-limits"
+"$bin/bench_iso286" "$@"

@@ -29,10 +29,21 @@ foreach(doc changelog dopusk.1)
 endforeach()
 add_custom_target(dopusk_docs ALL DEPENDS ${compressed})
 
+# The command-line tool and its manual.
+configure_file(${pkg_src}/dopusk-limits.1.in ${pkg_bin}/dopusk-limits.1 @ONLY)
+add_custom_command(OUTPUT ${pkg_bin}/dopusk-limits.1.gz
+  COMMAND ${GZIP} -9 --no-name --keep --force ${pkg_bin}/dopusk-limits.1
+  DEPENDS ${pkg_bin}/dopusk-limits.1
+  VERBATIM)
+add_custom_target(dopusk_limits_manual DEPENDS ${pkg_bin}/dopusk-limits.1.gz)
+add_dependencies(dopusk_docs dopusk_limits_manual)
+
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS dopusk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS dopusk-limits RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${pkg_bin}/dopusk-limits.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${pkg_src}/${DOPUSK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 get_property(hicolor GLOBAL PROPERTY DOPUSK_HICOLOR_DIR)
@@ -62,7 +73,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   ""
   "Tables of all tolerance fields and of all thread holes, a field picker,"
   "an on-screen keypad and a panel of common deviation values come with it."
-  "All reference data is built in.")
+  "All reference data is built in."
+  ""
+  "The command-line tool dopusk-limits gives the exact limit deviations of"
+  "every ISO 286 tolerance class up to 3150 mm, fits, the classes of given"
+  "deviations and every class at a size, as text or JSON.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/deb)
 set(CPACK_STRIP_FILES ON)

@@ -7,6 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out=$root/build/fuzz
 seconds=${FUZZ_SECONDS:-30}
 targets=(parse_number number_text mirror keypad)
+targets+=(limits_query) # dopusk-limits: sizes, deviations, classes and batch lines
 
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT

@@ -15,7 +15,7 @@ step() { echo "-- $*"; }
 [[ -f "$build/CMakeCache.txt" ]] || fail "no configured build in $build"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [[ -n "$version" ]] || fail "no project version in $build/CMakeCache.txt"
-cmake --build "$build" --target dopusk dopusk_docs -j"$(nproc)" >/dev/null
+cmake --build "$build" --target dopusk dopusk-limits dopusk_docs -j"$(nproc)" >/dev/null
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -32,6 +32,7 @@ expected=(
   usr/share/doc/dopusk/copyright
   usr/share/doc/dopusk/changelog.gz
 )
+expected+=(usr/bin/dopusk-limits usr/share/man/man1/dopusk-limits.1.gz)
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -47,6 +48,13 @@ for size in "${sizes[@]}"; do
 done
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
   fail "the metainfo release is not version $version"
+
+step "the installed dopusk-limits"
+answer=$("$root/usr/bin/dopusk-limits" --json 25 H7)
+[[ "$answer" == '{"size_mm":25,"class":"H7","kind":"hole","defined":true,"upper_um":21,"lower_um":0,"it_um":21,"max_mm":25.021,"min_mm":25}' ]] ||
+  fail "dopusk-limits --json 25 H7 answers: $answer"
+man -l "$root/usr/share/man/man1/dopusk-limits.1.gz" >/dev/null 2>&1 || ! command -v man >/dev/null ||
+  fail "the manual of dopusk-limits does not format"
 
 step "desktop-file-validate"
 desktop=$root/usr/share/applications/$app_id.desktop

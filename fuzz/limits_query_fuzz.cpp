@@ -1,0 +1,153 @@
+// The reading of sizes, deviations and classes in dopusk-limits, and the answer to
+// one batch line: never crashes, never reads outside the text, reads a number
+// exactly when the program's grammar (with a full stop for the comma) allows it,
+// reads a class exactly when the text spells one (an independent transliteration
+// of the Cyrillic look-alikes), and every answer is valid UTF-8 whose printed
+// limits agree with each other.
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "Answers.h"
+#include "ClassList.h"
+#include "FuzzSupport.h"
+#include "NumberReading.h"
+#include "ToleranceClass.h"
+
+namespace {
+
+// Code points decoded by hand; -1 for a byte that is not well-formed UTF-8.
+std::u32string decode(std::string_view text, bool* valid)
+{
+    std::u32string points;
+    *valid = true;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        char32_t point = length == 1 ? b : length == 2 ? (b & 0x1F) : length == 3 ? (b & 0x0F) : (b & 0x07);
+        bool ok = length > 0 && i + std::size_t(length) <= text.size();
+        for (int k = 1; ok && k < length; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + std::size_t(k)]);
+            ok = (c >> 6) == 2;
+            point = (point << 6) | (c & 0x3F);
+        }
+        const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        ok = ok && point >= least[length] && point <= 0x10FFFF && !(point >= 0xD800 && point <= 0xDFFF);
+        if (!ok) {
+            *valid = false;
+            points += char32_t(0xFFFFFFFF);
+            ++i;
+            continue;
+        }
+        points += point;
+        i += std::size_t(length);
+    }
+    return points;
+}
+
+// Latin letters for the Cyrillic ones that look like them, by code point.
+std::string transliterated(const std::u32string& points)
+{
+    std::string text;
+    for (const char32_t p : points) {
+        switch (p) {
+        case 0x0410: text += 'A'; break;
+        case 0x0412: text += 'B'; break;
+        case 0x0415: text += 'E'; break;
+        case 0x041A: text += 'K'; break;
+        case 0x041C: text += 'M'; break;
+        case 0x041D: text += 'H'; break;
+        case 0x0420: text += 'P'; break;
+        case 0x0421: text += 'C'; break;
+        case 0x0422: text += 'T'; break;
+        case 0x0425: text += 'X'; break;
+        case 0x0430: text += 'a'; break;
+        case 0x0435: text += 'e'; break;
+        case 0x043A: text += 'k'; break;
+        case 0x043C: text += 'm'; break;
+        case 0x0440: text += 'p'; break;
+        case 0x0441: text += 'c'; break;
+        case 0x0442: text += 't'; break;
+        case 0x0443: text += 'y'; break;
+        case 0x0445: text += 'x'; break;
+        default: text += p < 0x80 ? char(p) : '\x01';
+        }
+    }
+    return text;
+}
+
+const std::set<std::string>& classNames()
+{
+    static const std::set<std::string> names = [] {
+        std::set<std::string> all;
+        for (const iso286::Kind kind : {iso286::Kind::Hole, iso286::Kind::Shaft})
+            for (const iso286::ToleranceClass& c : iso286::allClasses(kind))
+                all.insert(c.name());
+        for (int g = 0; g < iso286::GradeCount; ++g)
+            all.insert("Js" + iso286::gradeText(iso286::Grade(g)));
+        return all;
+    }();
+    return names;
+}
+
+// The number after `"key":` in a JSON answer.
+std::optional<tolerance::Decimal> jsonNumber(const std::string& json, const std::string& key)
+{
+    const auto at = json.find("\"" + key + "\":");
+    if (at == std::string::npos)
+        return std::nullopt;
+    const auto start = at + key.size() + 3;
+    const auto end = json.find_first_of(",}", start);
+    return iso286::readNumber(json.substr(start, end - start));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    char* copy = static_cast<char*>(std::malloc(size ? size : 1));
+    std::copy(data, data + size, copy);
+    const std::string_view text(copy, size);
+    const std::string shown(text);
+
+    // Numbers: the grammar of the program, the full stop standing for the comma.
+    std::string withComma(text);
+    const bool both = withComma.find(',') != std::string::npos && withComma.find('.') != std::string::npos;
+    for (char& c : withComma)
+        if (c == '.')
+            c = ',';
+    fuzz::GrammarNumber number;
+    const bool grammar = !both && fuzz::readGrammar(withComma, &number);
+    const auto read = iso286::readNumber(text);
+    FUZZ_CHECK(!read || grammar, "read a number outside the grammar: \"%s\"", shown.c_str());
+
+    // Classes: exactly the names of the classes, after transliteration.
+    bool valid = false;
+    const std::string latin = transliterated(decode(text, &valid));
+    const auto parsed = iso286::parseClass(text);
+    FUZZ_CHECK(bool(parsed) == (valid && classNames().count(latin) > 0), "\"%s\" read as a class: %d", shown.c_str(),
+               int(bool(parsed)));
+
+    // One batch line, as JSON: valid UTF-8, and the printed limits agree.
+    const limits::Answer answer = limits::answerLine(text, {}, true);
+    bool outputValid = false;
+    decode(answer.output, &outputValid);
+    FUZZ_CHECK(outputValid, "answer to \"%s\" is not UTF-8", shown.c_str());
+    FUZZ_CHECK((answer.status == limits::BadUsage) == answer.output.empty(), "\"%s\": status %d", shown.c_str(),
+               int(answer.status));
+    if (answer.output.find("\"class\"") != std::string::npos && answer.output.find("\"hole\"") == std::string::npos &&
+        answer.output.find("\"defined\":true") != std::string::npos) {
+        const auto upper = jsonNumber(answer.output, "upper_um"), lower = jsonNumber(answer.output, "lower_um");
+        const auto it = jsonNumber(answer.output, "it_um"), size_mm = jsonNumber(answer.output, "size_mm");
+        const auto max = jsonNumber(answer.output, "max_mm"), min = jsonNumber(answer.output, "min_mm");
+        FUZZ_CHECK(upper && lower && it && size_mm && max && min, "\"%s\": %s", shown.c_str(), answer.output.c_str());
+        const bool rounded = answer.output.find("\"notes\":[\"IT7") != std::string::npos;
+        FUZZ_CHECK(*upper - *lower == (rounded ? *it - tolerance::Decimal(1) : *it), "\"%s\": %s", shown.c_str(),
+                   answer.output.c_str());
+        FUZZ_CHECK(*max == *size_mm + upper->scaled(-3) && *min == *size_mm + lower->scaled(-3), "\"%s\": %s",
+                   shown.c_str(), answer.output.c_str());
+    }
+    std::free(copy);
+    return 0;
+}

@@ -1,0 +1,64 @@
+#include "Fit.h"
+
+namespace iso286 {
+
+Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options)
+{
+    Fit fit;
+    fit.hole = limitsOf(size, hole, options);
+    fit.shaft = limitsOf(size, shaft, options);
+    const bool holeBasis = hole.letter == Letter::H;
+    const bool shaftBasis = shaft.letter == Letter::H;
+    fit.system = holeBasis && shaftBasis ? FitSystem::Both
+                 : holeBasis             ? FitSystem::HoleBasis
+                 : shaftBasis            ? FitSystem::ShaftBasis
+                                         : FitSystem::NonSystem;
+    if (hole.kind != Kind::Hole || shaft.kind != Kind::Shaft) {
+        fit.reason = "В посадке первым пишется поле отверстия, вторым поле вала";
+        return fit;
+    }
+    if (!fit.hole.defined || !fit.shaft.defined) {
+        fit.reason = fit.hole.defined ? fit.shaft.reason : fit.hole.reason;
+        return fit;
+    }
+    fit.defined = true;
+    fit.maxClearance = fit.hole.upper - fit.shaft.lower;
+    fit.minClearance = fit.hole.lower - fit.shaft.upper;
+    fit.meanClearance = (fit.maxClearance + fit.minClearance).half();
+    fit.fitTolerance = (fit.hole.upper - fit.hole.lower) + (fit.shaft.upper - fit.shaft.lower);
+    const Decimal zero;
+    fit.kind = fit.minClearance >= zero   ? FitKind::Clearance
+               : fit.maxClearance <= zero ? FitKind::Interference
+                                          : FitKind::Transition;
+    return fit;
+}
+
+const char* fitKindText(FitKind kind)
+{
+    switch (kind) {
+    case FitKind::Clearance:
+        return "с зазором";
+    case FitKind::Transition:
+        return "переходная";
+    case FitKind::Interference:
+        return "с натягом";
+    }
+    return "";
+}
+
+const char* fitSystemText(FitSystem system)
+{
+    switch (system) {
+    case FitSystem::HoleBasis:
+        return "в системе отверстия";
+    case FitSystem::ShaftBasis:
+        return "в системе вала";
+    case FitSystem::Both:
+        return "в системе отверстия и в системе вала";
+    case FitSystem::NonSystem:
+        return "внесистемная";
+    }
+    return "";
+}
+
+} // namespace iso286

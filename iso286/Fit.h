@@ -1,0 +1,38 @@
+// A fit: a hole class and a shaft class at one nominal size. Clearances are
+// hole minus shaft; a negative clearance is an interference.
+#pragma once
+
+#include <string>
+
+#include "Limits.h"
+
+namespace iso286 {
+
+enum class FitKind { Clearance, Transition, Interference };
+enum class FitSystem { HoleBasis, ShaftBasis, Both, NonSystem };
+
+struct Fit {
+    Limits hole;
+    Limits shaft;
+    bool defined = false; // both classes defined; otherwise `reason` is the first refusal
+    std::string reason;
+    Decimal maxClearance;  // ES − ei, µm
+    Decimal minClearance;  // EI − es, µm
+    Decimal meanClearance; // (max + min) / 2, µm
+    Decimal fitTolerance;  // hole tolerance + shaft tolerance = max − min, µm
+    FitKind kind = FitKind::Clearance;
+    FitSystem system = FitSystem::NonSystem;
+};
+
+// A clearance fit when the smallest clearance is >= 0, an interference fit when
+// the largest clearance is <= 0, a transition fit otherwise. The system: hole
+// basis for a hole H, shaft basis for a shaft h, both for H/h. Not defined
+// unless `hole` is a hole class and `shaft` a shaft class.
+Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options = {});
+
+// "с зазором", "переходная", "с натягом".
+const char* fitKindText(FitKind kind);
+// "в системе отверстия", "в системе вала", "в системе отверстия и в системе вала", "внесистемная".
+const char* fitSystemText(FitSystem system);
+
+} // namespace iso286

@@ -1,0 +1,20 @@
+#include "NumberReading.h"
+
+#include <string>
+
+#include "NumberText.h"
+
+namespace iso286 {
+
+std::optional<tolerance::Decimal> readNumber(std::string_view text)
+{
+    if (text.find(',') != std::string_view::npos && text.find('.') != std::string_view::npos)
+        return std::nullopt;
+    std::string withComma(text);
+    for (char& c : withComma)
+        if (c == '.')
+            c = ',';
+    return tolerance::parseNumberText(withComma);
+}
+
+} // namespace iso286

@@ -1,0 +1,362 @@
+// Writes the compiled-in base tables (BaseTables.h) from the CSV files of
+// iso286/tables. Run by the build:
+//   iso286_generate_tables <tables dir> <output .cpp>
+// Fails, naming the file and line, on anything the tables must not hold: an
+// unexpected header, a value that is not a number of hundredths of a micrometre,
+// an interval that is empty, a gap or overlap between the rows of one letter and
+// grade band, or a letter or grade it does not know.
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+const std::array<const char*, 28> kLetters = {
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "J", "JS", "K",
+    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC",
+};
+const std::array<const char*, 20> kGrades = {
+    "IT01", "IT0", "IT1", "IT2", "IT3", "IT4", "IT5", "IT6", "IT7", "IT8",
+    "IT9", "IT10", "IT11", "IT12", "IT13", "IT14", "IT15", "IT16", "IT17", "IT18",
+};
+constexpr int LargestSize = 3150;
+
+struct Fault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Table {
+    std::string file;
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int> lines;
+};
+
+std::vector<std::string> splitLine(const std::string& line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    std::istringstream in(line);
+    while (std::getline(in, cell, ','))
+        cells.push_back(cell);
+    if (!line.empty() && line.back() == ',')
+        cells.emplace_back();
+    return cells;
+}
+
+Table readTable(const std::string& dir, const std::string& file, const std::vector<std::string>& header)
+{
+    std::ifstream in(dir + "/" + file);
+    if (!in)
+        throw Fault(file + ": cannot be read");
+    Table table{file, {}, {}, {}};
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        auto cells = splitLine(line);
+        if (table.header.empty()) {
+            if (cells != header)
+                throw Fault(file + ":1: unexpected header \"" + line + "\"");
+            table.header = cells;
+            continue;
+        }
+        if (cells.size() != header.size())
+            throw Fault(file + ":" + std::to_string(number) + ": " + std::to_string(cells.size()) + " cells, not " +
+                        std::to_string(header.size()));
+        table.rows.push_back(std::move(cells));
+        table.lines.push_back(number);
+    }
+    if (table.rows.empty())
+        throw Fault(file + ": no rows");
+    return table;
+}
+
+std::string where(const Table& table, std::size_t row)
+{
+    return table.file + ":" + std::to_string(table.lines[row]);
+}
+
+// "-270", "0.3", "1.5" as hundredths; empty as the Undefined marker.
+std::string hundredths(const Table& table, std::size_t row, const std::string& text)
+{
+    if (text.empty())
+        return "Undefined";
+    std::size_t i = 0;
+    const bool negative = text[0] == '-';
+    if (negative)
+        ++i;
+    std::string integer, fraction;
+    while (i < text.size() && std::isdigit((unsigned char)text[i]))
+        integer += text[i++];
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && std::isdigit((unsigned char)text[i]))
+            fraction += text[i++];
+        if (fraction.empty())
+            throw Fault(where(table, row) + ": \"" + text + "\" is not a number");
+    }
+    if (i != text.size() || integer.empty() || integer.size() > 6)
+        throw Fault(where(table, row) + ": \"" + text + "\" is not a number");
+    while (fraction.size() > 2 && fraction.back() == '0')
+        fraction.pop_back();
+    if (fraction.size() > 2)
+        throw Fault(where(table, row) + ": \"" + text + "\" is finer than a hundredth of a micrometre");
+    fraction.resize(2, '0');
+    const long value = std::stol(integer) * 100 + std::stol(fraction);
+    return std::to_string(negative ? -value : value);
+}
+
+int millimetres(const Table& table, std::size_t row, const std::string& text)
+{
+    if (text.empty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit((unsigned char)c); }))
+        throw Fault(where(table, row) + ": size \"" + text + "\" is not a whole number of millimetres");
+    const int value = std::stoi(text);
+    if (value > LargestSize)
+        throw Fault(where(table, row) + ": size " + text + " beyond " + std::to_string(LargestSize) + " mm");
+    return value;
+}
+
+std::pair<int, int> interval(const Table& table, std::size_t row, std::size_t overColumn)
+{
+    const int over = millimetres(table, row, table.rows[row][overColumn]);
+    const int upTo = millimetres(table, row, table.rows[row][overColumn + 1]);
+    if (over >= upTo)
+        throw Fault(where(table, row) + ": empty interval " + std::to_string(over) + "-" + std::to_string(upTo));
+    return {over, upTo};
+}
+
+int gradeIndex(const Table& table, std::size_t row, const std::string& text)
+{
+    for (std::size_t g = 0; g < kGrades.size(); ++g)
+        if (text == kGrades[g])
+            return int(g);
+    throw Fault(where(table, row) + ": unknown grade \"" + text + "\"");
+}
+
+// Index of the letter in the standard's order; shafts must be written in small letters, holes in capitals.
+int letterIndex(const Table& table, std::size_t row, const std::string& text, bool hole)
+{
+    std::string upper = text;
+    for (char& c : upper) {
+        const bool ok = hole ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
+        if (!ok)
+            throw Fault(where(table, row) + ": letter \"" + text + "\" not written as a " + (hole ? "hole" : "shaft"));
+        if (!hole)
+            c = char(c - 'a' + 'A');
+    }
+    for (std::size_t l = 0; l < kLetters.size(); ++l)
+        if (upper == kLetters[l])
+            return int(l);
+    throw Fault(where(table, row) + ": unknown letter \"" + text + "\"");
+}
+
+// Rows of one key must follow each other without gap or overlap from `from` to `to`.
+void checkCoverage(const std::string& what, std::vector<std::pair<int, int>> intervals, int from, int to)
+{
+    std::sort(intervals.begin(), intervals.end());
+    int reached = from;
+    for (const auto& [over, upTo] : intervals) {
+        if (over != reached)
+            throw Fault(what + ": " + (over < reached ? "overlap" : "gap") + " at " + std::to_string(std::min(over, reached)) +
+                        " mm");
+        reached = upTo;
+    }
+    if (reached != to)
+        throw Fault(what + ": ends at " + std::to_string(reached) + " mm, not " + std::to_string(to) + " mm");
+}
+
+std::vector<std::string> gradeHeader(const std::string& first, const std::string& last)
+{
+    std::vector<std::string> header = {"over_mm", "up_to_mm"};
+    bool inside = false;
+    for (const char* g : kGrades) {
+        inside = inside || first == g;
+        if (inside)
+            header.push_back(g);
+        if (last == g)
+            break;
+    }
+    return header;
+}
+
+struct DeviationEntry {
+    int letter;
+    int gradeFrom;
+    int gradeTo;
+    int over;
+    int upTo;
+    std::string text;
+};
+
+// Sorted by letter, band and size, so that rows of one band follow each other.
+void writeDeviationRows(std::ostream& out, const char* name, const char* countName, std::vector<DeviationEntry> entries)
+{
+    std::sort(entries.begin(), entries.end(), [](const DeviationEntry& a, const DeviationEntry& b) {
+        return std::tie(a.letter, a.gradeFrom, a.over) < std::tie(b.letter, b.gradeFrom, b.over);
+    });
+    out << "const DeviationRow " << name << "[] = {\n";
+    for (const DeviationEntry& e : entries)
+        out << "    " << e.text << ",\n";
+    out << "};\nconst int " << countName << " = int(std::size(" << name << "));\n\n";
+}
+
+void generate(const std::string& dir, const std::string& output)
+{
+    std::set<int> boundaries;
+    std::ostringstream out;
+    out << "// Generated by iso286_generate_tables from iso286/tables/*.csv. Do not edit.\n"
+           "#include \"BaseTables.h\"\n\n#include <iterator>\n\nnamespace iso286::tables {\n\n";
+
+    // Standard tolerances.
+    const Table it = readTable(dir, "it_grades.csv", gradeHeader("IT01", "IT18"));
+    std::vector<std::pair<int, int>> itIntervals;
+    out << "const ItRow itRows[] = {\n";
+    for (std::size_t r = 0; r < it.rows.size(); ++r) {
+        const auto [over, upTo] = interval(it, r, 0);
+        itIntervals.emplace_back(over, upTo);
+        boundaries.insert(over);
+        boundaries.insert(upTo);
+        out << "    {{" << over << ", " << upTo << "}, {";
+        for (std::size_t g = 0; g < kGrades.size(); ++g)
+            out << (g ? ", " : "") << hundredths(it, r, it.rows[r][2 + g]);
+        out << "}},\n";
+    }
+    out << "};\nconst int itRowCount = int(std::size(itRows));\n\n";
+    checkCoverage("it_grades.csv", itIntervals, 0, LargestSize);
+
+    // Δ.
+    const Table delta = readTable(dir, "delta.csv", gradeHeader("IT3", "IT8"));
+    std::vector<std::pair<int, int>> deltaIntervals;
+    out << "const DeltaRow deltaRows[] = {\n";
+    for (std::size_t r = 0; r < delta.rows.size(); ++r) {
+        const auto [over, upTo] = interval(delta, r, 0);
+        deltaIntervals.emplace_back(over, upTo);
+        boundaries.insert(over);
+        boundaries.insert(upTo);
+        out << "    {{" << over << ", " << upTo << "}, {";
+        for (std::size_t g = 0; g < 6; ++g)
+            out << (g ? ", " : "") << hundredths(delta, r, delta.rows[r][2 + g]);
+        out << "}},\n";
+    }
+    out << "};\nconst int deltaRowCount = int(std::size(deltaRows));\n\n";
+    // Δ stops where the rule stops (500 mm); below that, no gaps.
+    int deltaEnd = 0;
+    for (const auto& rowInterval : deltaIntervals)
+        deltaEnd = std::max(deltaEnd, rowInterval.second);
+    checkCoverage("delta.csv", deltaIntervals, 0, deltaEnd);
+
+    // Fundamental deviations of the shafts: each letter and band from 0 to 3150 mm.
+    const Table shafts = readTable(dir, "shaft_deviations.csv",
+                                   {"over_mm", "up_to_mm", "letter", "grade_from", "grade_to", "kind", "value_um"});
+    std::vector<DeviationEntry> shaftEntries;
+    std::map<std::tuple<std::string, int, int>, std::vector<std::pair<int, int>>> bands;
+    for (std::size_t r = 0; r < shafts.rows.size(); ++r) {
+        const auto& cells = shafts.rows[r];
+        const auto [over, upTo] = interval(shafts, r, 0);
+        boundaries.insert(over);
+        boundaries.insert(upTo);
+        const int letter = letterIndex(shafts, r, cells[2], false);
+        const int from = gradeIndex(shafts, r, cells[3]);
+        const int to = gradeIndex(shafts, r, cells[4]);
+        if (from > to)
+            throw Fault(where(shafts, r) + ": grade band " + cells[3] + "-" + cells[4] + " is reversed");
+        const std::string& kind = cells[5];
+        const bool upper = kind == "es";
+        if (kind != "es" && kind != "ei")
+            throw Fault(where(shafts, r) + ": kind \"" + kind + "\" is neither es nor ei");
+        bands[{cells[2], from, to}].emplace_back(over, upTo);
+        shaftEntries.push_back({letter, from, to, over, upTo,
+                                "{{" + std::to_string(over) + ", " + std::to_string(upTo) + "}, Letter::" + kLetters[std::size_t(letter)] + ", Grade::" +
+                                    kGrades[std::size_t(from)] + ", Grade::" + kGrades[std::size_t(to)] + ", " +
+                                    (upper ? "true" : "false") + ", " + hundredths(shafts, r, cells[6]) + "}"});
+    }
+    // The bands of one letter do not share a grade.
+    for (auto a = bands.begin(); a != bands.end(); ++a)
+        for (auto b = std::next(a); b != bands.end(); ++b)
+            if (std::get<0>(a->first) == std::get<0>(b->first) && std::get<1>(b->first) <= std::get<2>(a->first) &&
+                std::get<1>(a->first) <= std::get<2>(b->first))
+                throw Fault("shaft_deviations.csv, " + std::get<0>(a->first) + ": grade bands overlap");
+    for (const auto& [key, intervals] : bands)
+        checkCoverage("shaft_deviations.csv, " + std::get<0>(key) + " " + kGrades[std::size_t(std::get<1>(key))] + "-" +
+                          kGrades[std::size_t(std::get<2>(key))],
+                      intervals, 0, LargestSize);
+    writeDeviationRows(out, "shaftRows", "shaftRowCount", shaftEntries);
+
+    // Hole values the general rules do not give. Rows may cover several main intervals.
+    const Table holes = readTable(dir, "hole_exceptions.csv",
+                                  {"letter", "grade_from", "grade_to", "over_mm", "up_to_mm", "deviation", "value_um", "note"});
+    std::vector<DeviationEntry> holeEntries;
+    for (std::size_t r = 0; r < holes.rows.size(); ++r) {
+        const auto& cells = holes.rows[r];
+        const auto [over, upTo] = interval(holes, r, 3);
+        boundaries.insert(over);
+        boundaries.insert(upTo);
+        const int letter = letterIndex(holes, r, cells[0], true);
+        const int from = gradeIndex(holes, r, cells[1]);
+        const int to = gradeIndex(holes, r, cells[2]);
+        if (from > to)
+            throw Fault(where(holes, r) + ": grade band " + cells[1] + "-" + cells[2] + " is reversed");
+        if (cells[5] != "ES")
+            throw Fault(where(holes, r) + ": deviation \"" + cells[5] + "\" is not ES");
+        for (const DeviationEntry& e : holeEntries)
+            if (e.letter == letter && from <= e.gradeTo && e.gradeFrom <= to &&
+                over < e.upTo && e.over < upTo)
+                throw Fault(where(holes, r) + ": overlaps an earlier row of " + cells[0]);
+        holeEntries.push_back({letter, from, to, over, upTo,
+                               "{{" + std::to_string(over) + ", " + std::to_string(upTo) + "}, Letter::" + kLetters[std::size_t(letter)] + ", Grade::" +
+                                   kGrades[std::size_t(from)] + ", Grade::" + kGrades[std::size_t(to)] + ", true, " +
+                                   hundredths(holes, r, cells[6]) + "}"});
+    }
+    writeDeviationRows(out, "holeExceptionRows", "holeExceptionRowCount", holeEntries);
+
+    out << "const std::int32_t boundaries[] = {";
+    bool first = true;
+    for (const int b : boundaries) {
+        out << (first ? "" : ", ") << b;
+        first = false;
+    }
+    out << "};\nconst int boundaryCount = int(std::size(boundaries));\n\n} // namespace iso286::tables\n";
+
+    // Written only when it changes, so that an unchanged table rebuilds nothing.
+    std::ifstream old(output);
+    std::stringstream previous;
+    previous << old.rdbuf();
+    if (old && previous.str() == out.str())
+        return;
+    old.close();
+    std::ofstream file(output);
+    file << out.str();
+    if (!file)
+        throw Fault(output + ": cannot be written");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <tables dir> <output .cpp>\n", argv[0]);
+        return 2;
+    }
+    try {
+        generate(argv[1], argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "iso286 tables: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,171 @@
+// The worked checks and refusals that any derivation from the base tables must
+// reproduce, the corrigendum values, and the reading of class designations.
+#include <gtest/gtest.h>
+
+#include "Limits.h"
+#include "NumberReading.h"
+
+using namespace iso286;
+
+namespace {
+
+Decimal number(const char* text)
+{
+    const auto value = readNumber(text);
+    EXPECT_TRUE(value) << text;
+    return value.value_or(Decimal{});
+}
+
+Limits limits(const char* size, const char* designation, Options options = {})
+{
+    const auto c = parseClass(designation);
+    EXPECT_TRUE(c) << designation;
+    return limitsOf(number(size), c.value_or(ToleranceClass{}), options);
+}
+
+struct Check {
+    const char* size;
+    const char* designation;
+    const char* upper;
+    const char* lower;
+};
+
+void expectLimits(const Check& c, Options options = {})
+{
+    const Limits l = limits(c.size, c.designation, options);
+    SCOPED_TRACE(std::string(c.size) + " mm " + c.designation);
+    ASSERT_TRUE(l.defined) << l.reason;
+    EXPECT_EQ(l.upper, number(c.upper));
+    EXPECT_EQ(l.lower, number(c.lower));
+}
+
+} // namespace
+
+TEST(WorkedChecks, AllTwenty)
+{
+    const Check checks[] = {
+        {"15", "K8", "8", "-19"},         {"40", "M8", "5", "-34"},          {"100", "N8", "-4", "-58"},
+        {"5", "K4", "0.5", "-3.5"},       {"5", "N9", "0", "-30"},           {"2", "N9", "-4", "-29"},
+        {"300", "M6", "-9", "-41"},       {"25", "P7", "-14", "-35"},        {"25", "P8", "-22", "-55"},
+        {"90", "r6", "73", "51"},         {"110", "r6", "76", "54"},         {"150", "s7", "140", "100"},
+        {"190", "t6", "195", "166"},      {"530", "u8", "710", "600"},       {"600", "u8", "770", "660"},
+        {"550", "h12", "0", "-700"},      {"3", "JS9", "12.5", "-12.5"},     {"5", "J7", "6", "-6"},
+        {"340", "A13", "2090", "1200"},
+    };
+    for (const Check& c : checks)
+        expectLimits(c);
+    // Check 17 is the exact half, given on request; by default JS7/js7 round an odd IT7 down.
+    expectLimits({"8", "js7", "7.5", "-7.5"}, Options{true});
+    expectLimits({"8", "js7", "7", "-7"});
+    expectLimits({"8", "JS7", "7", "-7"});
+}
+
+TEST(WorkedChecks, CorrigendumValuesFollowFromTheRules)
+{
+    const Check checks[] = {{"20", "R10", "-28", "-112"}, {"100", "E8", "126", "72"}, {"300", "f9", "-56", "-186"}};
+    for (const Check& c : checks)
+        expectLimits(c);
+}
+
+TEST(WorkedChecks, Refusals)
+{
+    const struct {
+        const char* size;
+        const char* designation;
+        const char* reason;
+    } refusals[] = {
+        {"4", "K9", "Поле K9 для размеров свыше 3 мм не определено"},
+        {"0.8", "N9", "Поле N9 для размеров до 1 мм не определено"},
+        {"1", "b11", "Поле b11 для размеров до 1 мм не определено"},
+        {"0.5", "A9", "Поле A9 для размеров до 1 мм не определено"},
+        {"20", "t7", "Поле t7 для размеров до 24 мм не определено"},
+        {"12", "cd8", "Поле cd8 для размеров свыше 10 мм не определено"},
+        {"600", "a9", "Поле a9 для размеров свыше 500 мм не определено"},
+        {"600", "h01", "Квалитеты IT01 и IT0 определены до 500 мм"},
+        {"1", "h14", "Квалитеты IT14…IT18 определены для размеров свыше 1 мм"},
+        {"5", "j8", "Поле j8 для размеров свыше 3 мм не определено"},
+        {"5", "j9", "Поле j9 не определено: поля j есть только в квалитетах 5…8"},
+        {"5", "J9", "Поле J9 не определено: поля J есть только в квалитетах 6…8"},
+        {"600", "J7", "Поле J7 для размеров свыше 500 мм не определено"},
+        {"12", "v6", "Поле v6 для размеров до 14 мм не определено"},
+        {"600", "ZC9", "Поле ZC9 для размеров свыше 500 мм не определено"},
+        {"600", "K9", "Поле K9 для размеров свыше 3 мм не определено"},
+        {"0", "H7", "Номинальный размер должен быть больше 0 мм"},
+        {"3150.001", "H7", "Система ISO 286 определена для размеров до 3150 мм"},
+    };
+    for (const auto& r : refusals) {
+        const Limits l = limits(r.size, r.designation);
+        EXPECT_FALSE(l.defined) << r.size << " " << r.designation;
+        EXPECT_EQ(l.reason, r.reason) << r.size << " " << r.designation;
+    }
+    // Just inside the refused ranges' edges the classes exist.
+    expectLimits({"3", "K9", "0", "-25"});
+    expectLimits({"1.001", "N9", "-4", "-29"});
+    expectLimits({"24.001", "t7", "62", "41"});
+    expectLimits({"3150", "h18", "0", "-33000"});
+}
+
+TEST(WorkedChecks, Notes)
+{
+    EXPECT_EQ(limits("8", "js7").notes, std::vector<std::string>{"IT7 = 15 мкм нечётный: отклонения округлены до ±7 мкм, точно ±7,5"});
+    EXPECT_TRUE(limits("8", "js7", Options{true}).notes.empty());
+    EXPECT_EQ(limits("25", "K2").notes.size(), 1u);   // Δ of IT2 taken as 0
+    EXPECT_TRUE(limits("2", "K2").notes.empty());     // Δ is 0 up to 3 mm anyway
+    EXPECT_EQ(limits("600", "h5").notes.size(), 1u);  // experimental grades above 500 mm
+    EXPECT_TRUE(limits("25", "H7").notes.empty());
+}
+
+TEST(WorkedChecks, LimitSizesAndInterval)
+{
+    const Limits l = limits("25", "H7");
+    EXPECT_EQ(l.largest, number("25.021"));
+    EXPECT_EQ(l.smallest, number("25"));
+    EXPECT_EQ(l.it, number("21"));
+    EXPECT_EQ(l.over, 18);
+    EXPECT_EQ(l.upTo, 30);
+    const Limits r6 = limits("90,5", "r6"); // the subdivided row of r
+    EXPECT_EQ(r6.over, 80);
+    EXPECT_EQ(r6.upTo, 100);
+    EXPECT_EQ(r6.smallest, number("90.551"));
+}
+
+TEST(ClassReading, Designations)
+{
+    const struct {
+        const char* text;
+        bool reads;
+        const char* name; // as written back
+        Kind kind;
+    } cases[] = {
+        {"H7", true, "H7", Kind::Hole},      {"p6", true, "p6", Kind::Shaft},    {"JS9", true, "JS9", Kind::Hole},
+        {"Js7", true, "JS7", Kind::Hole},    {"js6", true, "js6", Kind::Shaft},  {"CD7", true, "CD7", Kind::Hole},
+        {"h01", true, "h01", Kind::Shaft},   {"za11", true, "za11", Kind::Shaft}, {"h18", true, "h18", Kind::Shaft},
+        {"Н7", true, "H7", Kind::Hole},      {"р6", true, "p6", Kind::Shaft},    {"Кс8", false, "", Kind::Hole},
+        {"ТА7", false, "", Kind::Hole},      {"у9", true, "y9", Kind::Shaft},
+        {"сd9", true, "cd9", Kind::Shaft},   {"h19", false, "", Kind::Shaft},
+        {"h07", false, "", Kind::Shaft},     {"h001", false, "", Kind::Shaft},   {"h", false, "", Kind::Shaft},
+        {"7", false, "", Kind::Shaft},       {"Hh7", false, "", Kind::Hole},     {"jS7", false, "", Kind::Shaft},
+        {"I7", false, "", Kind::Hole},       {"L7", false, "", Kind::Hole},      {"H 7", false, "", Kind::Hole},
+        {" H7", false, "", Kind::Hole},      {"H7 ", false, "", Kind::Hole},     {"zd7", false, "", Kind::Shaft},
+        {"", false, "", Kind::Hole},         {"H7/g6", false, "", Kind::Hole},   {"Б7", false, "", Kind::Hole},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseClass(c.text);
+        EXPECT_EQ(bool(parsed), c.reads) << c.text;
+        if (parsed && c.reads) {
+            EXPECT_EQ(parsed->name(), c.name) << c.text;
+            EXPECT_EQ(parsed->kind, c.kind) << c.text;
+        }
+    }
+}
+
+TEST(NumberReading, CommaOrPoint)
+{
+    EXPECT_EQ(readNumber("25,5"), readNumber("25.5"));
+    EXPECT_EQ(readNumber("-7,5")->toPlainString(), "-7.5");
+    EXPECT_EQ(readNumber("+21")->toPlainString(), "21");
+    EXPECT_FALSE(readNumber("1,2.3"));
+    EXPECT_FALSE(readNumber("1.2.3"));
+    EXPECT_FALSE(readNumber("25мм"));
+    EXPECT_FALSE(readNumber(""));
+}
