@@ -11,32 +11,15 @@
 #include <QTimer>
 #include <memory>
 
+#include "MainWindowFixture.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
 #include "frm_Main_Unit.h"
 
 namespace {
 
-class MainWindowInput : public ::testing::Test {
+class MainWindowInput : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-    void TearDown() override { Form1 = nullptr; }
-
-    TForm1& w() { return *m_window; }
-
-    static void retype(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
     static void chooseItem(QComboBox* box, int item)
     {
         box->setFocus();
@@ -51,8 +34,6 @@ protected:
             rows << m_window->ListBox1->item(row)->text();
         return rows;
     }
-
-    std::unique_ptr<TForm1> m_window;
 };
 
 // Any dialog that a faulty handler would open is closed at once and counted.

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "MainWindowFixture.h"
 #include "NumberBox.h"
 #include "frm_KeyBoard_unit.h"
 #include "frm_Main_Unit.h"
@@ -56,27 +57,10 @@ void expectWhole(NumberBox* box)
     EXPECT_LT(last, box->width() - frame);
 }
 
-class NumberBoxes : public ::testing::Test {
+class NumberBoxes : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-    void TearDown() override { Form1 = nullptr; }
-
-    TForm1& w() { return *m_window; }
     std::vector<NumberBox*> resultBoxes() { return {w().Edit1, w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8}; }
 
-    static void retype(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
     void pick(const char* designation)
     {
         const auto items = w().ListBox1->findItems(QString::fromLatin1(designation), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -85,8 +69,6 @@ protected:
         QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, w().ListBox1->visualItemRect(items[0]).center());
     }
     void leaveTheBoxes() { w().CheckBox1->setFocus(); }
-
-    std::unique_ptr<TForm1> m_window;
 };
 
 } // namespace

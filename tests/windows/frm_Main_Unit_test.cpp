@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "FormulaCheck.h"
+#include "MainWindowFixture.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit.h"
 
@@ -24,26 +25,9 @@ void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdSt
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-    void TearDown() override { Form1 = nullptr; }
-
-    TForm1& w() { return *m_window; }
-
-    void typeSize(const QString& text)
-    {
-        w().Edit2->setFocus();
-        w().Edit2->selectAll();
-        QTest::keyClick(w().Edit2, Qt::Key_Delete);
-        QTest::keyClicks(w().Edit2, text);
-    }
+    void typeSize(const QString& text) { retype(w().Edit2, text); }
     void clickRow(const QString& designation)
     {
         const auto items = w().ListBox1->findItems(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -75,7 +59,6 @@ protected:
         return list;
     }
 
-    std::unique_ptr<TForm1> m_window;
 };
 
 QColor textOf(QWidget* w) { return UiStyle::textColour(w); }
