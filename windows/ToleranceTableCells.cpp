@@ -10,7 +10,10 @@ namespace {
 // A deviation in micrometres in the general number text: "0", "-10", "4,5".
 std::string micrometres(double value) { return tolerance::generalNumberText(static_cast<long double>(value)); }
 
-std::string signedMicrometres(double value) { return value > 0 ? "+" + micrometres(value) : micrometres(value); }
+std::string signedMicrometres(double value)
+{
+    return value > 0 ? std::string("+").append(micrometres(value)) : micrometres(value);
+}
 
 // d11 has no deviations below 1 mm; its empty cell there is marked in blue.
 constexpr int D11 = 16;
@@ -31,7 +34,7 @@ Cell deviationCell(int field, int row)
     const double lower = deviation.LowerDeviation;
     if (lower == -upper) {
         cell.ink = Ink::Green;
-        cell.upper = "±" + micrometres(upper);
+        cell.upper = std::string("±").append(micrometres(upper));
         return cell;
     }
     cell.ink = upper > 0 ? Ink::Maroon : Ink::Blue;
@@ -57,7 +60,7 @@ Cell TableCell(int column, int row, bool byQuality)
             cell.lower = "обозн.";
         } else {
             const Data_Unit::SizeRange& range = Data_Unit::SizeRangeTable(row - 1);
-            cell.upper = std::to_string(range.LowerBound) + "-" + std::to_string(range.UpperBound);
+            cell.upper = std::to_string(range.LowerBound).append("-").append(std::to_string(range.UpperBound));
         }
         return cell;
     }

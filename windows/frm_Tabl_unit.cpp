@@ -72,12 +72,6 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
     DrawGrid1->setCurrentIndex(m_cells->index(0, 0));
     DrawGrid1->setSheet([this] { return sheet(); });
     m_corner = new TablCornerCells(DrawGrid1, m_cells);
-    // The current cell is painted apart from the selection: both change together.
-    connect(DrawGrid1->selectionModel(), &QItemSelectionModel::currentChanged, DrawGrid1->viewport(),
-            [this](const QModelIndex& current, const QModelIndex& previous) {
-                DrawGrid1->update(previous);
-                DrawGrid1->update(current);
-            });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QTableView>
 
+#include <algorithm>
+
 #include "UiStyle.h"
 
 namespace TablCells {
@@ -123,9 +125,10 @@ void TablHeaderView::paintEvent(QPaintEvent* event)
     const QRect area = event->rect();
     painter.fillRect(area, palette().color(QPalette::Base));
     const bool horizontal = orientation() == Qt::Horizontal;
-    int first = logicalIndexAt(horizontal ? area.left() : area.top());
-    if (first < 0)
-        first = 0;
+    const int start = horizontal ? area.left() : area.top();
+    if (start >= length() - offset())
+        return; // only the empty part beyond the last section
+    const int first = std::max(0, logicalIndexAt(start));
     for (int section = first; section < count(); ++section) {
         const int position = sectionViewportPosition(section);
         if (position > (horizontal ? area.right() : area.bottom()))
