@@ -481,6 +481,18 @@ void whileOpen(const std::function<void()>& action, const std::function<QWidget*
     EXPECT_TRUE(handled);
 }
 
+// The names of header cells that a table cell hands out; Qt makes them anew
+// for each call and leaves them to the caller.
+QStringList headerTexts(const QList<QAccessibleInterface*>& cells)
+{
+    QStringList texts;
+    for (QAccessibleInterface* cell : cells) {
+        texts << cell->text(QAccessible::Name);
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(cell));
+    }
+    return texts;
+}
+
 QWidget* modalWindow() { return QApplication::activeModalWidget(); }
 QWidget* popupMenu() { return QApplication::activePopupWidget(); }
 
@@ -599,10 +611,8 @@ TEST_F(TableWindow, ScreenReaderReadsACell)
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("+10\n0"));
     QAccessibleTableCellInterface* place = cell->tableCellInterface();
     ASSERT_NE(place, nullptr);
-    ASSERT_EQ(place->columnHeaderCells().size(), 1);
-    EXPECT_EQ(place->columnHeaderCells().front()->text(QAccessible::Name), QStringLiteral("H7"));
-    ASSERT_EQ(place->rowHeaderCells().size(), 1);
-    EXPECT_EQ(place->rowHeaderCells().front()->text(QAccessible::Name), QStringLiteral("1-3"));
+    EXPECT_EQ(headerTexts(place->columnHeaderCells()), QStringList{QStringLiteral("H7")});
+    EXPECT_EQ(headerTexts(place->rowHeaderCells()), QStringList{QStringLiteral("1-3")});
 }
 
 // The window is centred when it is opened, not again when the user restores
