@@ -32,7 +32,8 @@
 #include "frm_Main_Unit.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
-#include "frm_Tabl_unit_DrawGrid.h"
+#include "SheetView.h"
+#include "ToleranceTableCells.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ struct Bare {
 
 TForm1* g_main = nullptr;
 Bare* g_bare = nullptr;
-DrawGrid* g_grid = nullptr;
+SheetView* g_grid = nullptr;
 
 QTableWidget* makeStockTable(QDialog& dialog, QSize size, int rows, int columns)
 {
@@ -497,7 +498,7 @@ int main(int argc, char** argv)
         return 1;
     }
     g_main = &mainWindow;
-    g_grid = frm_Table->findChild<DrawGrid*>(QStringLiteral("DrawGrid1"));
+    g_grid = frm_Table->DrawGrid1;
     if (!g_grid) {
         std::fprintf(stderr, "DrawGrid1 not found\n");
         return 1;
@@ -515,7 +516,8 @@ int main(int argc, char** argv)
     bare.list.resize(mainWindow.ListBox1->size());
     bare.list.show();
     bare.check.show();
-    bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), g_grid->rowCount(), g_grid->columnCount());
+    bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), tolerance_table::GridRows,
+                                 tolerance_table::GridColumns);
     const QAbstractItemModel* threads = frm_RezbTabl->strgrd_Rezba->model();
     bare.threadTable = makeStockTable(bare.threadDialog, frm_RezbTabl->size(), threads->rowCount(), threads->columnCount());
     for (QWidget* w : std::initializer_list<QWidget*>{&bare.window, &bare.edit, &bare.list, &bare.check})

@@ -4,9 +4,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableView>
+#include <QPainter>
 #include <QVBoxLayout>
 
+#include "SheetView.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
 #include "frm_RezbTabl_Unit_Cells.h"
@@ -37,7 +38,7 @@ Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
     setPalette(background);
     setSizeGripEnabled(false);
 
-    strgrd_Rezba = new QTableView(this);
+    strgrd_Rezba = new SheetView(this);
     strgrd_Rezba->setObjectName(QStringLiteral("strgrd_Rezba"));
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -77,8 +78,6 @@ void Tfrm_RezbTabl::FormCreate()
     strgrd_Rezba->setItemDelegate(m_delegate);
 
     strgrd_Rezba->setSelectionBehavior(QAbstractItemView::SelectRows);
-    strgrd_Rezba->setSelectionMode(QAbstractItemView::SingleSelection);
-    strgrd_Rezba->setEditTriggers(QAbstractItemView::NoEditTriggers);
     strgrd_Rezba->setShowGrid(true);
     strgrd_Rezba->setWordWrap(false);
     strgrd_Rezba->setCornerButtonEnabled(true); // painted as the fixed cell " №"
@@ -89,6 +88,44 @@ void Tfrm_RezbTabl::FormCreate()
     m_corner = new RezbaCornerCell(strgrd_Rezba, m_rowNumbers, m_model->cornerText());
 
     strgrd_Rezba->setCurrentIndex(m_model->index(0, 0));
+    strgrd_Rezba->setSheet([this] { return sheet(); });
+}
+
+TableSheet Tfrm_RezbTabl::sheet() const
+{
+    TableSheet table;
+    table.title = windowTitle();
+    table.fixedRows = 1;
+    table.fixedColumns = 1;
+    table.columnWidths.push_back(m_rowNumbers->width());
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        table.columnWidths.push_back(strgrd_Rezba->columnWidth(column));
+    table.rowHeights.push_back(m_columnHeader->height());
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        table.rowHeights.push_back(strgrd_Rezba->rowHeight(row));
+    const RezbaTableModel* model = m_model;
+    const QPalette palette = strgrd_Rezba->palette();
+    QStyleOptionViewItem option;
+    option.initFrom(strgrd_Rezba);
+    const QColor gridColour = QColor::fromRgba(
+        static_cast<QRgb>(strgrd_Rezba->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, strgrd_Rezba)));
+    table.paintCell = [model, palette, gridColour](QPainter& painter, const QRect& rect, int row, int column) {
+        const QColor headerText = palette.color(QPalette::Active, QPalette::ButtonText);
+        if (row == 0 || column == 0) {
+            const QString text = row == 0 && column == 0 ? model->cornerText()
+                                 : row == 0            ? model->headerData(column - 1, Qt::Horizontal).toString()
+                                                       : model->headerData(row - 1, Qt::Vertical).toString();
+            const QVariant colour = row == 0 ? QVariant() : model->headerData(row - 1, Qt::Vertical, Qt::ForegroundRole);
+            RezbaHeaderView::paintFixedCell(&painter, rect, text,
+                                            colour.isValid() ? colour.value<QColor>() : headerText,
+                                            UiStyle::sansFont(11, true), palette);
+            return;
+        }
+        painter.fillRect(rect, gridColour);
+        RezbaCellDelegate::paintCell(&painter, rect.adjusted(0, 0, -1, -1), model->index(row - 1, column - 1), false,
+                                     palette);
+    };
+    return table;
 }
 
 QWidget* Tfrm_RezbTabl::cornerCell() const { return m_corner->button(); }

@@ -6,18 +6,19 @@
 #include <QDialog>
 
 class QStatusBar;
-class QTableView;
+class SheetView;
 class RezbaCellDelegate;
 class RezbaCornerCell;
 class RezbaHeaderView;
 class RezbaTableModel;
+struct TableSheet;
 
 class Tfrm_RezbTabl : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_RezbTabl(QWidget* parent = nullptr);
 
-    QTableView* strgrd_Rezba = nullptr;
+    SheetView* strgrd_Rezba = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
     RezbaTableModel* tableModel() const { return m_model; }
@@ -29,6 +30,8 @@ public:
 private:
     void FormCreate();
     void centreOverMainWindow();
+    // The whole table with the column widths as they stand, for printing.
+    TableSheet sheet() const;
 
     RezbaTableModel* m_model = nullptr;
     RezbaCellDelegate* m_delegate = nullptr;

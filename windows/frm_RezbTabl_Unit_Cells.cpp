@@ -53,10 +53,14 @@ QColor RezbaCellDelegate::textColourOf(const QModelIndex& index, bool selected, 
 // strgrd_RezbaDrawCell: the colours and the bold font, then DrawBandedCell.
 void RezbaCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const bool selected = option.state.testFlag(QStyle::State_Selected);
-    DrawBandedCell(painter, index.data(Qt::DisplayRole).toString(), option.rect,
-                   backgroundOf(index, selected, option.palette), textColourOf(index, selected, option.palette),
-                   fontOf(index.data(Qt::FontRole)), TextOffset);
+    paintCell(painter, option.rect, index, option.state.testFlag(QStyle::State_Selected), option.palette);
+}
+
+void RezbaCellDelegate::paintCell(QPainter* painter, const QRect& rect, const QModelIndex& index, bool selected,
+                                  const QPalette& palette)
+{
+    DrawBandedCell(painter, index.data(Qt::DisplayRole).toString(), rect, backgroundOf(index, selected, palette),
+                   textColourOf(index, selected, palette), fontOf(index.data(Qt::FontRole)), TextOffset);
 }
 
 RezbaHeaderView::RezbaHeaderView(Qt::Orientation orientation, QWidget* parent)

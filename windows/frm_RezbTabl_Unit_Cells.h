@@ -24,6 +24,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const override { return nullptr; }
 
+    // strgrd_RezbaDrawCell for a normal cell in its rectangle, grid line excluded.
+    static void paintCell(QPainter* painter, const QRect& rect, const QModelIndex& index, bool selected,
+                          const QPalette& palette);
     // The colours a cell is painted in.
     static QColor backgroundOf(const QModelIndex& index, bool selected, const QPalette& palette);
     static QColor textColourOf(const QModelIndex& index, bool selected, const QPalette& palette);

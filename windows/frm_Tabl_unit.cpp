@@ -1,6 +1,8 @@
 #include "frm_Tabl_unit.h"
 
+#include <QAbstractButton>
 #include <QPainter>
+#include <QShowEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -8,7 +10,9 @@
 
 #include "UiStyle.h"
 #include "WindowPlacement.h"
-#include "frm_Tabl_unit_DrawGrid.h"
+#include "SheetView.h"
+#include "ToleranceTableCells.h"
+#include "frm_Tabl_unit_Cells.h"
 #include "frm_Tabl_unit_Model.h"
 
 Tfrm_Table* frm_Table = nullptr;
@@ -51,22 +55,23 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
     // Outer size 1140 x 661 with the usual frame of a sizeable window.
     resize(1132, 627);
 
-    m_boldFont = UiStyle::sansFont(11, true);
-    m_normalFont = UiStyle::sansFont(11);
     m_cells = new ToleranceTableModel(this);
     m_cells->setObjectName(QStringLiteral("DrawGrid1Cells"));
 
-    DrawGrid1 = new DrawGrid(this);
+    DrawGrid1 = new SheetView(this);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
-    DrawGrid1->setFixedColumnCount(1);
-    DrawGrid1->setFixedRowCount(2);
-    DrawGrid1->setDefaultColumnWidth(64);
-    DrawGrid1->setDefaultRowHeight(30);
+    // Header views and delegate before the model, so that nothing is measured.
+    DrawGrid1->setHorizontalHeader(new TablHeaderView(Qt::Horizontal, m_cells, DrawGrid1));
+    DrawGrid1->setVerticalHeader(new TablHeaderView(Qt::Vertical, m_cells, DrawGrid1));
+    DrawGrid1->setItemDelegate(new TablCellDelegate(DrawGrid1, m_cells));
+    DrawGrid1->setShowGrid(false); // each cell paints its own grid lines
+    DrawGrid1->setWordWrap(false);
+    DrawGrid1->setCornerButtonEnabled(false);
+    DrawGrid1->setWholeCellsAtTopLeft(true);
     DrawGrid1->setModel(m_cells);
-    DrawGrid1->setCurrentCell(1, 2);
-    DrawGrid1->setDrawCellHandler([this](QPainter& painter, int column, int row, const QRect& rect, DrawGrid::DrawState state) {
-        DrawGrid1DrawCell(painter, column, row, rect, state.selected, state.fixed);
-    });
+    DrawGrid1->setCurrentIndex(m_cells->index(0, 0));
+    DrawGrid1->setSheet([this] { return sheet(); });
+    m_corner = new TablCornerCells(DrawGrid1, m_cells);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,34 +86,23 @@ void Tfrm_Table::setTypeFilter(const QComboBox* typeFilter)
     DrawGrid1->viewport()->update();
 }
 
-void Tfrm_Table::DrawGrid1DrawCell(QPainter& painter, int column, int row, const QRect& rect, bool selected, bool fixed)
-{
-    const ToleranceTableModel::Cell& cell = m_cells->cell(column, row);
-    QColor textColour = cell.textColour;
-    if (!fixed) {
-        if (cell.fill.isValid())
-            painter.fillRect(rect, cell.fill);
-        if (selected) {
-            painter.fillRect(rect, UiStyle::activeCaption());
-            textColour = UiStyle::White;
-        }
-    }
-    painter.setFont(cell.bold ? m_boldFont : m_normalFont);
-    painter.setPen(textColour);
-    if (cell.lineCount == 1) {
-        DrawCentredText(painter, cell.lines[0], rect, 7);
-    } else {
-        DrawCentredText(painter, cell.lines[0], rect, 2);
-        DrawCentredText(painter, cell.lines[1], rect, 15);
-    }
-}
+QWidget* Tfrm_Table::cornerCells() const { return m_corner->button(); }
 
-void Tfrm_Table::DrawCentredText(QPainter& painter, const QString& text, const QRect& rect, int offset)
+TableSheet Tfrm_Table::sheet() const
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int left = rect.left() + rect.width() / 2 - metrics.horizontalAdvance(text) / 2;
-    const int top = rect.top() + offset;
-    painter.drawText(QPoint(left, top + metrics.ascent()), text);
+    TableSheet table;
+    table.title = windowTitle();
+    table.fixedRows = tolerance_table::FixedRows;
+    table.fixedColumns = tolerance_table::FixedColumns;
+    table.columnWidths.assign(tolerance_table::GridColumns, TablCells::ColumnPitch);
+    table.rowHeights.assign(tolerance_table::GridRows, TablCells::RowPitch);
+    const ToleranceTableModel* cells = m_cells;
+    const QPalette palette = DrawGrid1->palette();
+    table.paintCell = [cells, palette](QPainter& painter, const QRect& rect, int row, int column) {
+        const bool fixed = row < tolerance_table::FixedRows || column < tolerance_table::FixedColumns;
+        TablCells::DrawGrid1DrawCell(painter, rect, cells->cell(column, row), fixed, TablCells::Mark::None, palette);
+    };
+    return table;
 }
 
 bool Tfrm_Table::FormCanResize(int newWidth, int newHeight) const
@@ -137,6 +131,11 @@ void Tfrm_Table::FormResize()
 void Tfrm_Table::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // A window restored from the task bar gets a show event from the window
+    // system as well; it stays where the user left it.
+    if (event->spontaneous())
+        return;
+    m_cells->followTypeFilter();
     applyMinimumSize();
     WindowPlacement::centreOnDesktop(this);
 }

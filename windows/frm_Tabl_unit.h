@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
 
-class DrawGrid;
 class QComboBox;
-class QPainter;
+class SheetView;
+class TablCornerCells;
 class ToleranceTableModel;
+struct TableSheet;
 
 // All forty tolerance fields against all twenty-eight size ranges, in micrometres.
 class Tfrm_Table : public QDialog {
@@ -19,23 +19,26 @@ public:
     // Whether the window may take this outer size.
     bool FormCanResize(int newWidth, int newHeight) const;
 
+    SheetView* DrawGrid1 = nullptr;
+    ToleranceTableModel* tableModel() const { return m_cells; }
+    // The fixed top-left cells "Новое обозн." and "Старое обозн." (a widget of the grid).
+    QWidget* cornerCells() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void DrawGrid1DrawCell(QPainter& painter, int column, int row, const QRect& rect, bool selected, bool fixed);
-    void DrawCentredText(QPainter& painter, const QString& text, const QRect& rect, int offset);
     void FormResize();
+    // The whole table in the column order in effect, for printing.
+    TableSheet sheet() const;
     // Smallest client size whose outer size FormCanResize allows, with the
     // window manager's frame as it stands.
     void applyMinimumSize();
 
-    DrawGrid* DrawGrid1 = nullptr;
     ToleranceTableModel* m_cells = nullptr;
-    QFont m_boldFont;
-    QFont m_normalFont;
+    TablCornerCells* m_corner = nullptr;
 };
 
 extern Tfrm_Table* frm_Table;

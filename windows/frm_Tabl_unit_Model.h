@@ -1,18 +1,19 @@
-// The contents of the tolerance table, cell by cell in grid coordinates:
-// column 0 the size ranges, rows 0 and 1 the new and the old designation of
-// each field, columns 1..40 by rows 2..29 the limit deviations in micrometres.
+// The tolerance table as DrawGrid1 shows it: model row r is the size range
+// r + 1 (grid row r + 2), model column c the field of grid column c + 1 in the
+// column order in effect. The two fixed rows (new and old designation) are the
+// horizontal header, the fixed column (the size ranges) the vertical header.
 // The cells are worked out once for each of the two column orders and kept;
 // the order itself is read from the type filter at every request, so a change
 // of the filter shows at the next painting.
 //
-// Qt::DisplayRole  the text; a two-line cell has its lines joined by '\n'
-// Qt::ForegroundRole  the text colour (QColor)
-// Qt::BackgroundRole  the fill of a deviation cell (QColor); none for header cells
-// Qt::FontRole  bold or normal
+// Qt::DisplayRole     the text; a two-line cell has its lines joined by '\n'
+// Qt::ForegroundRole  the text colour
+// Qt::BackgroundRole  the fill of a deviation cell; none for header cells
+// Qt::FontRole        bold or normal
+// OldDesignationRole  (horizontal header) the old designation of the field
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QComboBox>
 #include <QColor>
 #include <QPointer>
 #include <QString>
@@ -20,13 +21,14 @@
 #include <array>
 #include <vector>
 
+#include <QComboBox>
+
 class ToleranceTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int Columns = 41;
-    static constexpr int Rows = 30;
     // Item of the type filter that orders the fields by quality.
     static constexpr int QualityOrderItem = 4;
+    static constexpr int OldDesignationRole = Qt::UserRole + 1;
 
     explicit ToleranceTableModel(QObject* parent = nullptr);
     void setTypeFilter(const QComboBox* typeFilter) { m_typeFilter = typeFilter; }
@@ -34,9 +36,13 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // FieldIndex shown in a column 1..40.
+    // Tells the views that the column order may have changed with the type filter.
+    void followTypeFilter();
+
+    // FieldIndex shown in a grid column 1..40.
     int fieldOfColumn(int column) const;
 
     // A cell as the grid paints it: one or two lines of text.
@@ -48,11 +54,14 @@ public:
         QColor fill; // invalid for header cells
         QString text() const { return lineCount == 1 ? lines[0] : lines[0] + QLatin1Char('\n') + lines[1]; }
     };
-    // The cell in grid coordinates, in the column order in effect now.
+    // The cell in grid coordinates (column 0..40, row 0..29), in the column order in effect now.
     const Cell& cell(int column, int row) const;
+    // The grid cell of a model index.
+    const Cell& cell(const QModelIndex& index) const { return cell(index.column() + 1, index.row() + 2); }
 
 private:
     bool qualityOrder() const;
+    QVariant roleOf(const Cell& cell, int role) const;
 
     QPointer<const QComboBox> m_typeFilter;
     // Cells by column order (by type, by quality), row by row; filled at first use.

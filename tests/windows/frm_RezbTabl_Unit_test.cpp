@@ -1,9 +1,13 @@
 // The thread table window, driven through real mouse events offscreen: its
-// frame, the grid's texts, the colours it paints, and the state it keeps
-// between showings.
+// frame, the grid's texts, the colours it paints, the state it keeps between
+// showings, its one selected line, copying and PDF.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
@@ -14,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "SheetView.h"
 #include "UiStyle.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_RezbTabl_Unit_Model.h"
@@ -353,4 +358,59 @@ TEST_F(RezbTablWindow, ShownModallyAndHiddenOnClose)
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(selectedRow(*window), 1);
+}
+
+// One whole line stays selected: Ctrl+click on it keeps it, Ctrl+click on
+// another line chooses that one alone, and Tab does not walk the cells.
+TEST_F(RezbTablWindow, AlwaysOneWholeLineSelected)
+{
+    QTableView* grid = window->strgrd_Rezba;
+    auto ctrlClick = [&](int row, int column) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          grid->visualRect(cell(*window, row, column)).center());
+    };
+    ctrlClick(1, 2);
+    EXPECT_EQ(selectedRow(*window), 1);
+    clickCell(*window, 5, 2);
+    ctrlClick(5, 2);
+    EXPECT_EQ(selectedRow(*window), 5);
+    ctrlClick(5, 3);
+    EXPECT_EQ(selectedRow(*window), 5);
+    ctrlClick(3, 4);
+    EXPECT_EQ(selectedRow(*window), 3);
+    const QModelIndex current = grid->currentIndex();
+    QTest::keyClick(grid, Qt::Key_Tab);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), current);
+    EXPECT_EQ(selectedRow(*window), 3);
+}
+
+TEST_F(RezbTablWindow, CopiesTheSelectedLinesAsTabSeparatedText)
+{
+    clickCell(*window, 44, 3);
+    QTest::keyClick(window->strgrd_Rezba, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "44\t10\t1,5\t8,43\t0,2\tОсновная резьба\n");
+
+    // Shift+Down adds the next line to the copy; line 44 stays the current one.
+    QTest::keyClick(window->strgrd_Rezba, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(window->strgrd_Rezba->currentIndex().row() + 1, 44);
+    QTest::keyClick(window->strgrd_Rezba, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "44\t10\t1,5\t8,43\t0,2\tОсновная резьба\n45\t10\t0,5\t9,5\t0,17\tРезьба с мелким шагом\n");
+}
+
+// The whole table on four A4 landscape pages. With DOPUSK_TABLE_PDF_DIR set
+// the file is kept there.
+TEST_F(RezbTablWindow, WritesThePdf)
+{
+    QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("DOPUSK_TABLE_PDF_DIR");
+    const QString path = QDir(kept.isEmpty() ? temporary.path() : kept).filePath("frm_RezbTabl.pdf");
+    QFile::remove(path);
+    window->strgrd_Rezba->setFileChooser([&](QWidget*, const QString&) { return path; });
+    QTest::keyClick(window->strgrd_Rezba, Qt::Key_S, Qt::ControlModifier);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromLatin1(file.readAll());
+    EXPECT_EQ(content.count(QRegularExpression("/Type\\s*/Page[^s]")), 4);
 }

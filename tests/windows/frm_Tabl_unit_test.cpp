@@ -1,18 +1,34 @@
 // The tolerance table window: what every cell shows in both column orders, the
 // current cell moved by mouse and keys, the fixed header rows while scrolling,
-// and the smallest window size.
+// the smallest window size and its place, copying, printing and PDF, and what
+// a screen reader reads.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPrintPreviewWidget>
+#include <QPrintPreviewDialog>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QImage>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 #include "Data_Unit.h"
 #include "UiStyle.h"
+#include "SheetView.h"
+#include "ToleranceTableCells.h"
 #include "frm_Tabl_unit.h"
-#include "frm_Tabl_unit_DrawGrid.h"
+#include "frm_Tabl_unit_Model.h"
 
 namespace {
 
@@ -24,6 +40,54 @@ const QStringList CatalogueOrder = QStringLiteral(
     "h13 H13 Js13 h14 H14 Js14 h15 H15 Js15 h16 H16 Js16").split(QLatin1Char(' '));
 
 constexpr int QualityOrderItem = 4;
+constexpr int FixedWidth = 65;  // the size ranges with their grid line
+constexpr int FixedHeight = 62; // both designations with their grid lines
+
+// DrawGrid1 in grid coordinates: column 0 the size ranges, rows 0 and 1 the
+// designations, columns 1..40 by rows 2..29 the deviations.
+struct Grid {
+    SheetView* view = nullptr;
+
+    int columnCount() const { return view->model()->columnCount() + 1; }
+    int rowCount() const { return view->model()->rowCount() + 2; }
+    int currentColumn() const { return view->currentIndex().column() + 1; }
+    int currentRow() const { return view->currentIndex().row() + 2; }
+    // First scrolling column in view.
+    int leftColumn() const { return view->columnAt(0) + 1; }
+    QScrollBar* verticalScrollBar() const { return view->verticalScrollBar(); }
+    QScrollBar* horizontalScrollBar() const { return view->horizontalScrollBar(); }
+
+    // The cell (grid line excluded) with the corner cell's top left at (0, 0);
+    // empty when it is scrolled out of view.
+    QRect cellRect(int column, int row) const
+    {
+        int x = column == 0 ? 0 : FixedWidth + view->horizontalHeader()->sectionViewportPosition(column - 1);
+        int y = row < 2 ? row * 31 : FixedHeight + view->verticalHeader()->sectionViewportPosition(row - 2);
+        if ((column > 0 && x < FixedWidth) || (row >= 2 && y < FixedHeight))
+            return {};
+        const QSize area = view->contentsRect().size();
+        if (x >= area.width() || y >= area.height())
+            return {};
+        return QRect(x, y, 64, 30);
+    }
+    // The widget a point of the grid falls on, and the point there.
+    std::pair<QWidget*, QPoint> at(QPoint point) const
+    {
+        if (point.y() < FixedHeight && point.x() >= FixedWidth)
+            return {view->horizontalHeader()->viewport(), point - QPoint(FixedWidth, 0)};
+        if (point.x() < FixedWidth && point.y() >= FixedHeight)
+            return {view->verticalHeader()->viewport(), point - QPoint(0, FixedHeight)};
+        if (point.x() < FixedWidth)
+            return {view->findChild<QAbstractButton*>(), point};
+        return {view->viewport(), point - QPoint(FixedWidth, FixedHeight)};
+    }
+    void click(int column, int row, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        const auto [widget, point] = at(cellRect(column, row).center());
+        QTest::mouseClick(widget, Qt::LeftButton, modifiers, point);
+    }
+    QImage rendered() const { return view->grab(view->contentsRect()).toImage(); }
+};
 
 class TableWindow : public ::testing::Test {
 protected:
@@ -42,9 +106,9 @@ protected:
         m_filter->setCurrentIndex(QualityOrderItem);
         m_window = std::make_unique<Tfrm_Table>();
         m_window->setTypeFilter(m_filter.get());
-        m_grid = m_window->findChild<DrawGrid*>(QStringLiteral("DrawGrid1"));
-        ASSERT_NE(m_grid, nullptr);
-        ASSERT_NE(m_grid->model(), nullptr);
+        m_grid.view = m_window->findChild<SheetView*>(QStringLiteral("DrawGrid1"));
+        ASSERT_NE(m_grid.view, nullptr);
+        ASSERT_NE(m_grid.view->model(), nullptr);
     }
 
     void showWindow()
@@ -53,9 +117,25 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
+    // What the view's model gives a screen reader or a copy: the deviations as
+    // its cells, the size ranges and new designations as its headers. The old
+    // designations are read from what the header paints.
     QVariant cell(int column, int row, int role = Qt::DisplayRole) const
     {
-        return m_grid->model()->index(row, column).data(role);
+        const QAbstractItemModel* model = m_grid.view->model();
+        if (row == 0 && column > 0)
+            return model->headerData(column - 1, Qt::Horizontal, role);
+        if (column == 0 && row >= 2)
+            return model->headerData(row - 2, Qt::Vertical, role);
+        if (row >= 2)
+            return model->index(row - 2, column - 1).data(role);
+        const ToleranceTableModel::Cell& painted = m_window->tableModel()->cell(column, row);
+        switch (role) {
+        case Qt::DisplayRole: return painted.text();
+        case Qt::ForegroundRole: return painted.textColour;
+        case Qt::FontRole: return UiStyle::sansFont(11, painted.bold);
+        default: return {};
+        }
     }
     QString text(int column, int row) const { return cell(column, row).toString(); }
     QColor textColour(int column, int row) const { return cell(column, row, Qt::ForegroundRole).value<QColor>(); }
@@ -79,11 +159,11 @@ protected:
         return 1;
     }
 
-    QImage rendered() const { return m_grid->viewport()->grab().toImage(); }
+    QImage rendered() const { return m_grid.rendered(); }
 
     std::unique_ptr<QComboBox> m_filter;
     std::unique_ptr<Tfrm_Table> m_window;
-    DrawGrid* m_grid = nullptr;
+    Grid m_grid;
 };
 
 TEST_F(TableWindow, WindowAndGridAsDescribed)
@@ -91,16 +171,16 @@ TEST_F(TableWindow, WindowAndGridAsDescribed)
     EXPECT_EQ(m_window->objectName(), QStringLiteral("frm_Table"));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Поля допусков (отклонения показаны в мкм)"));
     EXPECT_EQ(m_window->size(), QSize(1132, 627));
-    EXPECT_EQ(m_grid->columnCount(), 41);
-    EXPECT_EQ(m_grid->rowCount(), 30);
-    EXPECT_EQ(m_grid->fixedColumnCount(), 1);
-    EXPECT_EQ(m_grid->fixedRowCount(), 2);
-    EXPECT_EQ(m_grid->defaultColumnWidth(), 64);
-    EXPECT_EQ(m_grid->defaultRowHeight(), 30);
-    EXPECT_EQ(m_grid->currentColumn(), 1);
-    EXPECT_EQ(m_grid->currentRow(), 2);
+    EXPECT_EQ(m_grid.columnCount(), 41);
+    EXPECT_EQ(m_grid.rowCount(), 30);
+    EXPECT_EQ(m_grid.currentColumn(), 1);
+    EXPECT_EQ(m_grid.currentRow(), 2);
     showWindow();
-    EXPECT_EQ(m_grid->geometry(), m_window->rect());
+    EXPECT_EQ(m_grid.view->geometry(), m_window->rect());
+    // Cells of 64 x 30 pixels on a one-pixel grid, the fixed ones included.
+    EXPECT_EQ(m_grid.cellRect(0, 0), QRect(0, 0, 64, 30));
+    EXPECT_EQ(m_grid.cellRect(1, 1), QRect(65, 31, 64, 30));
+    EXPECT_EQ(m_grid.cellRect(2, 3), QRect(130, 93, 64, 30));
 }
 
 TEST_F(TableWindow, ColumnsFollowTheTypeFilterAtEveryReading)
@@ -220,40 +300,40 @@ TEST_F(TableWindow, CurrentCellIsPaintedInActiveCaptionWithWhiteText)
     ASSERT_NE(caption, UiStyle::White);
 
     // The first cell, g6 below 1 mm, holds no data: a white "---" on the caption colour.
-    Painted initial = paintedCell(rendered(), m_grid->cellRect(1, 2));
+    Painted initial = paintedCell(rendered(), m_grid.cellRect(1, 2));
     EXPECT_EQ(initial.background, caption);
     EXPECT_GT(initial.whitePixels, 0);
 
     // A click on H7 in 1-3 (maroon on pale green until then) makes it current.
     const int h7 = columnOf(QStringLiteral("H7"));
-    Painted before = paintedCell(rendered(), m_grid->cellRect(h7, 3));
+    Painted before = paintedCell(rendered(), m_grid.cellRect(h7, 3));
     EXPECT_EQ(before.background, UiStyle::PaleGreen);
     EXPECT_EQ(before.whitePixels, 0);
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->cellRect(h7, 3).center());
-    EXPECT_EQ(m_grid->currentColumn(), h7);
-    EXPECT_EQ(m_grid->currentRow(), 3);
+    m_grid.click(h7, 3);
+    EXPECT_EQ(m_grid.currentColumn(), h7);
+    EXPECT_EQ(m_grid.currentRow(), 3);
     QImage image = rendered();
-    Painted clicked = paintedCell(image, m_grid->cellRect(h7, 3));
+    Painted clicked = paintedCell(image, m_grid.cellRect(h7, 3));
     EXPECT_EQ(clicked.background, caption);
     EXPECT_GT(clicked.whitePixels, 0);
-    EXPECT_EQ(paintedCell(image, m_grid->cellRect(1, 2)).background, UiStyle::SkyBlue);
+    EXPECT_EQ(paintedCell(image, m_grid.cellRect(1, 2)).background, UiStyle::SkyBlue);
 
     // The arrow keys move it on: one down to 3-6, an even row, white when left.
-    QTest::keyClick(m_grid, Qt::Key_Down);
-    EXPECT_EQ(m_grid->currentRow(), 4);
+    QTest::keyClick(m_grid.view, Qt::Key_Down);
+    EXPECT_EQ(m_grid.currentRow(), 4);
     image = rendered();
-    EXPECT_EQ(paintedCell(image, m_grid->cellRect(h7, 4)).background, caption);
-    EXPECT_EQ(paintedCell(image, m_grid->cellRect(h7, 3)).background, UiStyle::PaleGreen);
-    QTest::keyClick(m_grid, Qt::Key_Left);
-    EXPECT_EQ(m_grid->currentColumn(), h7 - 1);
+    EXPECT_EQ(paintedCell(image, m_grid.cellRect(h7, 4)).background, caption);
+    EXPECT_EQ(paintedCell(image, m_grid.cellRect(h7, 3)).background, UiStyle::PaleGreen);
+    QTest::keyClick(m_grid.view, Qt::Key_Left);
+    EXPECT_EQ(m_grid.currentColumn(), h7 - 1);
     image = rendered();
-    EXPECT_EQ(paintedCell(image, m_grid->cellRect(h7 - 1, 4)).background, caption);
-    EXPECT_EQ(paintedCell(image, m_grid->cellRect(h7, 4)).background, UiStyle::White);
+    EXPECT_EQ(paintedCell(image, m_grid.cellRect(h7 - 1, 4)).background, caption);
+    EXPECT_EQ(paintedCell(image, m_grid.cellRect(h7, 4)).background, UiStyle::White);
 
     // A symmetric field keeps white text when current, not green.
     const int js7 = columnOf(QStringLiteral("Js7"));
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->cellRect(js7, 3).center());
-    Painted symmetric = paintedCell(rendered(), m_grid->cellRect(js7, 3));
+    m_grid.click(js7, 3);
+    Painted symmetric = paintedCell(rendered(), m_grid.cellRect(js7, 3));
     EXPECT_EQ(symmetric.background, caption);
     EXPECT_GT(symmetric.whitePixels, 0);
 }
@@ -261,47 +341,49 @@ TEST_F(TableWindow, CurrentCellIsPaintedInActiveCaptionWithWhiteText)
 TEST_F(TableWindow, HeaderCellsCannotBecomeCurrent)
 {
     showWindow();
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->cellRect(5, 0).center());
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->cellRect(0, 7).center());
-    EXPECT_EQ(m_grid->currentColumn(), 1);
-    EXPECT_EQ(m_grid->currentRow(), 2);
-    QTest::keyClick(m_grid, Qt::Key_Up);
-    QTest::keyClick(m_grid, Qt::Key_Left);
-    EXPECT_EQ(m_grid->currentColumn(), 1);
-    EXPECT_EQ(m_grid->currentRow(), 2);
+    m_grid.click(5, 0);
+    m_grid.click(5, 1);
+    m_grid.click(0, 7);
+    m_grid.click(0, 0);
+    EXPECT_EQ(m_grid.currentColumn(), 1);
+    EXPECT_EQ(m_grid.currentRow(), 2);
+    QTest::keyClick(m_grid.view, Qt::Key_Up);
+    QTest::keyClick(m_grid.view, Qt::Key_Left);
+    EXPECT_EQ(m_grid.currentColumn(), 1);
+    EXPECT_EQ(m_grid.currentRow(), 2);
 }
 
 TEST_F(TableWindow, HeaderRowsAndColumnStayInViewWhileScrolling)
 {
     showWindow();
-    const QRect designationCell = m_grid->cellRect(1, 0);
-    QTest::keyClick(m_grid, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(m_grid->currentColumn(), 40);
-    EXPECT_EQ(m_grid->currentRow(), 29);
-    EXPECT_GT(m_grid->verticalScrollBar()->value(), 0);
-    EXPECT_GT(m_grid->horizontalScrollBar()->value(), 0);
+    const QRect designationCell = m_grid.cellRect(1, 0);
+    QTest::keyClick(m_grid.view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(m_grid.currentColumn(), 40);
+    EXPECT_EQ(m_grid.currentRow(), 29);
+    EXPECT_GT(m_grid.verticalScrollBar()->value(), 0);
+    EXPECT_GT(m_grid.horizontalScrollBar()->value(), 0);
 
     // Headers in their places, the last cell in view, the first ones scrolled away.
-    EXPECT_EQ(m_grid->cellRect(0, 0), QRect(0, 0, 64, 30));
-    EXPECT_EQ(m_grid->cellRect(0, 1), QRect(0, 31, 64, 30));
-    EXPECT_EQ(m_grid->cellRect(m_grid->leftColumn(), 0).topLeft(), designationCell.topLeft());
-    EXPECT_FALSE(m_grid->cellRect(40, 29).isEmpty());
-    EXPECT_TRUE(m_grid->cellRect(1, 2).isEmpty());
-    EXPECT_TRUE(m_grid->cellRect(1, 0).isEmpty());
-    EXPECT_FALSE(m_grid->cellRect(0, 29).isEmpty());
-    EXPECT_TRUE(m_grid->cellRect(0, 2).isEmpty());
+    EXPECT_EQ(m_grid.cellRect(0, 0), QRect(0, 0, 64, 30));
+    EXPECT_EQ(m_grid.cellRect(0, 1), QRect(0, 31, 64, 30));
+    EXPECT_EQ(m_grid.cellRect(m_grid.leftColumn(), 0).topLeft(), designationCell.topLeft());
+    EXPECT_FALSE(m_grid.cellRect(40, 29).isEmpty());
+    EXPECT_TRUE(m_grid.cellRect(1, 2).isEmpty());
+    EXPECT_TRUE(m_grid.cellRect(1, 0).isEmpty());
+    EXPECT_FALSE(m_grid.cellRect(0, 29).isEmpty());
+    EXPECT_TRUE(m_grid.cellRect(0, 2).isEmpty());
 
     // Painted: header cells on the button face, the current one in the caption colour.
     const QImage image = rendered();
-    EXPECT_EQ(image.pixelColor(m_grid->cellRect(0, 0).topLeft() + QPoint(1, 1)), UiStyle::buttonFace());
-    EXPECT_EQ(image.pixelColor(m_grid->cellRect(40, 1).topLeft() + QPoint(1, 1)), UiStyle::buttonFace());
-    EXPECT_EQ(image.pixelColor(m_grid->cellRect(40, 29).topLeft() + QPoint(1, 1)), UiStyle::activeCaption());
+    EXPECT_EQ(image.pixelColor(m_grid.cellRect(0, 0).topLeft() + QPoint(1, 1)), UiStyle::buttonFace());
+    EXPECT_EQ(image.pixelColor(m_grid.cellRect(40, 1).topLeft() + QPoint(1, 1)), UiStyle::buttonFace());
+    EXPECT_EQ(image.pixelColor(m_grid.cellRect(40, 29).topLeft() + QPoint(1, 1)), UiStyle::activeCaption());
 
     // A click lands on the cell under the pointer in the scrolled grid.
-    const int column = m_grid->leftColumn() + 1;
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->cellRect(column, 28).center());
-    EXPECT_EQ(m_grid->currentColumn(), column);
-    EXPECT_EQ(m_grid->currentRow(), 28);
+    const int column = m_grid.leftColumn() + 1;
+    m_grid.click(column, 28);
+    EXPECT_EQ(m_grid.currentColumn(), column);
+    EXPECT_EQ(m_grid.currentRow(), 28);
 }
 
 TEST_F(TableWindow, NoResizeBelow400By300)
@@ -318,7 +400,7 @@ TEST_F(TableWindow, NoResizeBelow400By300)
     EXPECT_EQ(m_window->frameGeometry().size(), QSize(400, 300));
     m_window->resize(QSize(500, 400) - frame);
     EXPECT_EQ(m_window->frameGeometry().size(), QSize(500, 400));
-    EXPECT_EQ(m_grid->geometry(), m_window->rect());
+    EXPECT_EQ(m_grid.view->geometry(), m_window->rect());
     m_window->resize(QSize(100, 350) - frame);
     EXPECT_EQ(m_window->frameGeometry().size(), QSize(400, 350));
 }
@@ -350,8 +432,9 @@ TEST_F(TableWindow, PaintingAfterAFilterChangeMatchesAFreshWindow)
 {
     showWindow();
     const QImage qualityOrder = rendered();
+    m_window->close();
     m_filter->setCurrentIndex(0);
-    m_grid->viewport()->update();
+    showWindow();
     const QImage afterChange = rendered();
     EXPECT_NE(afterChange, qualityOrder);
 
@@ -363,11 +446,218 @@ TEST_F(TableWindow, PaintingAfterAFilterChangeMatchesAFreshWindow)
     fresh.setTypeFilter(&freshFilter);
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
-    auto* freshGrid = fresh.findChild<DrawGrid*>(QStringLiteral("DrawGrid1"));
-    ASSERT_NE(freshGrid, nullptr);
-    EXPECT_EQ(afterChange, freshGrid->viewport()->grab().toImage());
+    EXPECT_EQ(afterChange, Grid{fresh.DrawGrid1}.rendered());
 
+    m_window->close();
     m_filter->setCurrentIndex(QualityOrderItem);
-    m_grid->viewport()->update();
+    showWindow();
     EXPECT_EQ(rendered(), qualityOrder);
+}
+
+namespace {
+
+// A deviation as the table writes it, read back: "+10" 10, "-4,5" -4.5.
+double micrometres(QString text)
+{
+    return text.remove(QLatin1Char('+')).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+// Runs `action`, which opens a window of its own and waits for it, and hands
+// that window, once `find` sees it, to `handle`, which closes it.
+void whileOpen(const std::function<void()>& action, const std::function<QWidget*()>& find,
+               const std::function<void(QWidget*)>& handle)
+{
+    bool handled = false;
+    std::function<void()> poll = [&] {
+        if (QWidget* window = find(); window && window->isVisible()) {
+            handled = true;
+            handle(window);
+            return;
+        }
+        QTimer::singleShot(20, poll);
+    };
+    QTimer::singleShot(0, poll);
+    action();
+    EXPECT_TRUE(handled);
+}
+
+// The names of header cells that a table cell hands out; Qt makes them anew
+// for each call and leaves them to the caller.
+QStringList headerTexts(const QList<QAccessibleInterface*>& cells)
+{
+    QStringList texts;
+    for (QAccessibleInterface* cell : cells) {
+        texts << cell->text(QAccessible::Name);
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(cell));
+    }
+    return texts;
+}
+
+QWidget* modalWindow() { return QApplication::activeModalWidget(); }
+QWidget* popupMenu() { return QApplication::activePopupWidget(); }
+
+int pdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString content = QString::fromLatin1(file.readAll());
+    return int(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+} // namespace
+
+// Every deviation cell, read through the view's model as a screen reader or a
+// copy reads it, against the limit deviation table, in both column orders.
+TEST_F(TableWindow, EveryDeviationCellAgainstTheTableInBothOrders)
+{
+    for (int item : {QualityOrderItem, 0}) {
+        m_filter->setCurrentIndex(item);
+        int cells = 0;
+        for (int column = 1; column <= 40; ++column) {
+            const int field = item == QualityOrderItem ? Data_Unit::QualitySortOrder(column) : column;
+            ASSERT_EQ(text(column, 0), QString::fromStdString(Data_Unit::Designation(field)));
+            for (int row = 2; row <= 29; ++row, ++cells) {
+                SCOPED_TRACE(text(column, 0).toStdString() + " " + text(0, row).toStdString());
+                const Data_Unit::DeviationCell& expected = Data_Unit::DeviationTable(field, row - 1);
+                const QStringList lines = text(column, row).split(QLatin1Char('\n'));
+                if (!expected.Present) {
+                    EXPECT_EQ(lines, QStringList{QStringLiteral("---")});
+                    EXPECT_EQ(fill(column, row), UiStyle::SkyBlue);
+                    continue;
+                }
+                EXPECT_EQ(fill(column, row), row % 2 == 0 ? UiStyle::White : UiStyle::PaleGreen);
+                if (lines.size() == 1) {
+                    ASSERT_TRUE(lines[0].startsWith(QStringLiteral("±")));
+                    EXPECT_EQ(micrometres(lines[0].mid(1)), expected.UpperDeviation);
+                    EXPECT_EQ(-micrometres(lines[0].mid(1)), expected.LowerDeviation);
+                    EXPECT_EQ(textColour(column, row), UiStyle::Green);
+                } else {
+                    ASSERT_EQ(lines.size(), 2);
+                    EXPECT_EQ(micrometres(lines[0]), expected.UpperDeviation);
+                    EXPECT_EQ(micrometres(lines[1]), expected.LowerDeviation);
+                    EXPECT_NE(expected.LowerDeviation, -expected.UpperDeviation);
+                    EXPECT_EQ(textColour(column, row), expected.UpperDeviation > 0 ? UiStyle::Maroon : UiStyle::Blue);
+                }
+            }
+        }
+        EXPECT_EQ(cells, 1120);
+    }
+}
+
+TEST_F(TableWindow, CopiesTheCurrentCellAndABlockAsTabSeparatedText)
+{
+    showWindow();
+    const int h7 = columnOf(QStringLiteral("H7"));
+    m_grid.click(h7, 3);
+    QTest::keyClick(m_grid.view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("+10 / 0\n"));
+
+    // Shift+click and Shift+arrow grow a block from H7 in 1-3; H7 stays the current cell.
+    m_grid.click(h7 + 1, 4, Qt::ShiftModifier);
+    QTest::keyClick(m_grid.view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(m_grid.currentColumn(), h7);
+    EXPECT_EQ(m_grid.currentRow(), 3);
+    EXPECT_EQ(text(h7 + 1, 3), QStringLiteral("+24\n+14")); // s7
+    QTest::keyClick(m_grid.view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("+10 / 0\t+24 / +14\t±5\n+12 / 0\t+31 / +19\t±6\n"));
+    const QImage image = rendered();
+    EXPECT_EQ(image.pixelColor(m_grid.cellRect(h7, 3).topLeft() + QPoint(1, 1)), UiStyle::activeCaption());
+    const QColor tinted = image.pixelColor(m_grid.cellRect(h7 + 2, 4).topLeft() + QPoint(1, 1));
+    EXPECT_NE(tinted, UiStyle::White);
+    EXPECT_NE(tinted, UiStyle::activeCaption());
+
+    // Ctrl+click chooses one cell as a plain click does; a plain arrow leaves the block.
+    m_grid.click(h7 + 2, 4, Qt::ControlModifier);
+    m_grid.click(h7 + 2, 4, Qt::ControlModifier);
+    EXPECT_EQ(m_grid.view->selectionModel()->selectedIndexes().size(), 1);
+    QTest::keyClick(m_grid.view, Qt::Key_Down);
+    EXPECT_EQ(m_grid.currentRow(), 5);
+
+    // The context menu's "Копировать" copies too.
+    QApplication::clipboard()->clear();
+    QStringList items;
+    whileOpen(
+        [&] {
+            const QPoint point = m_grid.view->visualRect(m_grid.view->currentIndex()).center();
+            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, point, m_grid.view->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(m_grid.view->viewport(), &menuEvent);
+        },
+        popupMenu,
+        [&](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions())
+                items << action->text();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().front()).center());
+        });
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Копировать"), QStringLiteral("Печать…"),
+                                  QStringLiteral("Сохранить в PDF…")}));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("±7\n"));
+}
+
+TEST_F(TableWindow, ScreenReaderReadsACell)
+{
+    showWindow();
+    const int h7 = columnOf(QStringLiteral("H7"));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid.view);
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(grid->tableInterface(), nullptr);
+    EXPECT_EQ(grid->tableInterface()->rowCount(), 28);
+    EXPECT_EQ(grid->tableInterface()->columnCount(), 40);
+    QAccessibleInterface* cell = grid->tableInterface()->cellAt(1, h7 - 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("+10\n0"));
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(headerTexts(place->columnHeaderCells()), QStringList{QStringLiteral("H7")});
+    EXPECT_EQ(headerTexts(place->rowHeaderCells()), QStringList{QStringLiteral("1-3")});
+}
+
+// The window is centred when it is opened, not again when the user restores
+// it from the task bar after moving it.
+TEST_F(TableWindow, RestoredFromMinimisedItStaysWhereItWas)
+{
+    m_window->resize(600, 400);
+    showWindow();
+    m_window->move(m_window->pos() - QPoint(40, 30));
+    const QPoint moved = m_window->pos();
+    m_window->showMinimized();
+    QApplication::processEvents();
+    m_window->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(m_window->pos(), moved);
+}
+
+// The PDF of the whole table: six A4 landscape pages (three column blocks of
+// two row blocks each). With DOPUSK_TABLE_PDF_DIR set it is kept there.
+TEST_F(TableWindow, PrintPreviewAndPdf)
+{
+    showWindow();
+    int previewPages = 0;
+    QString previewTitle;
+    whileOpen([&] { QTest::keyClick(m_grid.view, Qt::Key_P, Qt::ControlModifier); }, modalWindow,
+              [&](QWidget* window) {
+                  previewTitle = window->windowTitle();
+                  if (auto* preview = window->findChild<QPrintPreviewWidget*>())
+                      previewPages = preview->pageCount();
+                  window->close();
+              });
+    EXPECT_EQ(previewTitle, QStringLiteral("Печать…"));
+    EXPECT_EQ(previewPages, 6);
+
+    QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("DOPUSK_TABLE_PDF_DIR");
+    const QString folder = kept.isEmpty() ? temporary.path() : kept;
+    const QString path = QDir(folder).filePath(QStringLiteral("frm_Table.pdf"));
+    QFile::remove(path);
+    QString suggested;
+    m_grid.view->setFileChooser([&](QWidget*, const QString& offered) {
+        suggested = offered;
+        return QDir(folder).filePath(QStringLiteral("frm_Table"));
+    });
+    QTest::keyClick(m_grid.view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/Поля допусков.pdf"))) << suggested.toStdString();
+    EXPECT_EQ(pdfPageCount(path), 6);
 }

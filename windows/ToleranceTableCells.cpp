@@ -1,0 +1,80 @@
+#include "ToleranceTableCells.h"
+
+#include "Data_Unit.h"
+#include "NumberText.h"
+
+namespace tolerance_table {
+
+namespace {
+
+// A deviation in micrometres in the general number text: "0", "-10", "4,5".
+std::string micrometres(double value) { return tolerance::generalNumberText(static_cast<long double>(value)); }
+
+std::string signedMicrometres(double value)
+{
+    return value > 0 ? std::string("+").append(micrometres(value)) : micrometres(value);
+}
+
+// d11 has no deviations below 1 mm; its empty cell there is marked in blue.
+constexpr int D11 = 16;
+
+Cell deviationCell(int field, int row)
+{
+    const int range = row - 1;
+    const Data_Unit::DeviationCell& deviation = Data_Unit::DeviationTable(field, range);
+    Cell cell;
+    if (!deviation.Present) {
+        cell.fill = Fill::SkyBlue;
+        cell.ink = field == D11 && range == 1 ? Ink::Blue : Ink::Green;
+        cell.upper = "---";
+        return cell;
+    }
+    cell.fill = row % 2 == 0 ? Fill::White : Fill::PaleGreen;
+    const double upper = deviation.UpperDeviation;
+    const double lower = deviation.LowerDeviation;
+    if (lower == -upper) {
+        cell.ink = Ink::Green;
+        cell.upper = std::string("±").append(micrometres(upper));
+        return cell;
+    }
+    cell.ink = upper > 0 ? Ink::Maroon : Ink::Blue;
+    cell.upper = signedMicrometres(upper);
+    cell.lower = signedMicrometres(lower);
+    return cell;
+}
+
+} // namespace
+
+int FieldOfColumn(int column, bool byQuality) { return byQuality ? Data_Unit::QualitySortOrder(column) : column; }
+
+Cell TableCell(int column, int row, bool byQuality)
+{
+    Cell cell;
+    if (column == 0) {
+        if (row == 0) {
+            cell.upper = "Новое ";
+            cell.lower = "обозн.";
+        } else if (row == 1) {
+            cell.bold = false;
+            cell.upper = "Старое ";
+            cell.lower = "обозн.";
+        } else {
+            const Data_Unit::SizeRange& range = Data_Unit::SizeRangeTable(row - 1);
+            cell.upper = std::to_string(range.LowerBound).append("-").append(std::to_string(range.UpperBound));
+        }
+        return cell;
+    }
+    const int field = FieldOfColumn(column, byQuality);
+    if (row == 0) {
+        cell.upper = Data_Unit::Designation(field);
+    } else if (row == 1) {
+        cell.ink = Ink::Red;
+        cell.bold = false;
+        cell.upper = Data_Unit::OldDesignation(field);
+    } else {
+        cell = deviationCell(field, row);
+    }
+    return cell;
+}
+
+} // namespace tolerance_table

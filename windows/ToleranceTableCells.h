@@ -1,0 +1,36 @@
+// What each cell of the tolerance table shows, without a window: in grid
+// coordinates, column 0 the size ranges, rows 0 and 1 the new and the old
+// designation of each field, columns 1..40 by rows 2..29 the limit deviations
+// in micrometres of the field in that column and the range in that row.
+#pragma once
+
+#include <string>
+
+namespace tolerance_table {
+
+inline constexpr int GridColumns = 41;
+inline constexpr int GridRows = 30;
+inline constexpr int FixedColumns = 1;
+inline constexpr int FixedRows = 2;
+
+// The named colours of the table; the windows map them to the screen's.
+enum class Ink { Black, Red, Green, Maroon, Blue };
+enum class Fill { Header, White, PaleGreen, SkyBlue };
+
+struct Cell {
+    std::string upper;  // the only line of a one-line cell
+    std::string lower;  // empty in a one-line cell
+    Ink ink = Ink::Black;
+    Fill fill = Fill::Header;
+    bool bold = true;
+    bool twoLines() const { return !lower.empty(); }
+};
+
+// FieldIndex shown in a column 1..40: catalogue order, or sorted by quality.
+int FieldOfColumn(int column, bool byQuality);
+
+// The cell at a grid column 0..40 and row 0..29, with the columns in one order.
+// The reference tables must be filled.
+Cell TableCell(int column, int row, bool byQuality);
+
+} // namespace tolerance_table
