@@ -7,8 +7,8 @@ namespace Rezba_Data_Unit {
 
 namespace {
 
-constexpr double Coarse = 0;
-constexpr double Fine = 1;
+constexpr PitchType Coarse = PitchType::Coarse;
+constexpr PitchType Fine = PitchType::Fine;
 
 // Grouped by nominal diameter, ascending; within a diameter the coarse pitch
 // first, then the fine pitches ascending. The band numbers 15, 16, 36 and 37

@@ -6,12 +6,15 @@ namespace Rezba_Data_Unit {
 
 inline constexpr int ThreadRowCount = 121;
 
+// The pitch of a row: the coarse (main) pitch of its diameter or a fine one.
+enum class PitchType : int { Coarse = 0, Fine = 1 };
+
 struct ThreadHole {
     double NominalDiameter; // mm, the number after "М"
     double Pitch;           // mm
     double HoleDiameter;    // mm
     double HoleTolerance;   // mm, one-sided upwards
-    double PitchKind;       // 0 coarse (main) pitch, 1 fine pitch
+    PitchType PitchKind;
     double Band;            // shared by the rows of one diameter; even bands are shaded
 };
 

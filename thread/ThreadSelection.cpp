@@ -10,6 +10,7 @@
 namespace thread_calc {
 
 using Rezba_Data_Unit::ThreadHoleTable;
+using Rezba_Data_Unit::PitchType;
 using Rezba_Data_Unit::ThreadRowCount;
 
 namespace {
@@ -70,10 +71,7 @@ ThreadHoleTexts ShowThreadHole(int threadIndex)
 {
     const auto& row = ThreadHoleTable(threadIndex);
     ThreadHoleTexts texts;
-    if (row.PitchKind == 0)
-        texts.kindCaption = "ОСНОВНАЯ РЕЗЬБА";
-    else if (row.PitchKind == 1)
-        texts.kindCaption = "Резьба с мелким шагом";
+    texts.kindCaption = row.PitchKind == PitchType::Coarse ? "ОСНОВНАЯ РЕЗЬБА" : "Резьба с мелким шагом";
     texts.holeDiameter = numberText(row.HoleDiameter);
     texts.holeTolerance = "+" + numberText(row.HoleTolerance);
     texts.midDiameter = numberText(row.HoleDiameter + row.HoleTolerance / 2);
@@ -96,14 +94,11 @@ TableLine TableRow(int threadIndex)
     line[2] = " " + numberText(row.Pitch);
     line[3] = " " + numberText(row.HoleDiameter);
     line[4] = " " + numberText(row.HoleTolerance);
-    if (row.PitchKind == 0)
-        line[5] = "Основная резьба ";
-    else if (row.PitchKind == 1)
-        line[5] = "Резьба с мелким шагом ";
+    line[5] = row.PitchKind == PitchType::Coarse ? "Основная резьба " : "Резьба с мелким шагом ";
     return line;
 }
 
-bool IsCoarsePitch(int threadIndex) { return ThreadHoleTable(threadIndex).PitchKind == 0; }
+bool IsCoarsePitch(int threadIndex) { return ThreadHoleTable(threadIndex).PitchKind == PitchType::Coarse; }
 
 bool IsShadedBand(int threadIndex)
 {

@@ -1,6 +1,7 @@
 #include "ToleranceTableCells.h"
 
 #include "Data_Unit.h"
+#include "FieldFilter.h"
 #include "NumberText.h"
 
 namespace tolerance_table {
@@ -45,7 +46,10 @@ Cell deviationCell(int field, int row)
 
 } // namespace
 
-int FieldOfColumn(int column, bool byQuality) { return byQuality ? Data_Unit::QualitySortOrder(column) : column; }
+int FieldOfColumn(int column, bool byQuality)
+{
+    return tolerance::fieldAtPosition(column, byQuality ? tolerance::QualityOrderItem : tolerance::AllFieldsItem);
+}
 
 Cell TableCell(int column, int row, bool byQuality)
 {

@@ -1,5 +1,7 @@
 #include "frm_Tabl_unit_Model.h"
 
+#include "FieldFilter.h"
+
 #include <QComboBox>
 #include <QFont>
 
@@ -66,7 +68,7 @@ int ToleranceTableModel::columnCount(const QModelIndex& parent) const
 
 bool ToleranceTableModel::qualityOrder() const
 {
-    return m_typeFilter && m_typeFilter->currentIndex() == QualityOrderItem;
+    return m_typeFilter && m_typeFilter->currentIndex() == tolerance::QualityOrderItem;
 }
 
 void ToleranceTableModel::followTypeFilter()

@@ -26,8 +26,6 @@
 class ToleranceTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Item of the type filter that orders the fields by quality.
-    static constexpr int QualityOrderItem = 4;
     static constexpr int OldDesignationRole = Qt::UserRole + 1;
 
     explicit ToleranceTableModel(QObject* parent = nullptr);

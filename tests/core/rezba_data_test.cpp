@@ -8,6 +8,7 @@
 
 #include "Rezba_Data_Unit.h"
 
+using Rezba_Data_Unit::PitchType;
 using Rezba_Data_Unit::ThreadHole;
 using Rezba_Data_Unit::ThreadHoleTable;
 using Rezba_Data_Unit::ThreadRowCount;
@@ -62,14 +63,14 @@ TEST(RezbaData, FirstAndLastRow)
     EXPECT_EQ(first.Pitch, 0.25);
     EXPECT_EQ(first.HoleDiameter, 0.75);
     EXPECT_EQ(first.HoleTolerance, 0.06);
-    EXPECT_EQ(first.PitchKind, 0);
+    EXPECT_EQ(first.PitchKind, PitchType::Coarse);
 
     const ThreadHole& last = ThreadHoleTable(121);
     EXPECT_EQ(last.NominalDiameter, 68);
     EXPECT_EQ(last.Pitch, 6);
     EXPECT_EQ(last.HoleDiameter, 61.7);
     EXPECT_EQ(last.HoleTolerance, 0.5);
-    EXPECT_EQ(last.PitchKind, 0);
+    EXPECT_EQ(last.PitchKind, PitchType::Coarse);
 }
 
 TEST(RezbaData, RowsOfEachDiameterAreOneBlockWithOneBand)
@@ -112,8 +113,8 @@ TEST(RezbaData, CoarsePitchFirstThenFinePitchesAscending)
         double previousFine = 0;
         for (int k = block.firstRow; k <= block.lastRow; ++k) {
             const ThreadHole& row = ThreadHoleTable(k);
-            ASSERT_TRUE(row.PitchKind == 0 || row.PitchKind == 1) << "row " << k;
-            if (row.PitchKind == 0) {
+            ASSERT_TRUE(row.PitchKind == PitchType::Coarse || row.PitchKind == PitchType::Fine) << "row " << k;
+            if (row.PitchKind == PitchType::Coarse) {
                 ++coarseCount;
                 EXPECT_EQ(k, block.firstRow) << "coarse pitch not first";
             } else {
@@ -213,6 +214,6 @@ TEST(RezbaData, SampledRows)
         EXPECT_EQ(row.Pitch, c.pitch);
         EXPECT_EQ(row.HoleDiameter, c.hole);
         EXPECT_EQ(row.HoleTolerance, c.tolerance);
-        EXPECT_EQ(row.PitchKind, c.kind);
+        EXPECT_EQ(int(row.PitchKind), c.kind);
     }
 }

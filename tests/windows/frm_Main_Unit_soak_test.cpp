@@ -740,7 +740,7 @@ private:
             // Default pitch: the coarse one, else count div 2.
             int expected = -1;
             for (int i = 0; i < w().cmbx_ShagRezb->count(); ++i)
-                if (Rezba_Data_Unit::ThreadHoleTable(w().cmbx_ShagRezb->itemData(i).toInt()).PitchKind == 0)
+                if (Rezba_Data_Unit::ThreadHoleTable(w().cmbx_ShagRezb->itemData(i).toInt()).PitchKind == Rezba_Data_Unit::PitchType::Coarse)
                     expected = i;
             if (expected < 0)
                 expected = w().cmbx_ShagRezb->count() / 2;
@@ -876,7 +876,7 @@ private:
             expectText(w().ed_DopRezb, w().ed_DopRezb->text(), QStringLiteral("+") + text(hole.HoleTolerance));
             expectText(w().ed_MidlDopRezb, w().ed_MidlDopRezb->text(), text(hole.HoleDiameter + hole.HoleTolerance / 2));
             expectText(w().lb_Rezba, w().lb_Rezba->text(),
-                       hole.PitchKind == 0 ? QStringLiteral("ОСНОВНАЯ РЕЗЬБА") : QStringLiteral("Резьба с мелким шагом"));
+                       hole.PitchKind == Rezba_Data_Unit::PitchType::Coarse ? QStringLiteral("ОСНОВНАЯ РЕЗЬБА") : QStringLiteral("Резьба с мелким шагом"));
         }
 
         if (problems.isEmpty())

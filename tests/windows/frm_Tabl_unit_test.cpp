@@ -91,13 +91,6 @@ struct Grid {
 
 class TableWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        Data_Unit::FillSizeRanges();
-        Data_Unit::FillDeviationTable();
-        Data_Unit::FillFieldCatalogue();
-    }
-
     void SetUp() override
     {
         m_filter = std::make_unique<QComboBox>();
