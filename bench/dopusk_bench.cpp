@@ -5,6 +5,8 @@
 // baseline, the ratio and whether the target holds.
 #include <benchmark/benchmark.h>
 
+#include "SummaryReporter.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -370,40 +372,6 @@ void BM_Core_QtFixedNumber(benchmark::State& state)
 
 // ---- the summary ----
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    SummaryReporter()
-        : ConsoleReporter(OO_Tabular)
-    {
-    }
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            const double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const std::string& name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[name] = ns;
-            else if (run.run_type == Run::RT_Iteration)
-                samples[name].push_back(ns);
-        }
-    }
-    double figure(const std::string& name) const
-    {
-        if (auto it = medians.find(name); it != medians.end())
-            return it->second;
-        auto it = samples.find(name);
-        if (it == samples.end() || it->second.empty())
-            return -1;
-        std::vector<double> v = it->second;
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    }
-    std::map<std::string, double> medians;
-    std::map<std::string, std::vector<double>> samples;
-};
 
 struct Line {
     const char* title;
@@ -413,17 +381,6 @@ struct Line {
     double absoluteTargetMs; // 0: no absolute target
 };
 
-std::string time_text(double ns)
-{
-    char text[32];
-    if (ns >= 1e6)
-        std::snprintf(text, sizeof text, "%.2f ms", ns / 1e6);
-    else if (ns >= 1e3)
-        std::snprintf(text, sizeof text, "%.1f us", ns / 1e3);
-    else
-        std::snprintf(text, sizeof text, "%.0f ns", ns);
-    return text;
-}
 
 void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<std::string, std::pair<double, double>>>& once)
 {
@@ -452,7 +409,7 @@ void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<s
             target = "<= " + std::to_string(int(ratioTarget)) + "x  " + (ratio <= ratioTarget ? "holds" : "MISSED");
         else if (absoluteMs > 0)
             target = "< " + std::to_string(int(absoluteMs)) + " ms  " + (figure < absoluteMs * 1e6 ? "holds" : "MISSED");
-        std::printf("%-44s %11s %11s %7.2fx   %s\n", title, time_text(figure).c_str(), time_text(baseline).c_str(),
+        std::printf("%-44s %11s %11s %7.2fx   %s\n", title, timeText(figure).c_str(), timeText(baseline).c_str(),
                     ratio, target.c_str());
     };
     for (const Line& line : lines) {

@@ -4,6 +4,8 @@
 // ratio and whether its target holds.
 #include <benchmark/benchmark.h>
 
+#include "SummaryReporter.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -114,41 +116,7 @@ BENCHMARK(BM_Batch10000_Json)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Batch10000_Text)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_Catalogue10000)->Unit(benchmark::kMillisecond);
 
-// Real time per iteration of each benchmark in nanoseconds: the median of the
-// repetitions (--benchmark_repetitions), or the one run.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            const double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const std::string& name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[name] = ns;
-            else if (run.run_type == Run::RT_Iteration)
-                figures[name] = ns;
-        }
-        for (const auto& [name, ns] : medians)
-            figures[name] = ns;
-    }
-    std::map<std::string, double> figures;
-    std::map<std::string, double> medians;
-};
 
-std::string timeText(double ns)
-{
-    char text[32];
-    if (ns >= 1e6)
-        std::snprintf(text, sizeof text, "%.2f ms", ns / 1e6);
-    else if (ns >= 1e3)
-        std::snprintf(text, sizeof text, "%.1f us", ns / 1e3);
-    else
-        std::snprintf(text, sizeof text, "%.0f ns", ns);
-    return text;
-}
 
 void printSummary(const SummaryReporter& reporter)
 {
@@ -167,15 +135,15 @@ void printSummary(const SummaryReporter& reporter)
     };
     std::printf("\n%-36s %11s %11s %9s   %s\n", "ISO 286 figures", "dopusk", "table read", "ratio", "target");
     for (const Line& line : lines) {
-        const auto figure = reporter.figures.find(line.figure);
-        const auto baseline = reporter.figures.find(line.baseline);
-        if (figure == reporter.figures.end() || baseline == reporter.figures.end())
+        const double figure = reporter.figure(line.figure);
+        const double baseline = reporter.figure(line.baseline);
+        if (figure < 0 || baseline < 0)
             continue; // filtered out
         std::string target = line.target;
         if (line.targetNs > 0)
-            target += figure->second < line.targetNs ? ", holds" : ", MISSED";
-        std::printf("%-36s %11s %11s %8.1fx   %s\n", line.title, timeText(figure->second).c_str(),
-                    timeText(baseline->second).c_str(), figure->second / baseline->second, target.c_str());
+            target += figure < line.targetNs ? ", holds" : ", MISSED";
+        std::printf("%-36s %11s %11s %8.1fx   %s\n", line.title, timeText(figure).c_str(),
+                    timeText(baseline).c_str(), figure / baseline, target.c_str());
     }
 }
 

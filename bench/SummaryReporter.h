@@ -1,0 +1,63 @@
+// The figures of a benchmark run for the summary tables: the real time of each
+// benchmark per iteration in nanoseconds, the median of its repetitions
+// (--benchmark_repetitions) or of its runs.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    SummaryReporter()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const std::string& name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[name] = ns;
+            else if (run.run_type == Run::RT_Iteration)
+                samples[name].push_back(ns);
+        }
+    }
+    // -1 when the benchmark did not run.
+    double figure(const std::string& name) const
+    {
+        if (auto it = medians.find(name); it != medians.end())
+            return it->second;
+        auto it = samples.find(name);
+        if (it == samples.end() || it->second.empty())
+            return -1;
+        std::vector<double> v = it->second;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+
+private:
+    std::map<std::string, double> medians;
+    std::map<std::string, std::vector<double>> samples;
+};
+
+// "3.30 ms", "45.2 us", "36 ns".
+inline std::string timeText(double ns)
+{
+    char text[32];
+    if (ns >= 1e6)
+        std::snprintf(text, sizeof text, "%.2f ms", ns / 1e6);
+    else if (ns >= 1e3)
+        std::snprintf(text, sizeof text, "%.1f us", ns / 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f ns", ns);
+    return text;
+}
