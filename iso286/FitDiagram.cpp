@@ -11,12 +11,12 @@ namespace {
 
 // The columns of the drawing at its natural width, in pixels; a wider area stretches them.
 constexpr double NaturalWidth = 254;
-constexpr double ZeroColumn = 2;      // "0" and "Ø25" at the left end of the zero line
+constexpr double ZeroColumn = 2;      // "0 мкм" and "Ø25" at the left end of the zero line
 constexpr double HoleLeft = 64, HoleRight = 102;
 constexpr double ShaftLeft = 108, ShaftRight = 146;
 constexpr double LabelGap = 3;
 constexpr double FirstMark = 184, SecondMark = 218;
-constexpr double TopMargin = 18;      // room for the unit and the upper labels
+constexpr double TopMargin = 18;      // room for the labels over the topmost edge
 constexpr double BelowZeroRoom = 14;  // room for the size under the zero line at the bottom
 constexpr double LineHeight = 13;
 constexpr double NameInsideFrom = 16; // a zone this high carries its name inside
@@ -80,10 +80,9 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
 
     diagram.zeroLine = true;
     diagram.zeroY = yOf(Decimal{});
-    diagram.zeroLabel = {"0", ZeroColumn * sx, diagram.zeroY - 7, TextAnchor::Left};
+    diagram.zeroLabel = {"0 мкм", ZeroColumn * sx, diagram.zeroY - 7, TextAnchor::Left};
     diagram.sizeLabel = {"Ø" + tolerance::generalNumberText(*input.size), ZeroColumn * sx, diagram.zeroY + 7,
                          TextAnchor::Left};
-    diagram.unitLabel = {"мкм", ZeroColumn * sx, 7, TextAnchor::Left};
 
     for (const Limits* limits : drawn) {
         DiagramZone zone;

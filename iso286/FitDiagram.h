@@ -44,9 +44,8 @@ struct DiagramMark {
 struct FitDiagram {
     bool zeroLine = false; // drawn once anything is defined at the size
     double zeroY = 0;
-    DiagramLabel zeroLabel;  // "0"
+    DiagramLabel zeroLabel;  // "0 мкм": deviations are drawn in micrometres
     DiagramLabel sizeLabel;  // "Ø25"
-    DiagramLabel unitLabel;  // "мкм"
     std::vector<DiagramZone> zones; // the hole's first when it is drawn
     std::vector<DiagramMark> marks;
     std::vector<std::string> notes; // below the drawing: what is not defined, what is not to scale

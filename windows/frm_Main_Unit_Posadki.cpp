@@ -202,10 +202,10 @@ void FitsPage::build()
     ed_PosRazmer->setCharFilter(&sizeKeyFilter);
 
     lb_Otverstie = makeCaption(this, "lb_Otverstie", QStringLiteral("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 100, 31}, HoleHint);
-    lb_Drob = makeCaption(this, "lb_Drob", QStringLiteral("/"), {242, 22, 10, 34}, UiStyle::sansFont(24, true), UiStyle::Black);
-    lb_Val = makeCaption(this, "lb_Val", QStringLiteral("Вал"), {254, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Val = makeClassBox(this, "cmbx_Val", {254, 24, 108, 31}, ShaftHint);
+    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 110, 31}, HoleHint);
+    lb_Drob = makeCaption(this, "lb_Drob", QStringLiteral("/"), {252, 22, 10, 34}, UiStyle::sansFont(24, true), UiStyle::Black);
+    lb_Val = makeCaption(this, "lb_Val", QStringLiteral("Вал"), {264, 8, 100, 14}, bold11, UiStyle::Maroon);
+    cmbx_Val = makeClassBox(this, "cmbx_Val", {264, 24, 116, 31}, ShaftHint);
 
     lb_Posadki = makeCaption(this, "lb_Posadki", QStringLiteral("Предпочтительные"), {8, 66, 128, 14}, bold11, UiStyle::Maroon);
     lbx_Posadki = new QListWidget(this);
@@ -238,8 +238,8 @@ void FitsPage::build()
         UiStyle::setTextColour(group, colour);
         return group;
     };
-    gb_Otverstie = makeGroup("gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 108, 118}, UiStyle::HoleColour);
-    gb_Val = makeGroup("gb_Val", QStringLiteral("Вал"), {254, 64, 108, 118}, UiStyle::ShaftColour);
+    gb_Otverstie = makeGroup("gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 118, 118}, UiStyle::HoleColour);
+    gb_Val = makeGroup("gb_Val", QStringLiteral("Вал"), {262, 64, 118, 118}, UiStyle::ShaftColour);
     struct Row {
         QLabel** caption;
         NumberBox** box;
@@ -265,14 +265,14 @@ void FitsPage::build()
             const int y = 18 + 24 * i;
             *rows[i].caption = makeCaption(group, rows[i].captionName, QString::fromUtf8(rows[i].text), {6, y + 4, 38, 14},
                                            bold11, UiStyle::Maroon);
-            *rows[i].box = makeResultBox(group, rows[i].boxName, {44, y, 58, 22}, bold13, QString::fromUtf8(rows[i].hint));
+            *rows[i].box = makeResultBox(group, rows[i].boxName, {42, y, 70, 22}, bold13, QString::fromUtf8(rows[i].hint));
         }
     };
     makeRows(gb_Otverstie, holeRows);
     makeRows(gb_Val, shaftRows);
 
     lb_PosMkm = makeCaption(this, "lb_PosMkm", QStringLiteral("Отклонения, зазоры и натяги в мкм, размеры в мм"),
-                            {140, 184, 222, 28}, UiStyle::sansFont(10), UiStyle::Navy);
+                            {140, 184, 240, 28}, UiStyle::sansFont(10), UiStyle::Navy);
     lb_PosMkm->setWordWrap(true);
     const Row fitRows[] = {
         {&lb_Pos1, &ed_Pos1, "lb_Pos1", "ed_Pos1", "", "мкм"},
@@ -283,15 +283,15 @@ void FitsPage::build()
     for (int i = 0; i < 4; ++i) {
         const int y = 214 + 27 * i;
         *fitRows[i].caption = makeCaption(this, fitRows[i].captionName, QString(), {140, y + 5, 164, 14}, bold11, UiStyle::Maroon);
-        *fitRows[i].box = makeResultBox(this, fitRows[i].boxName, {304, y, 58, 24}, bold13, QString::fromUtf8(fitRows[i].hint));
+        *fitRows[i].box = makeResultBox(this, fitRows[i].boxName, {304, y, 76, 24}, bold13, QString::fromUtf8(fitRows[i].hint));
     }
-    lb_PosVid = makeCaption(this, "lb_PosVid", QString(), {140, 324, 222, 52}, bold11, UiStyle::Maroon);
+    lb_PosVid = makeCaption(this, "lb_PosVid", QString(), {140, 324, 240, 52}, bold11, UiStyle::Maroon);
     lb_PosVid->setWordWrap(true);
     lb_PosVid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     pb_Shema = new FitSchemeBox(this);
     pb_Shema->setObjectName(QStringLiteral("pb_Shema"));
-    pb_Shema->setGeometry(370, 8, 258, 368);
+    pb_Shema->setGeometry(388, 8, 240, 368);
 
     {
         const QSignalBlocker holeBlocker(cmbx_Otverstie);
@@ -389,8 +389,7 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
     reading.parsed = iso286::parseClass(text.toStdString());
     if (!reading.parsed) {
         markClassBox(box, text.isEmpty() ? QStringLiteral("Поле допуска не указано")
-                                         : QStringLiteral("«%1» не записано как поле допуска: буква основного отклонения и "
-                                                          "квалитет, например H7 или p6").arg(text),
+                                         : QStringLiteral("«%1» не поле допуска (пример: H7, p6)").arg(text),
                      hint);
         return reading;
     }
@@ -398,8 +397,8 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
     if (!reading.kindRight) {
         const QString name = qs(reading.parsed->name());
         markClassBox(box, kind == iso286::Kind::Hole
-                              ? QStringLiteral("%1 — поле вала; поле отверстия пишется заглавной буквой").arg(name)
-                              : QStringLiteral("%1 — поле отверстия; поле вала пишется строчной буквой").arg(name),
+                              ? QStringLiteral("%1 — поле вала, а не отверстия").arg(name)
+                              : QStringLiteral("%1 — поле отверстия, а не вала").arg(name),
                      hint);
         return reading;
     }
@@ -459,9 +458,9 @@ void FitsPage::showNoData(const QString& why)
         UiStyle::setTextColour(box, UiStyle::Navy);
         box->setProgramText(NoDataText);
     }
-    lb_Pos1->setText(QStringLiteral("Наибольший зазор или натяг"));
-    lb_Pos2->setText(QStringLiteral("Наименьший зазор или натяг"));
-    lb_PosSred->setText(QStringLiteral("Средний зазор или натяг"));
+    lb_Pos1->setText(QStringLiteral("Smax или Nmax"));
+    lb_Pos2->setText(QStringLiteral("Smin или Nmin"));
+    lb_PosSred->setText(QStringLiteral("Sm или Nm"));
     lb_PosDopusk->setText(QStringLiteral("Допуск посадки"));
     UiStyle::setTextColour(lb_PosVid, UiStyle::Red);
     lb_PosVid->setText(why);

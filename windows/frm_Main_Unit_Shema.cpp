@@ -129,8 +129,6 @@ void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
         painter.drawLine(QPointF(0, diagram.zeroY), QPointF(size.width(), diagram.zeroY));
         drawLabel(painter, diagram.zeroLabel);
         drawLabel(painter, diagram.sizeLabel);
-        painter.setPen(UiStyle::Navy);
-        drawLabel(painter, diagram.unitLabel);
     }
 
     for (const iso286::DiagramMark& mark : diagram.marks) {
