@@ -176,8 +176,11 @@ void FitsPage::open(const QString& toleranceSize)
     const bool first = !isBuilt();
     if (first)
         build();
+    // A size the user typed here stays until the tolerance page's size changes.
+    const bool changed = first || toleranceSize != m_toleranceSize;
+    m_toleranceSize = toleranceSize;
     const auto size = tolerance::parseNumberText(toleranceSize.toStdString());
-    if (size && iso286::sizeInRange(*size) && toleranceSize != ed_PosRazmer->text())
+    if (changed && size && iso286::sizeInRange(*size) && toleranceSize != ed_PosRazmer->text())
         ed_PosRazmer->setProgramText(toleranceSize);
     else if (!first)
         return; // nothing changed since the page was last shown

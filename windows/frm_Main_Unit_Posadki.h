@@ -25,7 +25,7 @@ public:
     explicit FitsPage(QWidget* parent = nullptr);
 
     // The page is being opened: made on the first opening; takes the tolerance
-    // page's size when it reads and lies in the system.
+    // page's size when it reads, lies in the system and has changed since the last opening.
     void open(const QString& toleranceSize);
     bool isBuilt() const { return ed_PosRazmer != nullptr; }
 
@@ -96,6 +96,7 @@ private:
     void markClassBox(QComboBox* box, const QString& reason, const QString& hint);
     void selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed);
 
+    QString m_toleranceSize; // the tolerance page's size at the last opening
     std::vector<std::string> m_holeNames;
     std::vector<std::string> m_shaftNames;
 };
