@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 
 #include "ClassList.h"
@@ -102,7 +103,6 @@ NumberBox* makeResultBox(QWidget* parent, const char* name, QRect bounds, const 
     box->setObjectName(QLatin1String(name));
     box->setGeometry(bounds);
     box->setFont(font);
-    box->setProgramText(NoDataText);
     UiStyle::setTextColour(box, UiStyle::Navy);
     UiStyle::setBaseColour(box, UiStyle::buttonFace());
     box->setReadOnly(true);
@@ -116,6 +116,7 @@ QComboBox* makeClassBox(QWidget* parent, const char* name, QRect bounds, const Q
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
+    box->setModel(new QStringListModel(box));
     box->setView(new ClassListView);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -355,8 +356,8 @@ void FitsPage::refillClassLists(const Decimal& size)
         items.reserve(qsizetype(names.size()));
         for (const std::string& name : names)
             items << qs(name);
-        box->clear();
-        box->addItems(items);
+        // Some five hundred classes: one list handed over, not an item at a time.
+        static_cast<QStringListModel*>(box->model())->setStringList(items);
         box->setCurrentIndex(-1);
         box->setEditText(typed);
     };
