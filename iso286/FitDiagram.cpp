@@ -15,6 +15,7 @@ constexpr double ZeroColumn = 2;      // "0 мкм" and "Ø25" at the left end o
 constexpr double HoleLeft = 64, HoleRight = 102;
 constexpr double ShaftLeft = 108, ShaftRight = 146;
 constexpr double LabelGap = 3;
+constexpr double MarkLabelGap = 6;    // clear of the mark's end ticks
 constexpr double FirstMark = 184, SecondMark = 218;
 constexpr double TopMargin = 18;      // room for the labels over the topmost edge
 constexpr double BelowZeroRoom = 14;  // room for the size under the zero line at the bottom
@@ -153,8 +154,8 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
             mark.top = std::min(from, to);
             mark.bottom = std::max(from, to);
             const double middle = (mark.top + mark.bottom) / 2;
-            mark.name = {level.name, mark.x + LabelGap, middle - 6, TextAnchor::Left};
-            mark.value = {tolerance::generalNumberText(values[i]), mark.x + LabelGap, middle + 6, TextAnchor::Left};
+            mark.name = {level.name, mark.x + MarkLabelGap, middle - 6, TextAnchor::Left};
+            mark.value = {tolerance::generalNumberText(values[i]), mark.x + MarkLabelGap, middle + 6, TextAnchor::Left};
             diagram.marks.push_back(mark);
         }
     }

@@ -33,7 +33,8 @@ struct DiagramZone {
     DiagramLabel lower; // "0"
 };
 
-// A dimension line between two deviation levels: Smax, Smin, Nmax or Nmin.
+// A dimension line between two deviation levels: Smax, Smin, Nmax or Nmin. Its ends
+// are ticks reaching EndTick to either side of x; a figure of 0 is one tick.
 struct DiagramMark {
     bool clearance = true; // a clearance (the hole above the shaft) or an interference
     double x = 0, top = 0, bottom = 0;
@@ -63,6 +64,7 @@ struct DiagramInput {
 // The smallest height a zone is drawn with, in pixels; a zone whose tolerance
 // would be drawn lower is drawn this high and noted as not to scale.
 inline constexpr double MinZoneHeight = 10;
+inline constexpr double EndTick = 4;
 
 FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double height);
 

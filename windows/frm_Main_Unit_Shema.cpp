@@ -14,7 +14,10 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-void drawLabel(QPainter& painter, const iso286::DiagramLabel& label)
+enum class Ground { Clear, White };
+
+// A label; on a white patch where lines or hatching would strike it through.
+void drawLabel(QPainter& painter, const iso286::DiagramLabel& label, Ground ground = Ground::Clear)
 {
     if (label.text.empty())
         return;
@@ -26,6 +29,8 @@ void drawLabel(QPainter& painter, const iso286::DiagramLabel& label)
         left -= width;
     else if (label.anchor == iso286::TextAnchor::Centre)
         left -= width / 2;
+    if (ground == Ground::White)
+        painter.fillRect(QRectF(left - 1, label.y - metrics.height() / 2, width + 2, metrics.height()), UiStyle::White);
     const double baseline = label.y + (metrics.ascent() - metrics.descent()) / 2;
     painter.drawText(QPointF(left, baseline), text);
 }
@@ -34,8 +39,9 @@ void drawLabel(QPainter& painter, const iso286::DiagramLabel& label)
 void drawDimension(QPainter& painter, double x, double top, double bottom)
 {
     constexpr double Head = 4;
-    painter.drawLine(QPointF(x - 5, top), QPointF(x + 5, top));
-    painter.drawLine(QPointF(x - 5, bottom), QPointF(x + 5, bottom));
+    constexpr double Tick = iso286::EndTick;
+    painter.drawLine(QPointF(x - Tick, top), QPointF(x + Tick, top));
+    painter.drawLine(QPointF(x - Tick, bottom), QPointF(x + Tick, bottom));
     if (bottom - top < 2 * Head)
         return;
     painter.drawLine(QPointF(x, top), QPointF(x, bottom));
@@ -112,15 +118,7 @@ void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
         bold.setBold(true);
         painter.save();
         painter.setFont(bold);
-        if (zone.name.y > zone.top && zone.name.y < zone.bottom) {
-            // Inside the zone: on a white patch, so that the hatching does not strike it through.
-            const QFontMetricsF metrics(bold);
-            const QString text = qs(zone.name.text);
-            const double width = metrics.horizontalAdvance(text) + 4;
-            painter.fillRect(QRectF(zone.name.x - width / 2, zone.name.y - metrics.height() / 2, width, metrics.height()),
-                             UiStyle::White);
-        }
-        drawLabel(painter, zone.name);
+        drawLabel(painter, zone.name, Ground::White);
         painter.restore();
     }
 
@@ -135,8 +133,8 @@ void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
         const QColor colour = mark.clearance ? UiStyle::ClearanceColour : UiStyle::InterferenceColour;
         painter.setPen(QPen(colour, 1));
         drawDimension(painter, mark.x, mark.top, mark.bottom);
-        drawLabel(painter, mark.name);
-        drawLabel(painter, mark.value);
+        drawLabel(painter, mark.name, Ground::White);
+        drawLabel(painter, mark.value, Ground::White);
     }
 
     painter.setPen(UiStyle::Maroon);
