@@ -34,8 +34,9 @@ const QString SizeHint = QStringLiteral("Номинальный размер, м
 const QString HoleHint = QStringLiteral("Поле допуска отверстия: H7, F8, JS9 …");
 const QString ShaftHint = QStringLiteral("Поле допуска вала: g6, p6, js9 …");
 const QString UnreadableSize = QStringLiteral("Размер не читается как число");
-constexpr int KindRole = Qt::UserRole + 1;
-constexpr int FitRole = Qt::UserRole + 2;
+constexpr int KindRole = FitsPage::KindRole;
+constexpr int FitRole = FitsPage::FitRole;
+constexpr int KindColourRole = FitsPage::FitRole + 1;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -80,7 +81,7 @@ public:
         painter->setFont(UiStyle::sansFont(10));
         const bool selected = option.state & QStyle::State_Selected;
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
-                                 : index.data(Qt::UserRole + 3).value<QColor>());
+                                 : index.data(KindColourRole).value<QColor>());
         painter->drawText(option.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, kind);
         painter->restore();
     }
@@ -365,10 +366,10 @@ void FitsPage::refillClassLists(const Decimal& size)
     refill(cmbx_Val, m_shaftNames, classes.shafts);
 }
 
-void FitsPage::markClassBox(QComboBox* box, const QString& reason, const QString& hint)
+void FitsPage::markClassBox(QComboBox* box, const QString& refusal, const QString& hint)
 {
-    UiStyle::setTextColour(box, reason.isEmpty() ? UiStyle::Navy : UiStyle::Red);
-    box->setToolTip(reason.isEmpty() ? hint : reason);
+    UiStyle::setTextColour(box, refusal.isEmpty() ? UiStyle::Navy : UiStyle::Red);
+    box->setToolTip(refusal.isEmpty() ? hint : refusal);
 }
 
 void FitsPage::selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed)
@@ -390,34 +391,25 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
     const QString hint = kind == iso286::Kind::Hole ? HoleHint : ShaftHint;
     const QString text = box->currentText();
     ClassReading reading;
-    reading.parsed = iso286::parseClass(text.toStdString());
-    if (!reading.parsed) {
-        markClassBox(box, text.isEmpty() ? QStringLiteral("Поле допуска не указано")
-                                         : QStringLiteral("«%1» не поле допуска (пример: H7, p6)").arg(text),
-                     hint);
-        return reading;
+    const std::optional<iso286::ToleranceClass> parsed = iso286::parseClass(text.toStdString());
+    std::optional<iso286::Limits> limits;
+    if (!parsed)
+        reading.refusal = text.isEmpty() ? QStringLiteral("Поле допуска не указано")
+                                         : QStringLiteral("«%1» не поле допуска (пример: H7, p6)").arg(text);
+    else if (parsed->kind != kind)
+        reading.refusal = (kind == iso286::Kind::Hole ? QStringLiteral("%1 — поле вала, а не отверстия")
+                                                      : QStringLiteral("%1 — поле отверстия, а не вала"))
+                              .arg(qs(parsed->name()));
+    else if (size) { // without a size a class cannot be judged
+        limits = iso286::limitsOf(*size, *parsed);
+        if (!limits->defined)
+            reading.refusal = qs(limits->reason);
     }
-    reading.kindRight = reading.parsed->kind == kind;
-    if (!reading.kindRight) {
-        const QString name = qs(reading.parsed->name());
-        markClassBox(box, kind == iso286::Kind::Hole
-                              ? QStringLiteral("%1 — поле вала, а не отверстия").arg(name)
-                              : QStringLiteral("%1 — поле отверстия, а не вала").arg(name),
-                     hint);
-        return reading;
+    markClassBox(box, reading.refusal, hint);
+    if (limits && limits->defined) {
+        selectTypedClass(box, *parsed);
+        reading.limits = std::move(limits);
     }
-    if (!size) {
-        markClassBox(box, QString(), hint); // without a size a class cannot be judged
-        return reading;
-    }
-    iso286::Limits limits = iso286::limitsOf(*size, *reading.parsed);
-    if (!limits.defined) {
-        markClassBox(box, qs(limits.reason), hint);
-        return reading;
-    }
-    markClassBox(box, QString(), hint);
-    selectTypedClass(box, *reading.parsed);
-    reading.limits = std::move(limits);
     return reading;
 }
 
@@ -444,7 +436,7 @@ void FitsPage::showPreferredKinds(const std::optional<Decimal>& size)
         }
         item->setToolTip(hint);
         item->setData(KindRole, kind);
-        item->setData(Qt::UserRole + 3, colour);
+        item->setData(KindColourRole, colour);
         if (chosen < 0 && qs(preferred.hole.name()) == hole && qs(preferred.shaft.name()) == shaft)
             chosen = row;
     }
@@ -534,9 +526,9 @@ void FitsPage::recompute()
         showFit(fit);
         summary = qs(iso286::fitSummary(fit));
     } else {
-        for (QComboBox* box : {cmbx_Otverstie, cmbx_Val})
-            if (UiStyle::textColour(box) == UiStyle::Red)
-                input.refusals.push_back(box->toolTip().toStdString());
+        for (const ClassReading* reading : {&hole, &shaft})
+            if (!reading->refusal.isEmpty())
+                input.refusals.push_back(reading->refusal.toStdString());
         showNoData(qs(input.refusals.front()));
     }
     pb_Shema->setDiagram(std::move(input), summary);

@@ -11,7 +11,6 @@
 #include "Decimal.h"
 #include "Fit.h"
 
-class ClassComboBox;
 class FitSchemeBox;
 class NumberBox;
 class QComboBox;
@@ -28,6 +27,11 @@ public:
     // page's size when it reads, lies in the system and has changed since the last opening.
     void open(const QString& toleranceSize);
     bool isBuilt() const { return ed_PosRazmer != nullptr; }
+
+    // The rows of lbx_Posadki: a fit's kind at the size ("натяг", "—" where it is not
+    // defined), and the fit's index in iso286::preferredFits(); headings carry neither.
+    static constexpr int KindRole = Qt::UserRole + 1;
+    static constexpr int FitRole = Qt::UserRole + 2;
 
     QLabel* lb_PosRazmer = nullptr;
     NumberBox* ed_PosRazmer = nullptr;
@@ -88,12 +92,11 @@ private:
     // A class box: its class when written as one of its kind and defined at the size;
     // otherwise it turns red and its hint gives the reason.
     struct ClassReading {
-        std::optional<iso286::ToleranceClass> parsed; // written as a class, of any kind
-        bool kindRight = false;
-        std::optional<iso286::Limits> limits; // defined at the size
+        QString refusal;                      // why the box is red; empty when it is not
+        std::optional<iso286::Limits> limits; // a class of the box's kind defined at the size
     };
     ClassReading readClass(QComboBox* box, iso286::Kind kind, const std::optional<tolerance::Decimal>& size);
-    void markClassBox(QComboBox* box, const QString& reason, const QString& hint);
+    void markClassBox(QComboBox* box, const QString& refusal, const QString& hint);
     void selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed);
 
     QString m_toleranceSize; // the tolerance page's size at the last opening

@@ -1,4 +1,4 @@
-// The texts of a fit and the geometry of its diagram: the zones on the right side
+// The fit as a line of text and the geometry of its diagram: the zones on the right side
 // of the zero line and of each other for every kind of fit, the figures marked
 // between the right edges, a zone too low to see drawn at the least height and
 // said to be so, and only what is defined drawn.
@@ -6,7 +6,6 @@
 
 #include "FitDiagram.h"
 #include "FitTexts.h"
-#include "NumberText.h"
 
 using namespace iso286;
 
@@ -28,61 +27,12 @@ std::vector<std::string> labels(const DiagramMark& mark) { return {mark.name.tex
 
 } // namespace
 
-TEST(FitTexts, FiguresCaptionsAndSummaryOfEachKind)
+// The line the diagram copies with its picture; the page shows the figures themselves.
+TEST(FitTexts, SummaryOfEachKind)
 {
-    const struct {
-        const char* hole;
-        const char* shaft;
-        const char* first;
-        const char* second;
-        const char* mean;
-        const char* tolerance;
-        const char* sentence;
-        const char* summary;
-    } cases[] = {
-        {"H7", "g6", "Наибольший зазор Smax 41", "Наименьший зазор Smin 7", "Средний зазор Sm 24", "Допуск посадки TS 34",
-         "Посадка с зазором в системе отверстия", "Ø25 H7/g6: зазор 7…41 мкм"},
-        {"H7", "k6", "Наибольший зазор Smax 19", "Наибольший натяг Nmax 15", "Средний зазор Sm 2", "Допуск посадки TSN 34",
-         "Переходная посадка в системе отверстия", "Ø25 H7/k6: зазор до 19 мкм, натяг до 15 мкм"},
-        {"H7", "n6", "Наибольший зазор Smax 6", "Наибольший натяг Nmax 28", "Средний натяг Nm 11", "Допуск посадки TSN 34",
-         "Переходная посадка в системе отверстия", "Ø25 H7/n6: зазор до 6 мкм, натяг до 28 мкм"},
-        {"H7", "p6", "Наибольший натяг Nmax 35", "Наименьший натяг Nmin 1", "Средний натяг Nm 18", "Допуск посадки TN 34",
-         "Посадка с натягом в системе отверстия", "Ø25 H7/p6: натяг 1…35 мкм"},
-        {"H7", "h6", "Наибольший зазор Smax 34", "Наименьший зазор Smin 0", "Средний зазор Sm 17", "Допуск посадки TS 34",
-         "Посадка с зазором в системе отверстия и в системе вала", "Ø25 H7/h6: зазор 0…34 мкм"},
-        {"P7", "h6", "Наибольший натяг Nmax 35", "Наименьший натяг Nmin 1", "Средний натяг Nm 18", "Допуск посадки TN 34",
-         "Посадка с натягом в системе вала", "Ø25 P7/h6: натяг 1…35 мкм"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.hole) + "/" + c.shaft);
-        const Fit fit = fitAt(25, c.hole, c.shaft);
-        const FitFigures figures = fitFigures(fit);
-        auto text = [](const FitFigure& f) { return f.caption + " " + tolerance::generalNumberText(f.value); };
-        EXPECT_EQ(text(figures.first), c.first);
-        EXPECT_EQ(text(figures.second), c.second);
-        EXPECT_EQ(text(figures.mean), c.mean);
-        EXPECT_EQ(text(figures.tolerance), c.tolerance);
-        EXPECT_EQ(fitKindSentence(fit), c.sentence);
-        EXPECT_EQ(fitSummary(fit), c.summary);
-    }
-}
-
-TEST(FitTexts, DeviationsAsTheTableWritesThem)
-{
-    EXPECT_EQ(deviationText(Decimal{21}), "+21");
-    EXPECT_EQ(deviationText(Decimal{}), "0");
-    EXPECT_EQ(deviationText(Decimal{-75}.scaled(-1)), "-7,5");
-}
-
-TEST(FitTexts, PreferredFitsInBothSystems)
-{
-    std::vector<std::string> names;
-    for (const PreferredFit& fit : preferredFits())
-        names.push_back(fit.name());
-    const std::vector<std::string> expected = {"H11/c11", "H9/d9", "H8/f7", "H7/g6", "H7/h6", "H7/k6", "H7/n6",
-                                               "H7/p6",   "H7/s6", "H7/u6", "C11/h11", "D9/h9", "F8/h7", "G7/h6",
-                                               "H7/h6",   "K7/h6", "N7/h6", "P7/h6", "S7/h6", "U7/h6"};
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(fitSummary(fitAt(25, "H7", "g6")), "Ø25 H7/g6: зазор 7…41 мкм");
+    EXPECT_EQ(fitSummary(fitAt(25, "H7", "k6")), "Ø25 H7/k6: зазор до 19 мкм, натяг до 15 мкм");
+    EXPECT_EQ(fitSummary(fitAt(25, "P7", "h6")), "Ø25 P7/h6: натяг 1…35 мкм");
 }
 
 TEST(FitDiagram, ZonesOnTheirSidesAndTheFiguresBetweenThemForEachKind)

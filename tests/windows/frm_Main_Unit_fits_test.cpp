@@ -284,7 +284,7 @@ TEST_F(FitsPageTest, PreferredFitsSetBothClassesAndShowTheirKinds)
         const QStringList classes = QString::fromUtf8(row.fit).split(u'/');
         EXPECT_EQ(page().cmbx_Otverstie->currentText(), classes[0]);
         EXPECT_EQ(page().cmbx_Val->currentText(), classes[1]);
-        EXPECT_EQ(item->data(Qt::UserRole + 1).toString(), QString::fromUtf8(row.kind));
+        EXPECT_EQ(item->data(FitsPage::KindRole).toString(), QString::fromUtf8(row.kind));
         EXPECT_FALSE(allNoData());
         EXPECT_EQ(list->currentItem(), item);
     }
@@ -294,7 +294,7 @@ TEST_F(FitsPageTest, PreferredFitsSetBothClassesAndShowTheirKinds)
     EXPECT_EQ(resultTexts(), before);
     // At 2000 mm c11 and C11 are not defined: their rows say so.
     retype(page().ed_PosRazmer, QStringLiteral("2000"));
-    EXPECT_EQ(fitRow(QStringLiteral("H11/c11"))->data(Qt::UserRole + 1).toString(), QStringLiteral("—"));
+    EXPECT_EQ(fitRow(QStringLiteral("H11/c11"))->data(FitsPage::KindRole).toString(), QStringLiteral("—"));
     EXPECT_FALSE(fitRow(QStringLiteral("H11/c11"))->toolTip().isEmpty());
 }
 

@@ -308,7 +308,7 @@ private:
             list->scrollToItem(list->item(row));
             log(QStringLiteral("fits row %1 \"%2\"").arg(row).arg(list->item(row)->text()));
             click(list->viewport(), list->visualItemRect(list->item(row)).center());
-            const QVariant fit = list->item(row)->data(Qt::UserRole + 2);
+            const QVariant fit = list->item(row)->data(FitsPage::FitRole);
             if (fit.isValid()) {
                 const QStringList classes = list->item(row)->text().split(u'/');
                 if (page.cmbx_Otverstie->currentText() != classes[0] || page.cmbx_Val->currentText() != classes[1])
