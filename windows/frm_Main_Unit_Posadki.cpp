@@ -280,10 +280,10 @@ void FitsPage::build()
                             {140, 184, 240, 28}, UiStyle::sansFont(10), UiStyle::Navy);
     lb_PosMkm->setWordWrap(true);
     const Row fitRows[] = {
-        {&lb_Pos1, &ed_Pos1, "lb_Pos1", "ed_Pos1", "", "мкм"},
-        {&lb_Pos2, &ed_Pos2, "lb_Pos2", "ed_Pos2", "", "мкм"},
-        {&lb_PosSred, &ed_PosSred, "lb_PosSred", "ed_PosSred", "", "Среднее: зазор или натяг по знаку, мкм"},
-        {&lb_PosDopusk, &ed_PosDopusk, "lb_PosDopusk", "ed_PosDopusk", "", "Допуск посадки: сумма допусков отверстия и вала, мкм"},
+        {&lb_Pos1, &ed_Pos1, "lb_Pos1", "ed_Pos1", "", ""},
+        {&lb_Pos2, &ed_Pos2, "lb_Pos2", "ed_Pos2", "", ""},
+        {&lb_PosSred, &ed_PosSred, "lb_PosSred", "ed_PosSred", "", ""},
+        {&lb_PosDopusk, &ed_PosDopusk, "lb_PosDopusk", "ed_PosDopusk", "", ""},
     };
     for (int i = 0; i < 4; ++i) {
         const int y = 214 + 27 * i;
@@ -377,13 +377,17 @@ void FitsPage::selectTypedClass(QComboBox* box, const iso286::ToleranceClass& pa
     const QString name = qs(parsed.name());
     const int item = box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     const QSignalBlocker blocker(box);
+    QLineEdit* edit = box->lineEdit();
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
     if (item >= 0 && item != box->currentIndex())
         box->setCurrentIndex(item);
-    // A class typed in Cyrillic look-alike letters is shown as it is written in Latin ones.
-    if (box->currentText() != name) {
-        QLineEdit* edit = box->lineEdit();
+    // A class typed in Cyrillic look-alike letters is shown as it is written in Latin ones,
+    // letter for letter, so the cursor stays where the user typed.
+    if (edit->text() != name)
         edit->setText(name);
-    }
+    if (name.size() == typed.size())
+        edit->setCursorPosition(cursor);
 }
 
 FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, const std::optional<Decimal>& size)
@@ -458,6 +462,9 @@ void FitsPage::showNoData(const QString& why)
     lb_Pos2->setText(QStringLiteral("Smin или Nmin"));
     lb_PosSred->setText(QStringLiteral("Sm или Nm"));
     lb_PosDopusk->setText(QStringLiteral("Допуск посадки"));
+    for (const auto& [caption, box] : {std::pair{lb_Pos1, ed_Pos1}, std::pair{lb_Pos2, ed_Pos2},
+                                       std::pair{lb_PosSred, ed_PosSred}, std::pair{lb_PosDopusk, ed_PosDopusk}})
+        box->setToolTip(caption->text() + QStringLiteral(", мкм"));
     UiStyle::setTextColour(lb_PosVid, UiStyle::Red);
     lb_PosVid->setText(why);
 }
@@ -486,6 +493,7 @@ void FitsPage::showFit(const iso286::Fit& fit)
     const iso286::FitFigure* values[] = {&figures.first, &figures.second, &figures.mean, &figures.tolerance};
     for (int i = 0; i < 4; ++i) {
         rows[i].first->setText(qs(values[i]->caption));
+        rows[i].second->setToolTip(qs(values[i]->caption) + QStringLiteral(", мкм"));
         number(rows[i].second, values[i]->value);
     }
     UiStyle::setTextColour(lb_PosVid, UiStyle::Maroon);
