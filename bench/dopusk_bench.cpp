@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -32,6 +33,7 @@
 #include "NumberText.h"
 #include "StartUp.h"
 #include "frm_Main_Unit.h"
+#include "frm_Main_Unit_Shema.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 #include "SheetView.h"
@@ -171,6 +173,54 @@ void BM_FullPaint_MainWindow(benchmark::State& state)
 void BM_FullPaint_BareWindow(benchmark::State& state)
 {
     manualLoop(state, [](std::int64_t) { benchmark::DoNotOptimize(g_bare->window.grab()); });
+}
+
+// ---- the fits page: a change of size or class until the diagram has painted ----
+
+// On the fits page for the run of one benchmark, back on the tolerance page after it.
+struct OnFitsPage {
+    OnFitsPage() { g_main->PageControl1->setCurrentWidget(g_main->TabSheet3); settle(); }
+    ~OnFitsPage() { g_main->PageControl1->setCurrentWidget(g_main->TabSheet1); settle(); }
+};
+
+void keyUntilPainted(benchmark::State& state, QWidget* target, QWidget* painted,
+                     const std::function<void(QWidget*, std::int64_t)>& press)
+{
+    PaintCounter counter(painted);
+    manualLoop(state, [&](std::int64_t i) {
+        const int before = counter.count;
+        press(target, i);
+        if (!waitForPaint(counter, before))
+            state.SkipWithError("no paint after the change");
+    }, [](std::int64_t) { settle(); });
+}
+
+// A digit after the size and back: 5 and 51 mm lie in other rows, so the class lists refill too.
+void BM_FitsSizeChange_ed_PosRazmer(benchmark::State& state)
+{
+    OnFitsPage page;
+    FitsPage* fits = g_main->TabSheet3;
+    fits->ed_PosRazmer->setFocus();
+    fits->ed_PosRazmer->setCursorPosition(fits->ed_PosRazmer->text().size());
+    keyUntilPainted(state, fits->ed_PosRazmer, fits->pb_Shema,
+                    [](QWidget* box, std::int64_t i) { keystrokePair(static_cast<QLineEdit*>(box), i); });
+}
+// The next shaft class in the list and back, by the arrow keys.
+void BM_FitsClassChange_cmbx_Val(benchmark::State& state)
+{
+    OnFitsPage page;
+    FitsPage* fits = g_main->TabSheet3;
+    fits->cmbx_Val->setFocus();
+    keyUntilPainted(state, fits->cmbx_Val, fits->pb_Shema, [](QWidget* box, std::int64_t i) {
+        QTest::keyClick(box, i % 2 ? Qt::Key_Up : Qt::Key_Down);
+    });
+}
+// A keystroke in a bare line edit until it has painted.
+void BM_KeyAndPaint_BareLineEdit(benchmark::State& state)
+{
+    g_bare->edit.setCursorPosition(g_bare->edit.text().size());
+    keyUntilPainted(state, &g_bare->edit, &g_bare->edit,
+                    [](QWidget* box, std::int64_t i) { keystrokePair(static_cast<QLineEdit*>(box), i); });
 }
 
 // ---- 3. field change, filter change, manual mode ----
@@ -391,6 +441,8 @@ void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<s
         {"Field change in ListBox1 (click)", "BM_FieldChange_ListBox1", "BM_FieldChange_BareList", 0, 16},
         {"Filter change (RefillFieldList)", "BM_FilterChange_RefillFieldList", "BM_FilterChange_BareListRefill", 0, 16},
         {"Manual-mode switch (CheckBox1 click)", "BM_ManualModeSwitch_CheckBox1", "BM_ManualModeSwitch_BareCheckBox", 0, 16},
+        {"Fits page: size change, diagram painted", "BM_FitsSizeChange_ed_PosRazmer", "BM_KeyAndPaint_BareLineEdit", 0, 16},
+        {"Fits page: class change, diagram painted", "BM_FitsClassChange_cmbx_Val", "BM_KeyAndPaint_BareLineEdit", 0, 16},
         {"frm_Table shown, visible cells painted", "BM_TableShow_frm_Table", "BM_TableShow_BareTable", 0, 16},
         {"frm_Table repaint of all visible cells", "BM_TablePaint_frm_Table", "BM_TablePaint_BareTable", 0, 16},
         {"frm_Table scroll to the last cell", "BM_TableScroll_frm_Table", "BM_TableScroll_BareTable", 0, 16},
@@ -496,6 +548,22 @@ int main(int argc, char** argv)
     }
 
     std::vector<std::pair<std::string, std::pair<double, double>>> once;
+    // The fits page's controls are made at its first opening: the tab clicked until its diagram has painted.
+    {
+        QTabBar* bar = mainWindow.PageControl1->tabBar();
+        const auto start = Clock::now();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        PaintCounter counter(mainWindow.TabSheet3->pb_Shema);
+        waitForPaint(counter, 0);
+        const double ns = secondsSince(start) * 1e9;
+        const auto bareStart = Clock::now();
+        bare.edit.update();
+        PaintCounter bareCounter(&bare.edit);
+        waitForPaint(bareCounter, 0);
+        once.push_back({"Fits page first opening (once)", {ns, secondsSince(bareStart) * 1e9}});
+        mainWindow.PageControl1->setCurrentWidget(mainWindow.TabSheet1);
+        settle();
+    }
     const double bareFirst = firstShowing(&bare.tableDialog, bare.table->viewport());
     once.push_back({"frm_Table first showing ever (once)", {firstShowing(frm_Table, g_grid->viewport()), bareFirst}});
     const double bareThreadFirst = firstShowing(&bare.threadDialog, bare.threadTable->viewport());
@@ -515,6 +583,9 @@ int main(int argc, char** argv)
              {"BM_FilterChange_BareListRefill", BM_FilterChange_BareListRefill},
              {"BM_ManualModeSwitch_CheckBox1", BM_ManualModeSwitch_CheckBox1},
              {"BM_ManualModeSwitch_BareCheckBox", BM_ManualModeSwitch_BareCheckBox},
+             {"BM_FitsSizeChange_ed_PosRazmer", BM_FitsSizeChange_ed_PosRazmer},
+             {"BM_FitsClassChange_cmbx_Val", BM_FitsClassChange_cmbx_Val},
+             {"BM_KeyAndPaint_BareLineEdit", BM_KeyAndPaint_BareLineEdit},
              {"BM_TableShow_frm_Table", BM_TableShow_frm_Table},
              {"BM_TableShow_BareTable", BM_TableShow_BareTable},
              {"BM_TablePaint_frm_Table", BM_TablePaint_frm_Table},

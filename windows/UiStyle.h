@@ -25,6 +25,15 @@ inline const QColor Lime{0, 255, 0};
 inline const QColor PaleGreen{192, 220, 192};
 inline const QColor SkyBlue{166, 202, 240};
 
+// The fits page and its diagram: holes red, shafts blue, as the program colours them.
+inline const QColor HoleColour = Red;
+inline const QColor ShaftColour = Blue;
+inline const QColor ShaftFill{200, 215, 255};
+inline const QColor ClearanceColour = Green;
+inline const QColor InterferenceColour = Purple;
+inline constexpr const char* SchemeHint = "Двойной щелчок или правая кнопка: скопировать схему и посадку";
+inline constexpr const char* SchemeCopyText = "Копировать схему и посадку";
+
 // The colour of a field's designation, wherever it is shown.
 QColor fieldColour(Data_Unit::FieldColour colour);
 

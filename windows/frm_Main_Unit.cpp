@@ -195,6 +195,9 @@ TForm1::TForm1(QWidget* parent)
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Поля допусков"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Резьбы"));
+    TabSheet3 = new FitsPage;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Посадки"));
     setCentralWidget(PageControl1);
 
     createTolerancePage();
@@ -475,6 +478,7 @@ void TForm1::wireEvents()
     connect(cmbx_Rezba, &QComboBox::activated, this, &TForm1::cmbx_RezbaChange);
     connect(cmbx_ShagRezb, &QComboBox::currentIndexChanged, this, &TForm1::cmbx_ShagRezbChange);
     connect(btm_RezbTabl, &QPushButton::clicked, this, &TForm1::btm_RezbTablClick);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 
     // Clicks come through the controls' own signals, so a disabled control does nothing.
     connect(Label1, &ClickableLabel::clicked, this, &TForm1::Label1Click);
@@ -876,6 +880,14 @@ void TForm1::btm_RezbTablClick()
 {
     if (frm_RezbTabl)
         frm_RezbTabl->exec();
+}
+
+// ---- the fits page ----
+
+void TForm1::PageControl1Change()
+{
+    if (PageControl1->currentWidget() == TabSheet3)
+        TabSheet3->open(Edit2->text());
 }
 
 void createSecondaryWindows(TForm1* mainWindow)

@@ -1,4 +1,4 @@
-// The main window: the tolerance calculator page and the thread hole page.
+// The main window: the tolerance calculator page, the thread hole page and the fits page.
 #pragma once
 
 #include <QMainWindow>
@@ -10,6 +10,7 @@
 #include "LimitCalculation.h"
 #include "NumberBox.h"
 #include "frm_Main_Unit_FieldList.h"
+#include "frm_Main_Unit_Posadki.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,6 +39,7 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
+    FitsPage* TabSheet3 = nullptr; // its controls are made when it is first opened
 
     // Tolerance page
     ClickableLabel* Label5 = nullptr;
@@ -141,6 +143,7 @@ private slots:
     void cmbx_RezbaChange();
     void cmbx_ShagRezbChange();
     void btm_RezbTablClick();
+    void PageControl1Change();
 
 private:
     // The character filter of Edit2, Edit3 and Edit4: false discards the character.

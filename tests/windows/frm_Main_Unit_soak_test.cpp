@@ -1,5 +1,5 @@
 // A seeded random-input soak of the real main window: tens of thousands of user
-// events over both pages and every secondary window, each followed by a check of
+// events over the three pages and every secondary window, each followed by a check of
 // what the window shows against a recomputation of its own from the visible inputs.
 //
 // Replay a run:  DOPUSK_SOAK_SEED=<seed> DOPUSK_SOAK_EVENTS=<n> frm_Main_Unit_soak_test
@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMimeData>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,7 @@
 #include <random>
 #include <thread>
 
+#include "ClassList.h"
 #include "Data_Unit.h"
 #include "ManualEntry.h"
 #include "NumberText.h"
@@ -43,6 +45,7 @@
 #include "frm_KeyBoard_unit.h"
 #include "frm_List_unit.h"
 #include "frm_Main_Unit.h"
+#include "frm_Main_Unit_Shema.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 
@@ -241,7 +244,7 @@ private:
     void step()
     {
         if (chance(3)) {
-            const int page = onTolerancePage() ? 1 : 0;
+            const int page = (w().PageControl1->currentIndex() + 1 + pick(2)) % 3;
             log(QStringLiteral("tab %1").arg(page));
             QTabBar* bar = w().PageControl1->tabBar();
             click(bar, bar->tabRect(page).center());
@@ -249,8 +252,159 @@ private:
         }
         if (onTolerancePage())
             toleranceStep();
-        else
+        else if (w().PageControl1->currentWidget() == w().TabSheet2)
             threadStep();
+        else
+            fitsStep();
+    }
+
+    // ---- the fits page ----
+
+    FitsPage& fits() { return *m_window->TabSheet3; }
+
+    void fitsStep()
+    {
+        FitsPage& page = fits();
+        const int kind = pick(100);
+        if (kind < 30) {
+            QLineEdit* box = page.ed_PosRazmer;
+            static const QString characters = QStringLiteral("0123456789012345,.-+e ж");
+            if (w().focusWidget() != box || chance(20))
+                click(box, QPoint(2 + pick(box->width() - 4), box->height() / 2));
+            if (chance(15)) {
+                log(QStringLiteral("fits size select all"));
+                key(Qt::Key_A, Qt::ControlModifier);
+            }
+            const QChar c = characters[pick(int(characters.size()))];
+            log(QStringLiteral("fits size '%1' into \"%2\"").arg(c).arg(box->text()));
+            if (chance(20))
+                key(Qt::Key_Backspace);
+            else
+                typeChar(c);
+        } else if (kind < 60) {
+            QComboBox* box = chance(50) ? page.cmbx_Otverstie : page.cmbx_Val;
+            static const QString characters = QStringLiteral("HhGgPpKkJjSsAaCcZz01234567891НнРрКк ");
+            QLineEdit* edit = box->lineEdit();
+            if (w().focusWidget() != edit || chance(20))
+                click(edit, QPoint(2 + pick(edit->width() - 4), edit->height() / 2));
+            const int what = pick(100);
+            if (what < 15) {
+                log(QStringLiteral("fits class select all in %1").arg(box->objectName()));
+                key(Qt::Key_A, Qt::ControlModifier);
+            } else if (what < 30) {
+                log(QStringLiteral("fits class backspace in %1 \"%2\"").arg(box->objectName(), box->currentText()));
+                key(Qt::Key_Backspace);
+            } else if (what < 45) {
+                log(QStringLiteral("fits class step in %1 \"%2\"").arg(box->objectName(), box->currentText()));
+                key(chance(50) ? Qt::Key_Down : Qt::Key_Up);
+            } else {
+                const QChar c = characters[pick(int(characters.size()))];
+                log(QStringLiteral("fits class '%1' into %2 \"%3\"").arg(c).arg(box->objectName(), box->currentText()));
+                typeChar(c);
+            }
+        } else if (kind < 85) {
+            QListWidget* list = page.lbx_Posadki;
+            const int row = pick(list->count());
+            list->scrollToItem(list->item(row));
+            log(QStringLiteral("fits row %1 \"%2\"").arg(row).arg(list->item(row)->text()));
+            click(list->viewport(), list->visualItemRect(list->item(row)).center());
+            const QVariant fit = list->item(row)->data(FitsPage::FitRole);
+            if (fit.isValid()) {
+                const QStringList classes = list->item(row)->text().split(u'/');
+                if (page.cmbx_Otverstie->currentText() != classes[0] || page.cmbx_Val->currentText() != classes[1])
+                    fail(QStringLiteral("the row %1 set %2/%3").arg(list->item(row)->text(), page.cmbx_Otverstie->currentText(),
+                                                                    page.cmbx_Val->currentText()));
+            }
+        } else {
+            log(QStringLiteral("fits diagram copied"));
+            QGuiApplication::clipboard()->clear();
+            doubleClick(page.pb_Shema);
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            if (!data || !data->hasImage() || data->text() != page.pb_Shema->summary())
+                fail(QStringLiteral("the diagram was not copied with its fit \"%1\"").arg(page.pb_Shema->summary()));
+        }
+    }
+
+    // What the fits page shows, against relations of its own between the visible numbers.
+    void checkFits(QStringList& problems)
+    {
+        FitsPage& page = fits();
+        if (!page.isBuilt())
+            return;
+        const auto size = readNumber(page.ed_PosRazmer->text());
+        const bool sizeOk = size && *size > Decimal{} && *size <= Decimal{3150};
+        if ((UiStyle::textColour(page.ed_PosRazmer) == UiStyle::Red) == sizeOk)
+            problems << QStringLiteral("ed_PosRazmer \"%1\" coloured wrongly").arg(page.ed_PosRazmer->text());
+        auto classOk = [&](QComboBox* box, iso286::Kind kind) {
+            const auto parsed = iso286::parseClass(box->currentText().toStdString());
+            const bool good = parsed && parsed->kind == kind && (!sizeOk || iso286::limitsOf(*size, *parsed).defined);
+            if ((UiStyle::textColour(box) == UiStyle::Red) == good)
+                problems << QStringLiteral("%1 \"%2\" coloured wrongly").arg(box->objectName(), box->currentText());
+            return good;
+        };
+        const bool holeOk = classOk(page.cmbx_Otverstie, iso286::Kind::Hole);
+        const bool shaftOk = classOk(page.cmbx_Val, iso286::Kind::Shaft);
+        const QList<QLineEdit*> boxes = {page.ed_OtvES, page.ed_OtvEI, page.ed_OtvMax, page.ed_OtvMin,
+                                         page.ed_ValEs, page.ed_ValEi, page.ed_ValMax, page.ed_ValMin,
+                                         page.ed_Pos1,  page.ed_Pos2,  page.ed_PosSred, page.ed_PosDopusk};
+        if (!sizeOk || !holeOk || !shaftOk) {
+            for (QLineEdit* box : boxes)
+                if (box->text() != NoData)
+                    problems << QStringLiteral("%1 \"%2\" without a fit").arg(box->objectName(), box->text());
+            if (!page.pb_Shema->summary().isEmpty())
+                problems << QStringLiteral("a fit to copy without a fit");
+            return;
+        }
+        std::vector<Decimal> v;
+        for (QLineEdit* box : boxes) {
+            const auto value = readNumber(box->text());
+            if (!value) {
+                problems << QStringLiteral("%1 \"%2\" is no number").arg(box->objectName(), box->text());
+                return;
+            }
+            v.push_back(*value);
+        }
+        const Decimal ES = v[0], EI = v[1], es = v[4], ei = v[5];
+        auto expect = [&](QLineEdit* box, const Decimal& got, const Decimal& expected) {
+            if (got != expected)
+                problems << QStringLiteral("%1 %2, expected %3").arg(box->objectName(), general(got), general(expected));
+        };
+        expect(page.ed_OtvMax, v[2], *size + ES.scaled(-3));
+        expect(page.ed_OtvMin, v[3], *size + EI.scaled(-3));
+        expect(page.ed_ValMax, v[6], *size + es.scaled(-3));
+        expect(page.ed_ValMin, v[7], *size + ei.scaled(-3));
+        const Decimal sMax = ES - ei;
+        const Decimal sMin = EI - es;
+        const Decimal zero;
+        QStringList names;
+        std::vector<Decimal> expected;
+        QString tolerance;
+        if (sMin >= zero) {
+            names = {QStringLiteral("Наибольший зазор Smax"), QStringLiteral("Наименьший зазор Smin")};
+            expected = {sMax, sMin};
+            tolerance = QStringLiteral("Допуск посадки TS");
+        } else if (sMax <= zero) {
+            names = {QStringLiteral("Наибольший натяг Nmax"), QStringLiteral("Наименьший натяг Nmin")};
+            expected = {-sMin, -sMax};
+            tolerance = QStringLiteral("Допуск посадки TN");
+        } else {
+            names = {QStringLiteral("Наибольший зазор Smax"), QStringLiteral("Наибольший натяг Nmax")};
+            expected = {sMax, -sMin};
+            tolerance = QStringLiteral("Допуск посадки TSN");
+        }
+        const Decimal mean = (sMax + sMin).half();
+        names << (mean >= zero ? QStringLiteral("Средний зазор Sm") : QStringLiteral("Средний натяг Nm")) << tolerance;
+        expected.push_back(mean >= zero ? mean : -mean);
+        expected.push_back(sMax - sMin);
+        const QLabel* captions[] = {page.lb_Pos1, page.lb_Pos2, page.lb_PosSred, page.lb_PosDopusk};
+        for (int i = 0; i < 4; ++i) {
+            if (captions[i]->text() != names[i])
+                problems << QStringLiteral("%1 \"%2\", expected \"%3\"").arg(captions[i]->objectName(), captions[i]->text(), names[i]);
+            expect(boxes[8 + i], v[std::size_t(8 + i)], expected[std::size_t(i)]);
+        }
+        const iso286::DiagramInput& drawn = page.pb_Shema->input();
+        if (!drawn.hole || !drawn.shaft || page.pb_Shema->summary().isEmpty())
+            problems << QStringLiteral("the diagram lacks the fit");
     }
 
     void toleranceStep()
@@ -878,6 +1032,8 @@ private:
             expectText(w().lb_Rezba, w().lb_Rezba->text(),
                        hole.PitchKind == Rezba_Data_Unit::PitchType::Coarse ? QStringLiteral("ОСНОВНАЯ РЕЗЬБА") : QStringLiteral("Резьба с мелким шагом"));
         }
+
+        checkFits(problems);
 
         if (problems.isEmpty())
             return {};

@@ -1,0 +1,413 @@
+// The fits page through real input: its first state and the size it takes over,
+// typed sizes and classes (Latin and Cyrillic), each kind of fit with its captions,
+// the preferred fits, every bad input, the clipboard and the diagram in pixels.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "NumberBox.h"
+#include "UiStyle.h"
+#include "frm_Main_Unit.h"
+#include "frm_Main_Unit_Shema.h"
+
+// Texts in failure messages as text.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+const QString NoData = QStringLiteral("нет данных");
+
+class FitsPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<TForm1>();
+        Form1 = m_window.get();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void TearDown() override { Form1 = nullptr; }
+
+    TForm1& w() { return *m_window; }
+    FitsPage& page() { return *m_window->TabSheet3; }
+
+    void clickTab(int index)
+    {
+        QTabBar* bar = w().PageControl1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    void openPage() { clickTab(2); }
+    static void retype(QLineEdit* box, const QString& text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        // Letters beyond ASCII (Cyrillic) as a Russian keyboard layout sends them: by their text.
+        for (const QChar c : text) {
+            if (c.unicode() < 128)
+                QTest::keyClick(box, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, c, {});
+        }
+    }
+    void typeFit(const QString& size, const QString& hole, const QString& shaft)
+    {
+        retype(page().ed_PosRazmer, size);
+        retype(page().cmbx_Otverstie->lineEdit(), hole);
+        retype(page().cmbx_Val->lineEdit(), shaft);
+    }
+    QList<NumberBox*> resultBoxes()
+    {
+        FitsPage& p = page();
+        return {p.ed_OtvES, p.ed_OtvEI, p.ed_OtvMax, p.ed_OtvMin, p.ed_ValEs, p.ed_ValEi,
+                p.ed_ValMax, p.ed_ValMin, p.ed_Pos1, p.ed_Pos2, p.ed_PosSred, p.ed_PosDopusk};
+    }
+    QStringList resultTexts()
+    {
+        QStringList texts;
+        for (NumberBox* box : resultBoxes())
+            texts << box->text();
+        return texts;
+    }
+    QStringList captions()
+    {
+        return {page().lb_Pos1->text(), page().lb_Pos2->text(), page().lb_PosSred->text(), page().lb_PosDopusk->text()};
+    }
+    bool allNoData()
+    {
+        for (NumberBox* box : resultBoxes())
+            if (box->text() != NoData)
+                return false;
+        return true;
+    }
+    static bool red(QWidget* box) { return UiStyle::textColour(box) == UiStyle::Red; }
+    QListWidgetItem* fitRow(const QString& name)
+    {
+        const auto found = page().lbx_Posadki->findItems(name, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+
+    std::unique_ptr<TForm1> m_window;
+};
+
+// The extent of the zones and the zero line, as drawn: the hole's outline column
+// (red), the shaft's fill (light blue) and the longest black row.
+struct Drawn {
+    int holeTop = -1, holeBottom = -1, shaftTop = -1, shaftBottom = -1, zeroY = -1;
+};
+
+Drawn measure(const QImage& image)
+{
+    Drawn d;
+    int bestColumn = -1, bestCount = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            count += image.pixelColor(x, y) == UiStyle::HoleColour;
+        if (count > bestCount) {
+            bestCount = count;
+            bestColumn = x;
+        }
+    }
+    int bestRow = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int black = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c == UiStyle::Black)
+                ++black;
+            if (c == UiStyle::ShaftFill) {
+                if (d.shaftTop < 0)
+                    d.shaftTop = y;
+                d.shaftBottom = y;
+            }
+            if (x == bestColumn && c == UiStyle::HoleColour) {
+                if (d.holeTop < 0)
+                    d.holeTop = y;
+                d.holeBottom = y;
+            }
+        }
+        if (black > bestRow) {
+            bestRow = black;
+            d.zeroY = y;
+        }
+    }
+    if (bestRow < image.width() / 2)
+        d.zeroY = -1;
+    return d;
+}
+
+} // namespace
+
+TEST_F(FitsPageTest, MadeOnFirstOpeningWithH7g6AndTheToleranceSize)
+{
+    EXPECT_FALSE(page().isBuilt()) << "the page costs the start-up nothing";
+    EXPECT_EQ(w().PageControl1->tabText(2), QStringLiteral("Посадки"));
+    EXPECT_EQ(page().objectName(), QStringLiteral("TabSheet3"));
+    retype(w().Edit2, QStringLiteral("25"));
+    openPage();
+    ASSERT_TRUE(page().isBuilt());
+    for (const char* name : {"ed_PosRazmer", "cmbx_Otverstie", "cmbx_Val", "lbx_Posadki", "ed_OtvES", "ed_OtvEI",
+                             "ed_ValEs", "ed_ValEi", "ed_OtvMax", "ed_OtvMin", "ed_ValMax", "ed_ValMin", "lb_PosVid",
+                             "ed_Pos1", "lb_Pos1", "ed_Pos2", "lb_Pos2", "ed_PosSred", "lb_PosSred", "ed_PosDopusk",
+                             "pb_Shema"}) {
+        QWidget* control = page().findChild<QWidget*>(QLatin1String(name));
+        ASSERT_TRUE(control) << name;
+        EXPECT_TRUE(control->isVisible()) << name;
+    }
+    EXPECT_EQ(page().ed_PosRazmer->text(), QStringLiteral("25"));
+    EXPECT_EQ(page().cmbx_Otverstie->currentText(), QStringLiteral("H7"));
+    EXPECT_EQ(page().cmbx_Val->currentText(), QStringLiteral("g6"));
+    EXPECT_EQ(resultTexts(), (QStringList{"+21", "0", "25,021", "25", "-7", "-20", "24,993", "24,98", "41", "7", "24", "34"}));
+    EXPECT_EQ(page().lb_PosVid->text(), QStringLiteral("Посадка с зазором в системе отверстия"));
+    ASSERT_TRUE(page().lbx_Posadki->currentItem());
+    EXPECT_EQ(page().lbx_Posadki->currentItem()->text(), QStringLiteral("H7/g6"));
+}
+
+TEST_F(FitsPageTest, SizeTakenOverOnEveryOpeningWhenItReadsAndLiesInTheSystem)
+{
+    const struct {
+        const char* tolerance;
+        const char* shown;
+    } steps[] = {
+        {"40", "40"},
+        {"3150", "3150"},
+        {"4000", "3150"}, // beyond the system: the page keeps its own
+        {"", "3150"},
+        {"0,5", "0,5"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.tolerance);
+        clickTab(0);
+        retype(w().Edit2, QString::fromUtf8(step.tolerance));
+        openPage();
+        EXPECT_EQ(page().ed_PosRazmer->text(), QString::fromUtf8(step.shown));
+        EXPECT_FALSE(red(page().ed_PosRazmer));
+    }
+    // The user's own size stays while the tolerance page's does not change.
+    retype(page().ed_PosRazmer, QStringLiteral("12"));
+    clickTab(1);
+    openPage();
+    EXPECT_EQ(page().ed_PosRazmer->text(), QStringLiteral("12"));
+}
+
+TEST_F(FitsPageTest, TypedFitsOfEachKindWithTheirCaptions)
+{
+    openPage();
+    const struct {
+        const char* size;
+        const char* hole;
+        const char* shaft;
+        const char* holeShown;
+        const char* shaftShown;
+        QStringList results;
+        QStringList captions;
+        const char* kind;
+    } cases[] = {
+        {"25", "H8", "f7", "H8", "f7", {"+33", "0", "25,033", "25", "-20", "-41", "24,98", "24,959", "74", "20", "47", "54"},
+         {"Наибольший зазор Smax", "Наименьший зазор Smin", "Средний зазор Sm", "Допуск посадки TS"},
+         "Посадка с зазором в системе отверстия"},
+        {"25", "Н7", "к6", "H7", "k6", {"+21", "0", "25,021", "25", "+15", "+2", "25,015", "25,002", "19", "15", "2", "34"},
+         {"Наибольший зазор Smax", "Наибольший натяг Nmax", "Средний зазор Sm", "Допуск посадки TSN"},
+         "Переходная посадка в системе отверстия"},
+        {"25.0", "P7", "h6", "P7", "h6", {"-14", "-35", "24,986", "24,965", "0", "-13", "25", "24,987", "35", "1", "18", "34"},
+         {"Наибольший натяг Nmax", "Наименьший натяг Nmin", "Средний натяг Nm", "Допуск посадки TN"},
+         "Посадка с натягом в системе вала"},
+        // JS7 at 6-10 mm as the catalogue rounds it: ±7 of an IT7 of 15.
+        {"10", "JS7", "js6", "JS7", "js6", {"+7", "-7", "10,007", "9,993", "+4,5", "-4,5", "10,0045", "9,9955", "11,5", "11,5", "0", "23"},
+         {"Наибольший зазор Smax", "Наибольший натяг Nmax", "Средний зазор Sm", "Допуск посадки TSN"},
+         "Переходная посадка внесистемная"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.hole) + "/" + c.shaft);
+        typeFit(QString::fromUtf8(c.size), QString::fromUtf8(c.hole), QString::fromUtf8(c.shaft));
+        EXPECT_EQ(page().cmbx_Otverstie->currentText(), QString::fromUtf8(c.holeShown));
+        EXPECT_EQ(page().cmbx_Val->currentText(), QString::fromUtf8(c.shaftShown));
+        EXPECT_FALSE(red(page().cmbx_Otverstie) || red(page().cmbx_Val) || red(page().ed_PosRazmer));
+        EXPECT_EQ(resultTexts(), c.results);
+        EXPECT_EQ(captions(), c.captions);
+        EXPECT_EQ(page().lb_PosVid->text(), QString::fromUtf8(c.kind));
+    }
+}
+
+TEST_F(FitsPageTest, ClassListsHoldTheClassesOfTheSizeAndTypeAheadByCase)
+{
+    openPage();
+    QComboBox* holes = page().cmbx_Otverstie;
+    ASSERT_GT(holes->count(), 100);
+    for (int i = 0; i < holes->count(); ++i)
+        ASSERT_TRUE(holes->itemText(i)[0].isUpper()) << holes->itemText(i).toStdString();
+    EXPECT_EQ(page().cmbx_Val->findText(QStringLiteral("p6")) >= 0, true);
+    // A at 0,5 mm is not defined: not listed.
+    retype(page().ed_PosRazmer, QStringLiteral("0,5"));
+    EXPECT_EQ(holes->findText(QStringLiteral("A9")), -1);
+    retype(page().ed_PosRazmer, QStringLiteral("25"));
+    EXPECT_GE(holes->findText(QStringLiteral("A9")), 0);
+
+    // In the open list, typed letters go to the row that starts with them.
+    QComboBox* shafts = page().cmbx_Val;
+    shafts->showPopup();
+    QTest::keyClicks(shafts->view(), QStringLiteral("p6"));
+    EXPECT_EQ(shafts->view()->currentIndex().data().toString(), QStringLiteral("p6"));
+    QTest::keyClick(shafts->view(), Qt::Key_Return);
+    EXPECT_EQ(shafts->currentText(), QStringLiteral("p6"));
+    EXPECT_EQ(page().lb_PosVid->text(), QStringLiteral("Посадка с натягом в системе отверстия"));
+}
+
+TEST_F(FitsPageTest, PreferredFitsSetBothClassesAndShowTheirKinds)
+{
+    retype(w().Edit2, QStringLiteral("25"));
+    openPage();
+    QListWidget* list = page().lbx_Posadki;
+    const struct {
+        const char* fit;
+        const char* kind;
+    } rows[] = {{"H11/c11", "зазор"}, {"H7/k6", "переходная"}, {"H7/u6", "натяг"},
+                {"F8/h7", "зазор"},   {"N7/h6", "переходная"}, {"S7/h6", "натяг"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fit);
+        QListWidgetItem* item = fitRow(QString::fromUtf8(row.fit));
+        ASSERT_TRUE(item);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        const QStringList classes = QString::fromUtf8(row.fit).split(u'/');
+        EXPECT_EQ(page().cmbx_Otverstie->currentText(), classes[0]);
+        EXPECT_EQ(page().cmbx_Val->currentText(), classes[1]);
+        EXPECT_EQ(item->data(FitsPage::KindRole).toString(), QString::fromUtf8(row.kind));
+        EXPECT_FALSE(allNoData());
+        EXPECT_EQ(list->currentItem(), item);
+    }
+    // A heading is no fit: a click on it changes nothing.
+    const QStringList before = resultTexts();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(resultTexts(), before);
+    // At 2000 mm c11 and C11 are not defined: their rows say so.
+    retype(page().ed_PosRazmer, QStringLiteral("2000"));
+    EXPECT_EQ(fitRow(QStringLiteral("H11/c11"))->data(FitsPage::KindRole).toString(), QStringLiteral("—"));
+    EXPECT_FALSE(fitRow(QStringLiteral("H11/c11"))->toolTip().isEmpty());
+}
+
+TEST_F(FitsPageTest, EveryBadInputTurnsItsBoxRedAndComputesNothing)
+{
+    openPage();
+    const struct {
+        const char* size;
+        const char* hole;
+        const char* shaft;
+        bool sizeRed, holeRed, shaftRed;
+        const char* hint; // of the red box, or the start of it
+        int zonesDrawn;
+    } cases[] = {
+        {"0", "H7", "g6", true, false, false, "Номинальный размер должен быть больше 0 мм", 0},
+        {"3150,1", "H7", "g6", true, false, false, "Система ISO 286 определена для размеров до 3150 мм", 0},
+        {"", "H7", "g6", true, false, false, "Размер не указан", 0},
+        {"1-2", "H7", "g6", true, false, false, "Размер не читается как число", 0},
+        {"25", "h7", "g6", false, true, false, "h7 — поле вала, а не отверстия", 1},
+        {"25", "H7", "G6", false, false, true, "G6 — поле отверстия, а не вала", 1},
+        {"25", "Q7", "g6", false, true, false, "«Q7» не поле допуска (пример: H7, p6)", 1},
+        {"25", "H7", "", false, false, true, "Поле допуска не указано", 1},
+        {"0,5", "A9", "g6", false, true, false, "Поле A9 для размеров до 1 мм не определено", 1},
+        {"0,5", "A9", "a11", false, true, true, "Поле A9 для размеров до 1 мм не определено", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.size) + " " + c.hole + "/" + c.shaft);
+        typeFit(QString::fromUtf8(c.size), QString::fromUtf8(c.hole), QString::fromUtf8(c.shaft));
+        EXPECT_EQ(red(page().ed_PosRazmer), c.sizeRed);
+        EXPECT_EQ(red(page().cmbx_Otverstie), c.holeRed);
+        EXPECT_EQ(red(page().cmbx_Val), c.shaftRed);
+        QWidget* redBox = c.sizeRed ? static_cast<QWidget*>(page().ed_PosRazmer)
+                          : c.holeRed ? static_cast<QWidget*>(page().cmbx_Otverstie)
+                                      : static_cast<QWidget*>(page().cmbx_Val);
+        EXPECT_EQ(redBox->toolTip(), QString::fromUtf8(c.hint));
+        EXPECT_TRUE(allNoData()) << resultTexts().join(u' ').toStdString();
+        EXPECT_EQ(page().lb_PosVid->text(), QString::fromUtf8(c.hint));
+        const iso286::DiagramInput& drawn = page().pb_Shema->input();
+        EXPECT_EQ(int(drawn.hole.has_value()) + int(drawn.shaft.has_value()), c.zonesDrawn);
+        EXPECT_EQ(drawn.refusals.front(), std::string(c.hint));
+        EXPECT_TRUE(page().pb_Shema->summary().isEmpty());
+    }
+    // Put right, everything comes back.
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
+    EXPECT_FALSE(red(page().ed_PosRazmer) || red(page().cmbx_Otverstie) || red(page().cmbx_Val));
+    EXPECT_EQ(page().ed_Pos1->text(), QStringLiteral("41"));
+}
+
+TEST_F(FitsPageTest, SizeBoxTakesTheKeysOfTheToleranceSizeBox)
+{
+    openPage();
+    retype(page().ed_PosRazmer, QStringLiteral("2a5.5ж"));
+    EXPECT_EQ(page().ed_PosRazmer->text(), QStringLiteral("25,5"));
+}
+
+TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
+{
+    openPage();
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
+    FitSchemeBox* scheme = page().pb_Shema;
+    QApplication::clipboard()->clear();
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->text(), QStringLiteral("Ø25 H7/p6: натяг 1…35 мкм"));
+    const QImage copied = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(copied.size(), scheme->contentsRect().size());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), scheme->picture());
+
+    typeFit(QStringLiteral("25"), QStringLiteral("H8"), QStringLiteral("f7"));
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(50, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
+    QApplication::sendEvent(scheme, &menuEvent);
+    ASSERT_TRUE(QApplication::clipboard()->mimeData());
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->text(), QStringLiteral("Ø25 H8/f7: зазор 20…74 мкм"));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+TEST_F(FitsPageTest, DiagramDrawsTheZonesInOrderAgainstTheZeroLine)
+{
+    openPage();
+    const struct {
+        const char* hole;
+        const char* shaft;
+        bool shaftBelowHole;  // a clearance
+        bool shaftAboveHole;  // an interference; neither: the zones overlap
+    } cases[] = {{"H7", "g6", true, false}, {"H7", "k6", false, false}, {"H7", "s6", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.hole) + "/" + c.shaft);
+        typeFit(QStringLiteral("25"), QString::fromUtf8(c.hole), QString::fromUtf8(c.shaft));
+        const Drawn d = measure(page().pb_Shema->grab().toImage());
+        ASSERT_GE(d.holeTop, 0);
+        ASSERT_GE(d.shaftTop, 0);
+        ASSERT_GE(d.zeroY, 0);
+        // The hole H stands on the zero line.
+        EXPECT_NEAR(d.holeBottom, d.zeroY, 1);
+        EXPECT_EQ(d.shaftTop > d.holeBottom, c.shaftBelowHole);
+        EXPECT_EQ(d.shaftBottom < d.holeTop, c.shaftAboveHole);
+        if (c.shaftBelowHole)
+            EXPECT_LT(d.zeroY, d.shaftTop) << "the zero line between the zones";
+        else
+            EXPECT_GT(d.zeroY, d.shaftBottom) << "the shaft above the zero line";
+        EXPECT_GT(d.holeBottom - d.holeTop, 50) << "the drawing fills its area";
+    }
+    // Changing the fit redraws.
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
+    const QImage before = page().pb_Shema->grab().toImage();
+    retype(page().cmbx_Val->lineEdit(), QStringLiteral("f7"));
+    EXPECT_NE(page().pb_Shema->grab().toImage(), before);
+}

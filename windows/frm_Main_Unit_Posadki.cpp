@@ -1,0 +1,543 @@
+#include "frm_Main_Unit_Posadki.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+
+#include "ClassList.h"
+#include "FitTexts.h"
+#include "LimitCalculation.h"
+#include "ManualEntry.h"
+#include "NumberBox.h"
+#include "NumberText.h"
+#include "TypeAhead.h"
+#include "UiStyle.h"
+#include "frm_Main_Unit_RowHeight.h"
+#include "frm_Main_Unit_Shema.h"
+
+using tolerance::Decimal;
+
+namespace {
+
+const QString NoDataText = QString::fromUtf8(tolerance::NoData);
+const QString SizeHint = QStringLiteral("Номинальный размер, мм: больше 0 и до 3150");
+const QString HoleHint = QStringLiteral("Поле допуска отверстия: H7, F8, JS9 …");
+const QString ShaftHint = QStringLiteral("Поле допуска вала: g6, p6, js9 …");
+const QString UnreadableSize = QStringLiteral("Размер не читается как число");
+constexpr int KindRole = FitsPage::KindRole;
+constexpr int FitRole = FitsPage::FitRole;
+constexpr int KindColourRole = FitsPage::FitRole + 1;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The drop-down list of a class box: typed letters go to the row that starts with
+// them in the case typed (a hole H7 and a shaft h7 differ by it alone).
+class ClassListView : public QListView {
+public:
+    using QListView::QListView;
+    void keyboardSearch(const QString& search) override
+    {
+        if (search.isEmpty())
+            return;
+        const bool continues = m_sinceLastKey.isValid() && m_sinceLastKey.elapsed() < QApplication::keyboardInputInterval();
+        m_sinceLastKey.start();
+        m_typed = continues ? m_typed + search : search;
+        std::vector<std::string> rows;
+        rows.reserve(std::size_t(model()->rowCount()));
+        for (int row = 0; row < model()->rowCount(); ++row)
+            rows.push_back(model()->index(row, 0).data().toString().toStdString());
+        const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+        const int row = tolerance::typeAheadRow(rows, m_typed.toStdString(), current + (continues ? 0 : 1));
+        if (row >= 0)
+            setCurrentIndex(model()->index(row, 0));
+    }
+
+private:
+    QString m_typed;
+    QElapsedTimer m_sinceLastKey;
+};
+
+// A preferred fit's row: its name, and its kind at the size on the right, in the kind's colour.
+class PreferredFitDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString kind = index.data(KindRole).toString();
+        if (kind.isEmpty())
+            return;
+        painter->save();
+        painter->setFont(UiStyle::sansFont(10));
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                                 : index.data(KindColourRole).value<QColor>());
+        painter->drawText(option.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, kind);
+        painter->restore();
+    }
+};
+
+QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
+                    const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(bounds);
+    label->setFont(font);
+    UiStyle::setTextColour(label, colour);
+    return label;
+}
+
+NumberBox* makeResultBox(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QString& hint)
+{
+    auto* box = new NumberBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(bounds);
+    box->setFont(font);
+    UiStyle::setTextColour(box, UiStyle::Navy);
+    UiStyle::setBaseColour(box, UiStyle::buttonFace());
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setToolTip(hint);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+QComboBox* makeClassBox(QWidget* parent, const char* name, QRect bounds, const QString& hint)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setModel(new QStringListModel(box));
+    box->setView(new ClassListView);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr); // the typed text is read as it stands, never completed to a guess
+    box->setMaxVisibleItems(20);
+    box->setGeometry(bounds);
+    box->setFont(UiStyle::sansFont(16, true));
+    UiStyle::setTextColour(box, UiStyle::Navy);
+    box->setToolTip(hint);
+    RowHeightDelegate::apply(box->view(), 20, RowHeightDelegate::Rule::AtLeast);
+    return box;
+}
+
+bool sizeKeyFilter(QChar& key)
+{
+    const auto passed = tolerance::filterTypedChar(key.unicode());
+    if (!passed)
+        return false;
+    key = QChar(char16_t(*passed));
+    return true;
+}
+
+QColor kindColour(iso286::FitKind kind)
+{
+    switch (kind) {
+    case iso286::FitKind::Clearance:
+        return UiStyle::ClearanceColour;
+    case iso286::FitKind::Interference:
+        return UiStyle::InterferenceColour;
+    case iso286::FitKind::Transition:
+        break;
+    }
+    return UiStyle::Navy;
+}
+
+QString shortKindText(iso286::FitKind kind)
+{
+    switch (kind) {
+    case iso286::FitKind::Clearance:
+        return QStringLiteral("зазор");
+    case iso286::FitKind::Interference:
+        return QStringLiteral("натяг");
+    case iso286::FitKind::Transition:
+        break;
+    }
+    return QStringLiteral("переходная");
+}
+
+} // namespace
+
+FitsPage::FitsPage(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void FitsPage::open(const QString& toleranceSize)
+{
+    const bool first = !isBuilt();
+    if (first)
+        build();
+    // A size the user typed here stays until the tolerance page's size changes.
+    const bool changed = first || toleranceSize != m_toleranceSize;
+    m_toleranceSize = toleranceSize;
+    const auto size = tolerance::parseNumberText(toleranceSize.toStdString());
+    if (changed && size && iso286::sizeInRange(*size) && toleranceSize != ed_PosRazmer->text())
+        ed_PosRazmer->setProgramText(toleranceSize);
+    else if (!first)
+        return; // nothing changed since the page was last shown
+    recompute();
+}
+
+void FitsPage::build()
+{
+    const QFont bold11 = UiStyle::sansFont(11, true);
+    const QFont bold13 = UiStyle::sansFont(13, true);
+
+    lb_PosRazmer = makeCaption(this, "lb_PosRazmer", QStringLiteral("Размер, мм"), {8, 8, 121, 14}, bold11, UiStyle::Maroon);
+    ed_PosRazmer = new NumberBox(this);
+    ed_PosRazmer->setObjectName(QStringLiteral("ed_PosRazmer"));
+    ed_PosRazmer->setGeometry(8, 24, 121, 31);
+    ed_PosRazmer->setFont(UiStyle::verdanaFont(20));
+    ed_PosRazmer->setProgramText(QString());
+    UiStyle::setTextColour(ed_PosRazmer, UiStyle::Black);
+    UiStyle::setBaseColour(ed_PosRazmer, UiStyle::White);
+    ed_PosRazmer->setTextMargins(0, 0, 0, 0);
+    ed_PosRazmer->setToolTip(SizeHint);
+    ed_PosRazmer->setCharFilter(&sizeKeyFilter);
+
+    lb_Otverstie = makeCaption(this, "lb_Otverstie", QStringLiteral("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
+    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 110, 31}, HoleHint);
+    lb_Drob = makeCaption(this, "lb_Drob", QStringLiteral("/"), {252, 22, 10, 34}, UiStyle::sansFont(24, true), UiStyle::Black);
+    lb_Val = makeCaption(this, "lb_Val", QStringLiteral("Вал"), {264, 8, 100, 14}, bold11, UiStyle::Maroon);
+    cmbx_Val = makeClassBox(this, "cmbx_Val", {264, 24, 116, 31}, ShaftHint);
+
+    lb_Posadki = makeCaption(this, "lb_Posadki", QStringLiteral("Предпочтительные"), {8, 66, 128, 14}, bold11, UiStyle::Maroon);
+    lbx_Posadki = new QListWidget(this);
+    lbx_Posadki->setObjectName(QStringLiteral("lbx_Posadki"));
+    lbx_Posadki->setGeometry(8, 82, 128, 294);
+    lbx_Posadki->setFont(bold11);
+    UiStyle::setTextColour(lbx_Posadki, UiStyle::Navy);
+    lbx_Posadki->setItemDelegate(new PreferredFitDelegate(lbx_Posadki));
+    RowHeightDelegate::apply(lbx_Posadki, 13, RowHeightDelegate::Rule::Exactly);
+    lbx_Posadki->setToolTip(QStringLiteral("Щелчок выбирает оба поля посадки"));
+    iso286::FitSystem section = iso286::FitSystem::NonSystem;
+    const auto& fits = iso286::preferredFits();
+    for (std::size_t i = 0; i < fits.size(); ++i) {
+        if (fits[i].system != section) {
+            section = fits[i].system;
+            auto* heading = new QListWidgetItem(qs(iso286::fitSystemText(section)), lbx_Posadki);
+            heading->setFlags(Qt::NoItemFlags);
+            heading->setFont(UiStyle::sansFont(10));
+            heading->setForeground(UiStyle::Maroon);
+        }
+        auto* item = new QListWidgetItem(qs(fits[i].name()), lbx_Posadki);
+        item->setData(FitRole, int(i));
+    }
+
+    auto makeGroup = [&](const char* name, const QString& title, QRect bounds, const QColor& colour) {
+        auto* group = new QGroupBox(title, this);
+        group->setObjectName(QLatin1String(name));
+        group->setGeometry(bounds);
+        group->setFont(bold11);
+        UiStyle::setTextColour(group, colour);
+        return group;
+    };
+    gb_Otverstie = makeGroup("gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 118, 118}, UiStyle::HoleColour);
+    gb_Val = makeGroup("gb_Val", QStringLiteral("Вал"), {262, 64, 118, 118}, UiStyle::ShaftColour);
+    struct Row {
+        QLabel** caption;
+        NumberBox** box;
+        const char* captionName;
+        const char* boxName;
+        const char* text;
+        const char* hint;
+    };
+    const Row holeRows[] = {
+        {&lb_OtvES, &ed_OtvES, "lb_OtvES", "ed_OtvES", "ES", "Верхнее отклонение отверстия ES, мкм"},
+        {&lb_OtvEI, &ed_OtvEI, "lb_OtvEI", "ed_OtvEI", "EI", "Нижнее отклонение отверстия EI, мкм"},
+        {&lb_OtvMax, &ed_OtvMax, "lb_OtvMax", "ed_OtvMax", "Dmax", "Наибольший предельный размер отверстия Dmax, мм"},
+        {&lb_OtvMin, &ed_OtvMin, "lb_OtvMin", "ed_OtvMin", "Dmin", "Наименьший предельный размер отверстия Dmin, мм"},
+    };
+    const Row shaftRows[] = {
+        {&lb_ValEs, &ed_ValEs, "lb_ValEs", "ed_ValEs", "es", "Верхнее отклонение вала es, мкм"},
+        {&lb_ValEi, &ed_ValEi, "lb_ValEi", "ed_ValEi", "ei", "Нижнее отклонение вала ei, мкм"},
+        {&lb_ValMax, &ed_ValMax, "lb_ValMax", "ed_ValMax", "dmax", "Наибольший предельный размер вала dmax, мм"},
+        {&lb_ValMin, &ed_ValMin, "lb_ValMin", "ed_ValMin", "dmin", "Наименьший предельный размер вала dmin, мм"},
+    };
+    auto makeRows = [&](QGroupBox* group, const Row (&rows)[4]) {
+        for (int i = 0; i < 4; ++i) {
+            const int y = 18 + 24 * i;
+            *rows[i].caption = makeCaption(group, rows[i].captionName, QString::fromUtf8(rows[i].text), {6, y + 4, 38, 14},
+                                           bold11, UiStyle::Maroon);
+            *rows[i].box = makeResultBox(group, rows[i].boxName, {42, y, 70, 22}, bold13, QString::fromUtf8(rows[i].hint));
+        }
+    };
+    makeRows(gb_Otverstie, holeRows);
+    makeRows(gb_Val, shaftRows);
+
+    lb_PosMkm = makeCaption(this, "lb_PosMkm", QStringLiteral("Отклонения, зазоры и натяги в мкм, размеры в мм"),
+                            {140, 184, 240, 28}, UiStyle::sansFont(10), UiStyle::Navy);
+    lb_PosMkm->setWordWrap(true);
+    const Row fitRows[] = {
+        {&lb_Pos1, &ed_Pos1, "lb_Pos1", "ed_Pos1", "", ""},
+        {&lb_Pos2, &ed_Pos2, "lb_Pos2", "ed_Pos2", "", ""},
+        {&lb_PosSred, &ed_PosSred, "lb_PosSred", "ed_PosSred", "", ""},
+        {&lb_PosDopusk, &ed_PosDopusk, "lb_PosDopusk", "ed_PosDopusk", "", ""},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const int y = 214 + 27 * i;
+        *fitRows[i].caption = makeCaption(this, fitRows[i].captionName, QString(), {140, y + 5, 164, 14}, bold11, UiStyle::Maroon);
+        *fitRows[i].box = makeResultBox(this, fitRows[i].boxName, {304, y, 76, 24}, bold13, QString::fromUtf8(fitRows[i].hint));
+    }
+    lb_PosVid = makeCaption(this, "lb_PosVid", QString(), {140, 324, 240, 52}, bold11, UiStyle::Maroon);
+    lb_PosVid->setWordWrap(true);
+    lb_PosVid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    pb_Shema = new FitSchemeBox(this);
+    pb_Shema->setObjectName(QStringLiteral("pb_Shema"));
+    pb_Shema->setGeometry(388, 8, 240, 368);
+
+    {
+        const QSignalBlocker holeBlocker(cmbx_Otverstie);
+        const QSignalBlocker shaftBlocker(cmbx_Val);
+        cmbx_Otverstie->setEditText(QStringLiteral("H7"));
+        cmbx_Val->setEditText(QStringLiteral("g6"));
+    }
+    setTabOrder(ed_PosRazmer, cmbx_Otverstie);
+    setTabOrder(cmbx_Otverstie, cmbx_Val);
+    setTabOrder(cmbx_Val, lbx_Posadki);
+    wireEvents();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
+}
+
+void FitsPage::wireEvents()
+{
+    connect(ed_PosRazmer, &QLineEdit::textEdited, this, &FitsPage::ed_PosRazmerChange);
+    connect(cmbx_Otverstie->lineEdit(), &QLineEdit::textEdited, this, &FitsPage::cmbx_OtverstieChange);
+    connect(cmbx_Otverstie, &QComboBox::activated, this, &FitsPage::cmbx_OtverstieChange);
+    connect(cmbx_Val->lineEdit(), &QLineEdit::textEdited, this, &FitsPage::cmbx_ValChange);
+    connect(cmbx_Val, &QComboBox::activated, this, &FitsPage::cmbx_ValChange);
+    connect(lbx_Posadki, &QListWidget::itemClicked, this, &FitsPage::lbx_PosadkiClick);
+    connect(lbx_Posadki, &QListWidget::itemActivated, this, &FitsPage::lbx_PosadkiClick);
+}
+
+void FitsPage::ed_PosRazmerChange() { recompute(); }
+void FitsPage::cmbx_OtverstieChange() { recompute(); }
+void FitsPage::cmbx_ValChange() { recompute(); }
+
+void FitsPage::lbx_PosadkiClick()
+{
+    const QListWidgetItem* item = lbx_Posadki->currentItem();
+    if (!item || !item->data(FitRole).isValid())
+        return;
+    const iso286::PreferredFit& fit = iso286::preferredFits()[std::size_t(item->data(FitRole).toInt())];
+    const QSignalBlocker holeBlocker(cmbx_Otverstie);
+    const QSignalBlocker shaftBlocker(cmbx_Val);
+    cmbx_Otverstie->setEditText(qs(fit.hole.name()));
+    cmbx_Val->setEditText(qs(fit.shaft.name()));
+    recompute();
+}
+
+void FitsPage::refillClassLists(const Decimal& size)
+{
+    const iso286::ClassesAtSize classes = iso286::classesAt(size);
+    auto refill = [](QComboBox* box, std::vector<std::string>& names, const std::vector<iso286::Limits>& list) {
+        std::vector<std::string> now;
+        now.reserve(list.size());
+        for (const iso286::Limits& limits : list)
+            now.push_back(limits.toleranceClass.name());
+        if (now == names)
+            return;
+        names = std::move(now);
+        const QSignalBlocker blocker(box);
+        const QString typed = box->currentText();
+        QStringList items;
+        items.reserve(qsizetype(names.size()));
+        for (const std::string& name : names)
+            items << qs(name);
+        // Some five hundred classes: one list handed over, not an item at a time.
+        static_cast<QStringListModel*>(box->model())->setStringList(items);
+        box->setCurrentIndex(-1);
+        box->setEditText(typed);
+    };
+    refill(cmbx_Otverstie, m_holeNames, classes.holes);
+    refill(cmbx_Val, m_shaftNames, classes.shafts);
+}
+
+void FitsPage::markClassBox(QComboBox* box, const QString& refusal, const QString& hint)
+{
+    UiStyle::setTextColour(box, refusal.isEmpty() ? UiStyle::Navy : UiStyle::Red);
+    box->setToolTip(refusal.isEmpty() ? hint : refusal);
+}
+
+void FitsPage::selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed)
+{
+    const QString name = qs(parsed.name());
+    const int item = box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QSignalBlocker blocker(box);
+    QLineEdit* edit = box->lineEdit();
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
+    if (item >= 0 && item != box->currentIndex())
+        box->setCurrentIndex(item);
+    // A class typed in Cyrillic look-alike letters is shown as it is written in Latin ones,
+    // letter for letter, so the cursor stays where the user typed.
+    if (edit->text() != name)
+        edit->setText(name);
+    if (name.size() == typed.size())
+        edit->setCursorPosition(cursor);
+}
+
+FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, const std::optional<Decimal>& size)
+{
+    const QString hint = kind == iso286::Kind::Hole ? HoleHint : ShaftHint;
+    const QString text = box->currentText();
+    ClassReading reading;
+    const std::optional<iso286::ToleranceClass> parsed = iso286::parseClass(text.toStdString());
+    std::optional<iso286::Limits> limits;
+    if (!parsed)
+        reading.refusal = text.isEmpty() ? QStringLiteral("Поле допуска не указано")
+                                         : QStringLiteral("«%1» не поле допуска (пример: H7, p6)").arg(text);
+    else if (parsed->kind != kind)
+        reading.refusal = (kind == iso286::Kind::Hole ? QStringLiteral("%1 — поле вала, а не отверстия")
+                                                      : QStringLiteral("%1 — поле отверстия, а не вала"))
+                              .arg(qs(parsed->name()));
+    else if (size) { // without a size a class cannot be judged
+        limits = iso286::limitsOf(*size, *parsed);
+        if (!limits->defined)
+            reading.refusal = qs(limits->reason);
+    }
+    markClassBox(box, reading.refusal, hint);
+    if (limits && limits->defined) {
+        selectTypedClass(box, *parsed);
+        reading.limits = std::move(limits);
+    }
+    return reading;
+}
+
+void FitsPage::showPreferredKinds(const std::optional<Decimal>& size)
+{
+    const auto& fits = iso286::preferredFits();
+    const QString hole = cmbx_Otverstie->currentText();
+    const QString shaft = cmbx_Val->currentText();
+    int chosen = -1;
+    for (int row = 0; row < lbx_Posadki->count(); ++row) {
+        QListWidgetItem* item = lbx_Posadki->item(row);
+        if (!item->data(FitRole).isValid())
+            continue;
+        const iso286::PreferredFit& preferred = fits[std::size_t(item->data(FitRole).toInt())];
+        QString kind;
+        QString hint;
+        QColor colour = UiStyle::Maroon;
+        if (size) {
+            const iso286::Fit fit = iso286::fitOf(*size, preferred.hole, preferred.shaft);
+            kind = fit.defined ? shortKindText(fit.kind) : QStringLiteral("—");
+            hint = qs(fit.defined ? iso286::fitKindSentence(fit) : fit.reason);
+            if (fit.defined)
+                colour = kindColour(fit.kind);
+        }
+        item->setToolTip(hint);
+        item->setData(KindRole, kind);
+        item->setData(KindColourRole, colour);
+        if (chosen < 0 && qs(preferred.hole.name()) == hole && qs(preferred.shaft.name()) == shaft)
+            chosen = row;
+    }
+    const QSignalBlocker blocker(lbx_Posadki);
+    if (chosen >= 0)
+        lbx_Posadki->setCurrentRow(chosen);
+    else
+        lbx_Posadki->setCurrentRow(-1);
+}
+
+void FitsPage::showNoData(const QString& why)
+{
+    for (NumberBox* box : {ed_OtvES, ed_OtvEI, ed_OtvMax, ed_OtvMin, ed_ValEs, ed_ValEi, ed_ValMax, ed_ValMin, ed_Pos1,
+                           ed_Pos2, ed_PosSred, ed_PosDopusk}) {
+        UiStyle::setTextColour(box, UiStyle::Navy);
+        box->setProgramText(NoDataText);
+    }
+    lb_Pos1->setText(QStringLiteral("Smax или Nmax"));
+    lb_Pos2->setText(QStringLiteral("Smin или Nmin"));
+    lb_PosSred->setText(QStringLiteral("Sm или Nm"));
+    lb_PosDopusk->setText(QStringLiteral("Допуск посадки"));
+    for (const auto& [caption, box] : {std::pair{lb_Pos1, ed_Pos1}, std::pair{lb_Pos2, ed_Pos2},
+                                       std::pair{lb_PosSred, ed_PosSred}, std::pair{lb_PosDopusk, ed_PosDopusk}})
+        box->setToolTip(caption->text() + QStringLiteral(", мкм"));
+    UiStyle::setTextColour(lb_PosVid, UiStyle::Red);
+    lb_PosVid->setText(why);
+}
+
+void FitsPage::showFit(const iso286::Fit& fit)
+{
+    auto deviation = [](NumberBox* box, const Decimal& value) {
+        UiStyle::setTextColour(box, value > Decimal{} ? UiStyle::Maroon : UiStyle::Navy);
+        box->setProgramText(qs(iso286::deviationText(value)));
+    };
+    auto number = [](NumberBox* box, const Decimal& value) {
+        UiStyle::setTextColour(box, UiStyle::Navy);
+        box->setProgramText(qs(tolerance::generalNumberText(value)));
+    };
+    deviation(ed_OtvES, fit.hole.upper);
+    deviation(ed_OtvEI, fit.hole.lower);
+    deviation(ed_ValEs, fit.shaft.upper);
+    deviation(ed_ValEi, fit.shaft.lower);
+    number(ed_OtvMax, fit.hole.largest);
+    number(ed_OtvMin, fit.hole.smallest);
+    number(ed_ValMax, fit.shaft.largest);
+    number(ed_ValMin, fit.shaft.smallest);
+    const iso286::FitFigures figures = iso286::fitFigures(fit);
+    const std::pair<QLabel*, NumberBox*> rows[] = {{lb_Pos1, ed_Pos1}, {lb_Pos2, ed_Pos2}, {lb_PosSred, ed_PosSred},
+                                                   {lb_PosDopusk, ed_PosDopusk}};
+    const iso286::FitFigure* values[] = {&figures.first, &figures.second, &figures.mean, &figures.tolerance};
+    for (int i = 0; i < 4; ++i) {
+        rows[i].first->setText(qs(values[i]->caption));
+        rows[i].second->setToolTip(qs(values[i]->caption) + QStringLiteral(", мкм"));
+        number(rows[i].second, values[i]->value);
+    }
+    UiStyle::setTextColour(lb_PosVid, UiStyle::Maroon);
+    lb_PosVid->setText(qs(iso286::fitKindSentence(fit)));
+}
+
+void FitsPage::recompute()
+{
+    const QString sizeText = ed_PosRazmer->text();
+    const std::optional<Decimal> read = tolerance::parseNumberText(sizeText.toStdString());
+    std::optional<Decimal> size;
+    QString sizeProblem;
+    if (!read)
+        sizeProblem = sizeText.isEmpty() ? QStringLiteral("Размер не указан") : UnreadableSize;
+    else if (!iso286::sizeInRange(*read))
+        sizeProblem = qs(iso286::sizeRefusal(*read));
+    else
+        size = read;
+    UiStyle::setTextColour(ed_PosRazmer, size ? UiStyle::Black : UiStyle::Red);
+    ed_PosRazmer->setToolTip(size ? SizeHint : sizeProblem);
+    if (size)
+        refillClassLists(*size);
+
+    const ClassReading hole = readClass(cmbx_Otverstie, iso286::Kind::Hole, size);
+    const ClassReading shaft = readClass(cmbx_Val, iso286::Kind::Shaft, size);
+    showPreferredKinds(size);
+
+    iso286::DiagramInput input;
+    input.size = size;
+    input.hole = hole.limits;
+    input.shaft = shaft.limits;
+    QString summary;
+    if (!size) {
+        input.refusals.push_back(sizeProblem.toStdString());
+        showNoData(sizeProblem);
+    } else if (hole.limits && shaft.limits) {
+        const iso286::Fit fit = iso286::fitOf(*size, hole.limits->toleranceClass, shaft.limits->toleranceClass);
+        showFit(fit);
+        summary = qs(iso286::fitSummary(fit));
+    } else {
+        for (const ClassReading* reading : {&hole, &shaft})
+            if (!reading->refusal.isEmpty())
+                input.refusals.push_back(reading->refusal.toStdString());
+        showNoData(qs(input.refusals.front()));
+    }
+    pb_Shema->setDiagram(std::move(input), summary);
+}
