@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "TypeAhead.h"
+#include "TypeAheadSearch.h"
 
 FieldListBox::FieldListBox(QWidget* parent)
     : QListWidget(parent)
@@ -28,19 +28,7 @@ void FieldListBox::mouseDoubleClickEvent(QMouseEvent* event)
 
 void FieldListBox::keyboardSearch(const QString& search)
 {
-    if (search.isEmpty())
-        return;
-    const bool continues = m_sinceLastKey.isValid() && m_sinceLastKey.elapsed() < QApplication::keyboardInputInterval();
-    m_sinceLastKey.start();
-    m_typed = continues ? m_typed + search : search;
-
-    std::vector<std::string> rows;
-    rows.reserve(std::size_t(count()));
-    for (int row = 0; row < count(); ++row)
-        rows.push_back(item(row)->text().toStdString());
-    // A longer prefix may still match the current row; a new one starts after it.
-    const int start = currentRow() + (continues ? 0 : 1);
-    const int row = tolerance::typeAheadRow(rows, m_typed.toStdString(), start);
+    const int row = m_search.rowFor(search, model(), currentRow());
     if (row >= 0)
         setCurrentRow(row);
 }

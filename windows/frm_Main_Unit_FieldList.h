@@ -2,8 +2,9 @@
 // that tells a hole from a shaft by the case typed.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QListWidget>
+
+#include "TypeAheadSearch.h"
 
 class FieldListBox : public QListWidget {
     Q_OBJECT
@@ -23,6 +24,5 @@ protected:
                                                          const QEvent* event = nullptr) const override;
 
 private:
-    QString m_typed;
-    QElapsedTimer m_sinceLastKey;
+    TypeAheadSearch m_search;
 };

@@ -21,6 +21,7 @@
 #include "NumberBox.h"
 #include "NumberText.h"
 #include "TypeAhead.h"
+#include "TypeAheadSearch.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit_RowHeight.h"
 #include "frm_Main_Unit_Shema.h"
@@ -47,24 +48,13 @@ public:
     using QListView::QListView;
     void keyboardSearch(const QString& search) override
     {
-        if (search.isEmpty())
-            return;
-        const bool continues = m_sinceLastKey.isValid() && m_sinceLastKey.elapsed() < QApplication::keyboardInputInterval();
-        m_sinceLastKey.start();
-        m_typed = continues ? m_typed + search : search;
-        std::vector<std::string> rows;
-        rows.reserve(std::size_t(model()->rowCount()));
-        for (int row = 0; row < model()->rowCount(); ++row)
-            rows.push_back(model()->index(row, 0).data().toString().toStdString());
-        const int current = currentIndex().isValid() ? currentIndex().row() : -1;
-        const int row = tolerance::typeAheadRow(rows, m_typed.toStdString(), current + (continues ? 0 : 1));
+        const int row = m_search.rowFor(search, model(), currentIndex().isValid() ? currentIndex().row() : -1);
         if (row >= 0)
             setCurrentIndex(model()->index(row, 0));
     }
 
 private:
-    QString m_typed;
-    QElapsedTimer m_sinceLastKey;
+    TypeAheadSearch m_search;
 };
 
 // A preferred fit's row: its name, and its kind at the size on the right, in the kind's colour.

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "NumberBox.h"
+#include "MainWindowFixture.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit.h"
 #include "frm_Main_Unit_Shema.h"
@@ -28,18 +29,8 @@ namespace {
 
 const QString NoData = QStringLiteral("нет данных");
 
-class FitsPageTest : public ::testing::Test {
+class FitsPageTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-    void TearDown() override { Form1 = nullptr; }
-
-    TForm1& w() { return *m_window; }
     FitsPage& page() { return *m_window->TabSheet3; }
 
     void clickTab(int index)
@@ -97,8 +88,6 @@ protected:
         const auto found = page().lbx_Posadki->findItems(name, Qt::MatchExactly);
         return found.isEmpty() ? nullptr : found.first();
     }
-
-    std::unique_ptr<TForm1> m_window;
 };
 
 // The extent of the zones and the zero line, as drawn: the hole's outline column
