@@ -6,8 +6,6 @@ include(${PROJECT_SOURCE_DIR}/packaging/Icons.cmake)
 
 set(DOPUSK_MAINTAINER "dopusk project <${DOPUSK_MAIL_ADDRESS}>")
 
-# Date of release ${PROJECT_VERSION}, for the AppStream release, the changelog and the manual.
-set(DOPUSK_RELEASE_DATE 2026-12-08)
 execute_process(COMMAND date --utc --rfc-email --date=${DOPUSK_RELEASE_DATE}
   OUTPUT_VARIABLE DOPUSK_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Answers.h"
+#include "Console.h"
 #include "JsonOutput.h"
 
 namespace {
@@ -42,8 +43,9 @@ int runBatch(const limits::Request& request)
 
 int main(int argc, char** argv)
 {
+    const limits::Utf8Console console;
     std::ios::sync_with_stdio(false);
-    const limits::Request request = limits::readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const limits::Request request = limits::readCommandLine(limits::utf8Arguments(argc, argv));
     if (!request.error.empty()) {
         printError(request.error);
         return limits::BadUsage;

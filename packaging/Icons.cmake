@@ -8,14 +8,19 @@ set(DOPUSK_ICON_SVG ${PROJECT_SOURCE_DIR}/packaging/dopusk.svg)
 set(DOPUSK_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 find_program(RSVG_CONVERT rsvg-convert)
-if(NOT RSVG_CONVERT)
+if(NOT RSVG_CONVERT AND UNIX)
   message(FATAL_ERROR "rsvg-convert (Debian package librsvg2-bin) is needed to render the icon; "
                       "scripts/ensure-packages.sh installs it")
+elseif(NOT RSVG_CONVERT)
+  message(WARNING "rsvg-convert not found: the windows are built without the program's icon")
 endif()
 
 # Renders the icon beside ${target}, puts the renderings in its resources as
 # :/icons/dopusk-<size>.png and records where the hicolor tree lies, for the install rules.
 function(dopusk_add_icons target)
+  if(NOT RSVG_CONVERT)
+    return()
+  endif()
   set(hicolor ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
   set(pngs)
   foreach(size IN LISTS DOPUSK_ICON_SIZES)

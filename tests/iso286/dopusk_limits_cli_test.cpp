@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <algorithm>
@@ -27,8 +28,9 @@ std::string readFile(const std::string& path)
 // Arguments as a shell word list; `input` goes to standard input.
 Result run(const std::string& arguments, const std::string& input = "")
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "limits_in", out = dir + "limits_out", err = dir + "limits_err";
+    // Files of this process's own: other runs of the suite may share the folder.
+    const std::string dir = ::testing::TempDir() + "limits_" + std::to_string(getpid()) + "_";
+    const std::string in = dir + "in", out = dir + "out", err = dir + "err";
     std::ofstream(in) << input;
     const std::string command = std::string(DOPUSK_LIMITS) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
