@@ -18,8 +18,14 @@ if ! command -v clang++ >/dev/null || ! clang++ -fsanitize=fuzzer "$probe/p.cpp"
   exit 0
 fi
 
-if ! "$root/fuzz/build.sh" "$out"; then
-  echo "fuzz: building the fuzz targets failed"
+# The cores alone, built with clang, the sanitizers and the fuzzer's coverage.
+sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+if ! { cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+         -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+         -DDOPUSK_BUILD_GUI=OFF -DDOPUSK_BUILD_TESTS=OFF -DDOPUSK_BUILD_FUZZERS=ON >"$out.log" 2>&1 &&
+       cmake --build "$out" -j"$(nproc)" --target "${targets[@]/%/_fuzz}" >>"$out.log" 2>&1; }; then
+  tail -30 "$out.log"
+  echo "fuzz: building the fuzz targets failed (log $out.log)"
   echo "fuzz: 0 passed, ${#targets[@]} failed"
   exit 1
 fi
@@ -31,7 +37,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work" "$artifacts"
   log=$out/$target.log
   # New inputs go to the working corpus; the seeds in the repository stay as they are.
-  if "$out/${target}_fuzz" -max_total_time="$seconds" -max_len=256 -timeout=10 -rss_limit_mb=2048 \
+  if "$out/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=256 -timeout=10 -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
     echo "fuzz $target: ok, ${runs:-?} inputs in ${seconds} s"
