@@ -213,15 +213,35 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
         return d;
     }
 
+    if (c.kind == Kind::Hole) {
+        // Holes: the tabulated values first.
+        const LetterRows& exceptions = holeExceptionIndex();
+        if (const int r = findRow(holeExceptionRows, exceptions, c.letter, c.grade, span); r >= 0) {
+            const DeviationRow& row = holeExceptionRows[r];
+            if (row.value == Undefined)
+                return refuse.emptyRow(holeExceptionRows, holeExceptionRowCount, r);
+            d.interval = narrower(d.interval, row.interval);
+            d.upper = row.value;
+            d.lower = row.value - d.it;
+            d.defined = true;
+            return d;
+        }
+        if (c.letter == Letter::J)
+            return refuse.noBand(holeExceptionRows, exceptions);
+    }
+
+    // The fundamental deviation of the shaft letter, for the shaft and for the hole that
+    // takes it: K up to IT8 with the k of the IT4-IT7 band.
     const LetterRows& shafts = shaftIndex();
+    const bool kWithMiddleBand = c.kind == Kind::Hole && c.letter == Letter::K && c.grade <= Grade::IT8;
+    const int r = findRow(shaftRows, shafts, c.letter, kWithMiddleBand ? Grade::IT4 : c.grade, span);
+    if (r < 0)
+        return refuse.noBand(shaftRows, shafts);
+    const DeviationRow& row = shaftRows[r];
+    if (row.value == Undefined)
+        return refuse.emptyRow(shaftRows, shaftRowCount, r);
+    d.interval = narrower(d.interval, row.interval);
     if (c.kind == Kind::Shaft) {
-        const int r = findRow(shaftRows, shafts, c.letter, c.grade, span);
-        if (r < 0)
-            return refuse.noBand(shaftRows, shafts);
-        const DeviationRow& row = shaftRows[r];
-        if (row.value == Undefined)
-            return refuse.emptyRow(shaftRows, shaftRowCount, r);
-        d.interval = narrower(d.interval, row.interval);
         if (row.upper) {
             d.upper = row.value;
             d.lower = row.value - d.it;
@@ -233,31 +253,8 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
         return d;
     }
 
-    // Holes: the tabulated values first.
-    const LetterRows& exceptions = holeExceptionIndex();
-    if (const int r = findRow(holeExceptionRows, exceptions, c.letter, c.grade, span); r >= 0) {
-        const DeviationRow& row = holeExceptionRows[r];
-        if (row.value == Undefined)
-            return refuse.emptyRow(holeExceptionRows, holeExceptionRowCount, r);
-        d.interval = narrower(d.interval, row.interval);
-        d.upper = row.value;
-        d.lower = row.value - d.it;
-        d.defined = true;
-        return d;
-    }
-    if (c.letter == Letter::J)
-        return refuse.noBand(holeExceptionRows, exceptions);
-
     // A ... H mirror the shaft of the same letter: EI = −es.
-    // K ... ZC: ES = −ei, K up to IT8 with the k of the IT4-IT7 band, plus Δ.
-    const bool kWithMiddleBand = c.letter == Letter::K && c.grade <= Grade::IT8;
-    const int r = findRow(shaftRows, shafts, c.letter, kWithMiddleBand ? Grade::IT4 : c.grade, span);
-    if (r < 0)
-        return refuse.noBand(shaftRows, shafts);
-    const DeviationRow& row = shaftRows[r];
-    if (row.value == Undefined)
-        return refuse.emptyRow(shaftRows, shaftRowCount, r);
-    d.interval = narrower(d.interval, row.interval);
+    // K ... ZC: ES = −ei, plus Δ.
     if (c.letter <= Letter::H) {
         d.lower = -row.value;
         d.upper = d.lower + d.it;
