@@ -77,7 +77,7 @@ QString descriptionText()
 } // namespace
 
 Tfrm_About::Tfrm_About(QWidget* parent)
-    : QDialog(parent)
+    : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_About"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -85,7 +85,10 @@ Tfrm_About::Tfrm_About(QWidget* parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, 361);
     setFont(UiStyle::sansFont(11));
+}
 
+void Tfrm_About::buildControls()
+{
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -135,6 +138,16 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(LabelWWW, &ClickableLabel::clicked, this, &Tfrm_About::LabelWWWClick);
     connect(LabelMail, &ClickableLabel::clicked, this, &Tfrm_About::LabelMailClick);
+
+    // What only a shown window needs: the memo's font (a search of the installed
+    // families), the links' sizes and the OK button's icon.
+    Memo2->setFont(memoFont());
+    for (QLabel* link : {LabelWWW, LabelMail}) {
+        link->resize(UiStyle::captionSize(link->font(), link->text()));
+        // Centred under the memo, whatever the length of the address.
+        link->move(MemoLeft + (MemoWidth - link->width()) / 2, link->y());
+    }
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 }
 
 ClickableLabel* Tfrm_About::makeLink(const char* name, const QString& caption, int y)
@@ -150,23 +163,6 @@ ClickableLabel* Tfrm_About::makeLink(const char* name, const QString& caption, i
     return label;
 }
 
-// What only a shown window needs waits for its first showing, so that start-up
-// does not pay for it: the memo's font (a search of the installed families),
-// the links' sizes and the OK button's icon.
-void Tfrm_About::prepareFirstShowing()
-{
-    if (m_prepared)
-        return;
-    m_prepared = true;
-    Memo2->setFont(memoFont());
-    for (QLabel* link : {LabelWWW, LabelMail}) {
-        link->resize(UiStyle::captionSize(link->font(), link->text()));
-        // Centred under the memo, whatever the length of the address.
-        link->move(MemoLeft + (MemoWidth - link->width()) / 2, link->y());
-    }
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-}
-
 void Tfrm_About::LabelWWWClick()
 {
     // The shell's verdict is not examined: with no browser nothing happens.
@@ -180,7 +176,6 @@ void Tfrm_About::LabelMailClick()
 
 void Tfrm_About::showEvent(QShowEvent* event)
 {
-    prepareFirstShowing();
     if (!event->spontaneous())
         centreOverMainWindow();
     QDialog::showEvent(event);

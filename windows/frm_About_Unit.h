@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "BuiltOnFirstShowing.h"
 #include "ClickableLabel.h"
 
 class QFrame;
@@ -10,13 +11,14 @@ class QPushButton;
 class QTextEdit;
 
 // Title, version, what the program does, and the project's web and mail links.
-class Tfrm_About : public QDialog {
+class Tfrm_About : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_About(QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void buildControls() override;
 
 private slots:
     void LabelWWWClick();
@@ -25,7 +27,6 @@ private slots:
 private:
     ClickableLabel* makeLink(const char* name, const QString& caption, int y);
     void centreOverMainWindow();
-    void prepareFirstShowing();
 
     QFrame* Panel2 = nullptr;
     QLabel* Label4 = nullptr;
@@ -35,7 +36,6 @@ private:
     ClickableLabel* LabelWWW = nullptr;
     ClickableLabel* LabelMail = nullptr;
     QPushButton* BitBtn1 = nullptr;
-    bool m_prepared = false;
 };
 
 extern Tfrm_About* frm_About;

@@ -45,14 +45,17 @@ QFrame* makeBevel(QWidget* parent, const char* name, int x)
 } // namespace
 
 Tfrm_FastNamber::Tfrm_FastNamber(QWidget* parent)
-    : QDialog(parent)
+    : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_FastNamber"));
     setWindowTitle(QStringLiteral("быстрая вставка"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(169, 177);
     setFont(UiStyle::sansFont(11));
+}
 
+void Tfrm_FastNamber::buildControls()
+{
     // The client area keeps a 1-pixel border around the panel.
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

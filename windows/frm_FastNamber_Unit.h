@@ -4,12 +4,14 @@
 #include <QString>
 #include <array>
 
+#include "BuiltOnFirstShowing.h"
+
 class QFrame;
 class QLabel;
 
 // Twenty common deviation values, one click each. The caller places the window
 // beside the edit it serves and presets the value; exec() tells whether one was chosen.
-class Tfrm_FastNamber : public QDialog {
+class Tfrm_FastNamber : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_FastNamber(QWidget* parent = nullptr);
@@ -21,6 +23,7 @@ public:
     static QString valueText(const QString& caption);
 
 protected:
+    void buildControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:

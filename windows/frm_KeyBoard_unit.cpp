@@ -42,7 +42,7 @@ QFrame* makePanel(QWidget* parent, const char* name, const QRect& bounds, QFrame
 } // namespace
 
 Tfrm_KeyBoard::Tfrm_KeyBoard(QWidget* parent)
-    : QDialog(parent)
+    : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_KeyBoard"));
     setWindowTitle(QStringLiteral("Клавиатура"));
@@ -50,7 +50,10 @@ Tfrm_KeyBoard::Tfrm_KeyBoard(QWidget* parent)
     setFixedSize(246, 314);
     setFont(UiStyle::sansFont(11, true));
     UiStyle::setTextColour(this, UiStyle::Blue);
+}
 
+void Tfrm_KeyBoard::buildControls()
+{
     Edit1 = new NumberBox(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 8, 233, 26);
@@ -152,7 +155,10 @@ QToolButton* Tfrm_KeyBoard::makeKey(QWidget* parent, const char* name, const QSt
     return key;
 }
 
-QString Tfrm_KeyBoard::displayText() const { return Edit1->text(); }
+QString Tfrm_KeyBoard::displayText() const
+{
+    return Edit1 ? Edit1->text() : QString::fromStdString(m_state.text());
+}
 
 void Tfrm_KeyBoard::showEvent(QShowEvent* event)
 {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 
+#include "BuiltOnFirstShowing.h"
+
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -18,7 +20,7 @@ class QWidget;
 
 // On-screen keypad: composes a decimal number by mouse clicks, with seven memory
 // cells that last for the whole run. The caller places it before every showing.
-class Tfrm_KeyBoard : public QDialog {
+class Tfrm_KeyBoard : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_KeyBoard(QWidget* parent = nullptr);
@@ -26,6 +28,7 @@ public:
     QString displayText() const;
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     // The keypad takes no input from the physical keyboard.
     void keyPressEvent(QKeyEvent* event) override;

@@ -103,14 +103,17 @@ void addLine(QWidget* parent, Qt::Orientation orientation, int from, int to, int
 } // namespace
 
 Tfrm_ListOf_Ferrak::Tfrm_ListOf_Ferrak(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : BuiltOnFirstShowing(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_ListOf_Ferrak"));
     setWindowTitle(QStringLiteral("Поля допусков (список полей)"));
     setFont(UiStyle::sansFont(11));
     setFixedSize(711, 542);
+}
 
+void Tfrm_ListOf_Ferrak::buildControls()
+{
     const QFont titleFont = UiStyle::sansFont(13, true);
     const QFont headerFont = UiStyle::sansFont(24, true);
 

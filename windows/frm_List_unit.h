@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <QString>
 
+#include "BuiltOnFirstShowing.h"
+
 class QToolButton;
 
 // The tolerance fields as a grid of buttons, one column per letter and one row
 // per quality; a click picks a field and closes the window (exec() gives Accepted).
-class Tfrm_ListOf_Ferrak : public QDialog {
+class Tfrm_ListOf_Ferrak : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_ListOf_Ferrak(QWidget* parent = nullptr);
@@ -16,6 +18,7 @@ public:
     QString PickedDesignation() const { return m_picked; }
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
 
 private:

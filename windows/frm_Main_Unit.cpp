@@ -201,7 +201,6 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(PageControl1);
 
     createTolerancePage();
-    createThreadPage();
     wireEvents();
     setFixedSize(644, 439);
     FormCreate();
@@ -452,6 +451,36 @@ void TForm1::createThreadPage()
     setTabOrder(ed_DiamNom, ed_DopRezb);
     setTabOrder(ed_DopRezb, ed_MidlDopRezb);
     setTabOrder(ed_MidlDopRezb, btm_RezbTabl);
+
+    // Every choice of a diameter by the user, the one already shown included.
+    connect(cmbx_Rezba, &QComboBox::activated, this, &TForm1::cmbx_RezbaChange);
+    connect(cmbx_ShagRezb, &QComboBox::currentIndexChanged, this, &TForm1::cmbx_ShagRezbChange);
+    connect(btm_RezbTabl, &QPushButton::clicked, this, &TForm1::btm_RezbTablClick);
+    connect(Label23, &ClickableLabel::clicked, this, &TForm1::Label13Click);
+}
+
+void TForm1::ensureThreadPage()
+{
+    if (cmbx_Rezba)
+        return;
+    createThreadPage();
+    FillDiameterList();
+    if (m_shown)
+        FormShow();
+    // Made on a page that may already be shown: the controls are shown with it.
+    for (QWidget* child : TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
+    // Opened with the focus on the page before it had controls: the focus goes where the
+    // tab widget gives it on a made page, to the page's first control in the focus chain.
+    if (focusWidget() == TabSheet2) {
+        for (QWidget* next = TabSheet2->nextInFocusChain(); next != TabSheet2; next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && TabSheet2->isAncestorOf(next) && next->isVisible()
+                && next->isEnabled()) {
+                next->setFocus();
+                break;
+            }
+        }
+    }
 }
 
 void TForm1::wireEvents()
@@ -474,10 +503,6 @@ void TForm1::wireEvents()
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(spbt_keyb, &QToolButton::clicked, this, &TForm1::spbt_keybClick);
     connect(Button20, &QPushButton::clicked, this, &TForm1::Button20Click);
-    // Every choice of a diameter by the user, the one already shown included.
-    connect(cmbx_Rezba, &QComboBox::activated, this, &TForm1::cmbx_RezbaChange);
-    connect(cmbx_ShagRezb, &QComboBox::currentIndexChanged, this, &TForm1::cmbx_ShagRezbChange);
-    connect(btm_RezbTabl, &QPushButton::clicked, this, &TForm1::btm_RezbTablClick);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 
     // Clicks come through the controls' own signals, so a disabled control does nothing.
@@ -486,7 +511,6 @@ void TForm1::wireEvents()
     connect(Label3, &ClickableLabel::clicked, this, &TForm1::Label3Click);
     connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
     connect(Label13, &ClickableLabel::clicked, this, &TForm1::Label13Click);
-    connect(Label23, &ClickableLabel::clicked, this, &TForm1::Label13Click);
     connect(Label9, &ClickableLabel::doubleClicked, this, &TForm1::Label9DblClick);
     connect(Label4, &ClickableLabel::doubleClicked, this, &TForm1::Label4DblClick);
     connect(Edit1, &NumberBox::doubleClicked, this, &TForm1::Label5Click);
@@ -533,11 +557,12 @@ void TForm1::FormCreate()
     Data_Unit::FillDeviationTable();
     Data_Unit::FillFieldCatalogue();
     RefillFieldList();
-    FillDiameterList();
 }
 
 void TForm1::FormShow()
 {
+    if (!cmbx_Rezba)
+        return; // the thread page fills its pitches when it is made
     const int item = cmbx_Rezba->currentIndex();
     if (item >= 0)
         FillPitchList(cmbx_Rezba->itemData(item).toDouble());
@@ -882,11 +907,13 @@ void TForm1::btm_RezbTablClick()
         frm_RezbTabl->exec();
 }
 
-// ---- the fits page ----
+// ---- the pages made when first opened ----
 
 void TForm1::PageControl1Change()
 {
-    if (PageControl1->currentWidget() == TabSheet3)
+    if (PageControl1->currentWidget() == TabSheet2)
+        ensureThreadPage();
+    else if (PageControl1->currentWidget() == TabSheet3)
         TabSheet3->open(Edit2->text());
 }
 

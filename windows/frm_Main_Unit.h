@@ -38,7 +38,7 @@ public:
     QLabel* Panel2 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet2 = nullptr; // its controls are made when it is first opened
     FitsPage* TabSheet3 = nullptr; // its controls are made when it is first opened
 
     // Tolerance page
@@ -88,7 +88,7 @@ public:
     ClickableLabel* Label13 = nullptr;
     QPushButton* Button21 = nullptr; // hidden; shares the quick insertion for the upper deviation
 
-    // Thread page
+    // Thread page: null until the page is first opened (ensureThreadPage)
     QGroupBox* GroupBox2 = nullptr;
     QLabel* Label14 = nullptr;
     QComboBox* cmbx_Rezba = nullptr;
@@ -110,6 +110,9 @@ public:
     NumberBox* ed_MidlDopRezb = nullptr;
     QPushButton* btm_RezbTabl = nullptr;
     ClickableLabel* Label23 = nullptr;
+
+    // Makes the thread page's controls now if the page has not been opened yet.
+    void ensureThreadPage();
 
     // Row of ListBox1 -> FieldIndex.
     std::vector<int> ListRowMap;

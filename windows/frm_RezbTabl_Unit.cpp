@@ -27,7 +27,7 @@ constexpr int StatusBarHeight = 19;
 } // namespace
 
 Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
-    : QDialog(parent)
+    : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_RezbTabl"));
     setWindowTitle(QStringLiteral("Параметры отв. под нарезание резьбы"));
@@ -37,7 +37,11 @@ Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
     background.setColor(QPalette::Window, UiStyle::menuColour());
     setPalette(background);
     setSizeGripEnabled(false);
+    resize(ClientWidth, GridHeight + StatusBarHeight);
+}
 
+void Tfrm_RezbTabl::buildControls()
+{
     strgrd_Rezba = new SheetView(this);
     strgrd_Rezba->setObjectName(QStringLiteral("strgrd_Rezba"));
     StatusBar1 = new QStatusBar(this);
@@ -51,7 +55,6 @@ Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
     layout->addWidget(StatusBar1);
 
     FormCreate();
-    resize(ClientWidth, GridHeight + StatusBarHeight);
 }
 
 // Fills the grid once: its texts, fixed row and column, row height and column widths.
@@ -134,7 +137,7 @@ void Tfrm_RezbTabl::setVisible(bool visible)
 {
     if (visible && !isVisible())
         centreOverMainWindow();
-    QDialog::setVisible(visible);
+    BuiltOnFirstShowing::setVisible(visible);
 }
 
 // Centred over the main window each time it is shown, its top-left corner kept on the screen.

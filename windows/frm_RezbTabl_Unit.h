@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "BuiltOnFirstShowing.h"
+
 class QStatusBar;
 class SheetView;
 class RezbaCellDelegate;
@@ -13,7 +15,7 @@ class RezbaHeaderView;
 class RezbaTableModel;
 struct TableSheet;
 
-class Tfrm_RezbTabl : public QDialog {
+class Tfrm_RezbTabl : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_RezbTabl(QWidget* parent = nullptr);
@@ -26,6 +28,9 @@ public:
     QWidget* cornerCell() const;
 
     void setVisible(bool visible) override;
+
+protected:
+    void buildControls() override;
 
 private:
     void FormCreate();

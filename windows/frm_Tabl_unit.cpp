@@ -42,7 +42,7 @@ int smallestAllowed(int limit, Predicate allowed)
 } // namespace
 
 Tfrm_Table::Tfrm_Table(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+    : BuiltOnFirstShowing(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_Table"));
@@ -57,7 +57,11 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
 
     m_cells = new ToleranceTableModel(this);
     m_cells->setObjectName(QStringLiteral("DrawGrid1Cells"));
+    applyMinimumSize();
+}
 
+void Tfrm_Table::buildControls()
+{
     DrawGrid1 = new SheetView(this);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     // Header views and delegate before the model, so that nothing is measured.
@@ -76,14 +80,13 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(DrawGrid1);
-
-    applyMinimumSize();
 }
 
 void Tfrm_Table::setTypeFilter(const QComboBox* typeFilter)
 {
     m_cells->setTypeFilter(typeFilter);
-    DrawGrid1->viewport()->update();
+    if (DrawGrid1)
+        DrawGrid1->viewport()->update();
 }
 
 QWidget* Tfrm_Table::cornerCells() const { return m_corner->button(); }
@@ -125,7 +128,8 @@ void Tfrm_Table::applyMinimumSize()
 
 void Tfrm_Table::FormResize()
 {
-    DrawGrid1->viewport()->update();
+    if (DrawGrid1)
+        DrawGrid1->viewport()->update();
 }
 
 void Tfrm_Table::showEvent(QShowEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "BuiltOnFirstShowing.h"
+
 class QComboBox;
 class SheetView;
 class TablCornerCells;
@@ -9,7 +11,7 @@ class ToleranceTableModel;
 struct TableSheet;
 
 // All forty tolerance fields against all twenty-eight size ranges, in micrometres.
-class Tfrm_Table : public QDialog {
+class Tfrm_Table : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_Table(QWidget* parent = nullptr);
@@ -25,6 +27,7 @@ public:
     QWidget* cornerCells() const;
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
@@ -21,6 +23,14 @@ protected:
     void TearDown() override { Form1 = nullptr; }
 
     TForm1& w() { return *m_window; }
+
+    // The thread page as the user opens it, by its tab.
+    void openThreadPage()
+    {
+        QTabBar* tabs = m_window->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCoreApplication::processEvents();
+    }
 
     // Replaces the text of a box by typing, as a user does.
     static void retype(QLineEdit* box, const QString& text)

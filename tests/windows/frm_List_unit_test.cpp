@@ -38,6 +38,7 @@ protected:
     void SetUp() override
     {
         m_picker = std::make_unique<Tfrm_ListOf_Ferrak>();
+        m_picker->ensureControls();
     }
 
     QToolButton* button(const QString& caption) const

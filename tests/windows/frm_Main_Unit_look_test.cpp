@@ -73,15 +73,16 @@ TEST_F(MainWindowLook, LabelsFitTheirCaptionsOnceShownAndNeverShrink)
     EXPECT_EQ(label("Label9")->height(), 48);
 }
 
-TEST_F(MainWindowLook, TheThreadPageIsMeasuredWhenItIsShown)
+TEST_F(MainWindowLook, TheThreadPageIsMadeAndMeasuredWhenItIsFirstOpened)
 {
     showWindow();
+    EXPECT_EQ(m_window->TabSheet2->findChild<QLabel*>(QStringLiteral("Label21")), nullptr);
+    m_window->PageControl1->setCurrentIndex(1);
+    QApplication::processEvents();
     QLabel* letter = label("Label21"); // "D   =" in 32 px bold, declared 86 x 38
     ASSERT_NE(letter, nullptr);
     const QRect declared(16, 68, 86, 38);
-    EXPECT_EQ(letter->geometry(), declared);
-    m_window->PageControl1->setCurrentIndex(1);
-    QApplication::processEvents();
+    EXPECT_TRUE(letter->isVisible());
     EXPECT_EQ(letter->pos(), declared.topLeft());
     EXPECT_EQ(letter->size(), declared.size().expandedTo(letter->sizeHint()));
     // A label the program fills later keeps its bounds.

@@ -1003,12 +1003,16 @@ private:
                 problems << QStringLiteral("Edit1 shown in manual mode");
         }
 
-        // The thread boxes show the selected pitch's row of the chosen diameter.
-        const int diameterItem = w().cmbx_Rezba->currentIndex();
-        const int pitchItem = w().cmbx_ShagRezb->currentIndex();
-        if (diameterItem < 0 || pitchItem < 0) {
+        // The thread boxes show the selected pitch's row of the chosen diameter,
+        // from the page's first opening on.
+        const bool threadPageMade = w().cmbx_Rezba != nullptr;
+        if (!threadPageMade && w().PageControl1->currentWidget() == w().TabSheet2)
+            problems << QStringLiteral("the thread page is open without its controls");
+        const int diameterItem = threadPageMade ? w().cmbx_Rezba->currentIndex() : 0;
+        const int pitchItem = threadPageMade ? w().cmbx_ShagRezb->currentIndex() : 0;
+        if (threadPageMade && (diameterItem < 0 || pitchItem < 0)) {
             problems << QStringLiteral("no thread chosen");
-        } else {
+        } else if (threadPageMade) {
             const double diameter = w().cmbx_Rezba->itemData(diameterItem).toDouble();
             const int k = w().cmbx_ShagRezb->itemData(pitchItem).toInt();
             const Rezba_Data_Unit::ThreadHole& hole = Rezba_Data_Unit::ThreadHoleTable(k);

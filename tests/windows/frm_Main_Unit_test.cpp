@@ -88,10 +88,14 @@ TEST_F(MainWindow, StartUpState)
     EXPECT_FALSE(w().Button1->isVisible());
     EXPECT_FALSE(w().SpeedButton1->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), w().Edit2);
-    // Every named control carries its name.
+    // Every named control carries its name; the thread page's from its first opening.
+    EXPECT_EQ(w().cmbx_Rezba, nullptr);
+    openThreadPage();
     for (const char* name : {"ListBox1", "ComboBox1", "ComboBox3", "ComboBox4", "Edit1", "Edit8", "Label13", "Label23",
                              "cmbx_Rezba", "cmbx_ShagRezb", "ed_MidlDopRezb", "Panel1", "Panel2", "StatusBar1"})
         EXPECT_NE(w().findChild<QWidget*>(name), nullptr) << name;
+    // Opened from the tolerance page, the focus goes to the page's first box.
+    EXPECT_EQ(QApplication::focusWidget(), w().cmbx_Rezba);
 }
 
 TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
@@ -298,6 +302,7 @@ TEST_F(MainWindow, FormulaCopy)
 
 TEST_F(MainWindow, ThreadPageStartsAtFifteen)
 {
+    openThreadPage();
     EXPECT_EQ(w().cmbx_Rezba->count(), 46);
     EXPECT_EQ(w().cmbx_Rezba->currentText(), "15");
     EXPECT_EQ(w().cmbx_ShagRezb->count(), 2);

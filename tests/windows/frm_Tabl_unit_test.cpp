@@ -99,6 +99,7 @@ protected:
         m_filter->setCurrentIndex(QualityOrderItem);
         m_window = std::make_unique<Tfrm_Table>();
         m_window->setTypeFilter(m_filter.get());
+        m_window->ensureControls();
         m_grid.view = m_window->findChild<SheetView*>(QStringLiteral("DrawGrid1"));
         ASSERT_NE(m_grid.view, nullptr);
         ASSERT_NE(m_grid.view->model(), nullptr);
