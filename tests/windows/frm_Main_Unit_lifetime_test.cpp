@@ -57,9 +57,13 @@ TEST(ProgramLifetime, StartShowEveryWindowOnceAndQuit)
     createSecondaryWindows(mainWindow);
     mainWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
-    for (QWidget* window : std::initializer_list<QWidget*>{frm_Table, frm_About, frm_ListOf_Ferrak, frm_FastNamber,
-                                                          frm_RezbTabl, frm_KeyBoard})
+    const std::initializer_list<QWidget*> secondary{frm_Table, frm_About, frm_ListOf_Ferrak, frm_FastNamber,
+                                                    frm_RezbTabl, frm_KeyBoard};
+    // Each exists with its name and size, but makes its controls only when first shown.
+    for (QWidget* window : secondary) {
         ASSERT_TRUE(window && !window->isVisible());
+        EXPECT_TRUE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
+    }
 
     auto click = [](QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); };
     EXPECT_TRUE(openAndClose(frm_Table, [&] { click(mainWindow->Button20, mainWindow->Button20->rect().center()); }));
@@ -70,6 +74,8 @@ TEST(ProgramLifetime, StartShowEveryWindowOnceAndQuit)
     EXPECT_TRUE(openAndClose(frm_FastNamber, [&] { QTest::mouseDClick(mainWindow->Edit3, Qt::LeftButton); }));
     mainWindow->PageControl1->setCurrentWidget(mainWindow->TabSheet2);
     EXPECT_TRUE(openAndClose(frm_RezbTabl, [&] { click(mainWindow->btm_RezbTabl, mainWindow->btm_RezbTabl->rect().center()); }));
+    for (QWidget* window : secondary)
+        EXPECT_FALSE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
 
     // Closing the main window ends the event loop, as it ends the program.
     QTimer::singleShot(0, mainWindow, [&] { mainWindow->close(); });
