@@ -1,30 +1,23 @@
 #include "StartUp.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ProgramIcon.h"
 #include "UiStyle.h"
 
 namespace StartUp {
-
-namespace {
-constexpr int WindowIconSizes[] = {16, 22, 24, 32, 48, 64};
-}
 
 void prepareApplication()
 {
     // The icon for every window, and the desktop entry the windows belong to (so that
     // panels show the same icon and name). A window icon is handed to the window system
-    // at every size it has, decoded: the sizes up to 64 px serve title bars, panels and
-    // window switchers; the larger renderings are for the installed icon theme only.
-    QIcon icon;
-    const QDir iconDir(QStringLiteral(":/icons"));
-    for (int size : WindowIconSizes)
-        icon.addFile(iconDir.filePath(QStringLiteral("dopusk-%1.png").arg(size)), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    // at every size it has when a window is mapped: the sizes up to 64 px serve title
+    // bars, panels and window switchers; the larger renderings are for the installed
+    // icon theme only.
+    QApplication::setWindowIcon(ProgramIcon::icon());
     QGuiApplication::setDesktopFileName(QStringLiteral(DOPUSK_APP_ID));
     UiStyle::applyProgramFont();
     loadQtTranslations();

@@ -1,8 +1,10 @@
 // In-process benchmarks of the program's windows and cores, each beside a bare
 // Qt baseline measured in the same run. The windows are driven through real
 // input events (QTest), offscreen unless QT_QPA_PLATFORM says otherwise.
-// After the Google Benchmark output a summary prints every figure with its
-// baseline, the ratio and whether the target holds.
+// Every window's first showing, its construction at start-up included, and every
+// page's first opening are measured once, before anything else shows them. After
+// the Google Benchmark output a summary prints every figure with its baseline, the
+// ratio and whether the target holds.
 #include <benchmark/benchmark.h>
 
 #include "SummaryReporter.h"
@@ -12,15 +14,18 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -32,6 +37,10 @@
 #include "LimitCalculation.h"
 #include "NumberText.h"
 #include "StartUp.h"
+#include "frm_About_Unit.h"
+#include "frm_FastNamber_Unit.h"
+#include "frm_KeyBoard_unit.h"
+#include "frm_List_unit.h"
 #include "frm_Main_Unit.h"
 #include "frm_Main_Unit_Shema.h"
 #include "frm_RezbTabl_Unit.h"
@@ -65,12 +74,81 @@ protected:
 };
 
 // Processes events until the counter has seen a paint beyond `before`.
-bool waitForPaint(const PaintCounter& counter, int before)
+template <class Counter>
+bool waitForPaint(const Counter& counter, int before)
 {
     for (int i = 0; i < 1000 && counter.count == before; ++i)
         QCoreApplication::processEvents();
     return counter.count != before;
 }
+
+// Paint events of a widget or of any widget inside it, seen by an application-wide
+// filter: the controls a window makes at its first showing do not exist before it,
+// and a window wholly covered by opaque controls gets no paint event of its own.
+class TreePaintCounter : public QObject {
+public:
+    explicit TreePaintCounter(QWidget* root)
+        : m_root(root)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget == m_root || m_root->isAncestorOf(widget))
+                ++count;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_root;
+};
+
+// When each child of a widget began to be constructed, while `construct` ran: a
+// widget's base constructor tells its parent of it, so one window's construction
+// ends where the next one's begins.
+class ConstructionClock : public QObject {
+public:
+    ConstructionClock(QObject* parent, const std::function<void()>& construct)
+    {
+        parent->installEventFilter(this);
+        construct();
+        parent->removeEventFilter(this);
+        m_end = Clock::now();
+    }
+
+    // From the start of `window` to the next start of another of `windows` (the last:
+    // to the end of `construct`), whatever came between included. -1 if not seen.
+    double constructionNs(const QWidget* window, const std::vector<const QWidget*>& windows) const
+    {
+        const auto begun = std::find_if(m_starts.begin(), m_starts.end(),
+                                        [window](const auto& start) { return start.first == window; });
+        if (begun == m_starts.end())
+            return -1;
+        const auto next = std::find_if(begun + 1, m_starts.end(), [&](const auto& start) {
+            return start.first != window && std::find(windows.begin(), windows.end(), start.first) != windows.end();
+        });
+        const Clock::time_point end = next == m_starts.end() ? m_end : next->second;
+        return std::chrono::duration<double, std::nano>(end - begun->second).count();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildAdded)
+            m_starts.emplace_back(static_cast<QChildEvent*>(event)->child(), Clock::now());
+        return false;
+    }
+
+private:
+    std::vector<std::pair<const QObject*, Clock::time_point>> m_starts;
+    Clock::time_point m_end;
+};
 
 void settle()
 {
@@ -100,6 +178,7 @@ struct Bare {
     QLineEdit edit;           // a line edit with no handler
     QListWidget list;         // a list with the rows of ListBox1, no handler
     QCheckBox check{QStringLiteral("Ввести допуск вручную")};
+    QTabWidget tabs;          // three pages of one label each, of the main window's size
     QDialog tableDialog;      // a stock table of the tolerance table's size
     QTableWidget* table = nullptr;
     QDialog threadDialog;     // a stock table of the thread table's size
@@ -432,7 +511,15 @@ struct Line {
 };
 
 
-void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<std::string, std::pair<double, double>>>& once)
+// A figure measured once only (a first showing or opening), beside its baseline.
+struct Once {
+    std::string title;
+    double ns;
+    double baselineNs;
+    std::string detail; // how the figure is made up, printed below it
+};
+
+void printSummary(const SummaryReporter& reporter, const std::vector<Once>& once)
 {
     const std::vector<Line> lines = {
         {"Keystroke in Edit2, all results written", "BM_Keystroke_Edit2", "BM_Keystroke_BareLineEdit", 10, 0},
@@ -453,7 +540,7 @@ void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<s
         {"generalNumberText (vs QString::number g)", "BM_Core_generalNumberText", "BM_Core_QtGeneralNumber", 0, 0},
         {"fixedNumberText (vs QString::number f)", "BM_Core_fixedNumberText", "BM_Core_QtFixedNumber", 0, 0},
     };
-    std::printf("\n%-44s %11s %11s %8s   %s\n", "In-process figures (median)", "dopusk", "bare Qt", "ratio", "target");
+    std::printf("\n%-52s %11s %11s %8s   %s\n", "In-process figures (median)", "dopusk", "bare Qt", "ratio", "target");
     auto printLine = [](const char* title, double figure, double baseline, double ratioTarget, double absoluteMs) {
         const double ratio = figure / baseline;
         std::string target = "-";
@@ -461,7 +548,7 @@ void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<s
             target = "<= " + std::to_string(int(ratioTarget)) + "x  " + (ratio <= ratioTarget ? "holds" : "MISSED");
         else if (absoluteMs > 0)
             target = "< " + std::to_string(int(absoluteMs)) + " ms  " + (figure < absoluteMs * 1e6 ? "holds" : "MISSED");
-        std::printf("%-44s %11s %11s %7.2fx   %s\n", title, timeText(figure).c_str(), timeText(baseline).c_str(),
+        std::printf("%-52s %11s %11s %7.2fx   %s\n", title, timeText(figure).c_str(), timeText(baseline).c_str(),
                     ratio, target.c_str());
     };
     for (const Line& line : lines) {
@@ -471,21 +558,58 @@ void printSummary(const SummaryReporter& reporter, const std::vector<std::pair<s
             continue; // filtered out or failed
         printLine(line.title, figure, baseline, line.ratioTarget, line.absoluteTargetMs);
     }
-    for (const auto& [title, pair] : once)
-        printLine(title.c_str(), pair.first, pair.second, 0, 16);
+    for (const Once& figure : once) {
+        printLine(figure.title.c_str(), figure.ns, figure.baselineNs, 0, 16);
+        if (!figure.detail.empty())
+            std::printf("    %s\n", figure.detail.c_str());
+    }
 }
 
-// The very first showing of a window: polish, platform window, first paint. Once only.
-double firstShowing(QWidget* window, QWidget* cells)
+// From `open` until `shown`, or anything in it, has painted, in ns: the frame of that
+// paint is painted whole before control returns to the event loop.
+double untilPainted(QWidget* shown, const std::function<void()>& open)
 {
-    PaintCounter counter(cells);
+    TreePaintCounter counter(shown);
     const auto start = Clock::now();
-    window->show();
-    waitForPaint(counter, 0);
-    const double ns = secondsSince(start) * 1e9;
+    open();
+    if (!waitForPaint(counter, 0))
+        std::fprintf(stderr, "%s was not painted\n", qPrintable(shown->objectName()));
+    return secondsSince(start) * 1e9;
+}
+
+// The first showing of a window, its construction included: `constructionNs`, then
+// shown until painted, and hidden again.
+Once firstShowing(const char* name, QWidget* window, double constructionNs)
+{
+    const double shownNs = untilPainted(window, [window] { window->show(); });
     window->hide();
     settle();
+    return {std::string(name) + " first showing, construction incl.", constructionNs + shownNs, 0,
+            "constructor " + timeText(constructionNs) + " + shown until painted " + timeText(shownNs)};
+}
+
+// A bare dialog made (under the clock) by `make`, then shown until painted: the
+// baseline of a window's first showing. Hidden again.
+double bareFirstShowing(QDialog& dialog, const std::function<void()>& make)
+{
+    const auto start = Clock::now();
+    make();
+    const double madeNs = secondsSince(start) * 1e9;
+    const double ns = madeNs + untilPainted(&dialog, [&dialog] { dialog.show(); });
+    dialog.hide();
+    settle();
     return ns;
+}
+
+// A bare dialog of `size` with one label, made and shown until painted.
+double bareLabelFirstShowing(QSize size)
+{
+    QDialog dialog(Form1);
+    return bareFirstShowing(dialog, [&] {
+        auto* label = new QLabel(QStringLiteral("Квалитет 0"), &dialog);
+        label->move(8, 8);
+        dialog.resize(size);
+    });
 }
 
 } // namespace
@@ -496,22 +620,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    // The program's start-up, as app/main.cpp does it.
+    // The program's start-up, as app/main.cpp does it, with the secondary windows'
+    // constructions on the clock.
     StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
-    createSecondaryWindows(&mainWindow);
+    const ConstructionClock constructions(&mainWindow, [&mainWindow] { createSecondaryWindows(&mainWindow); });
     mainWindow.show();
     if (!QTest::qWaitForWindowExposed(&mainWindow)) {
         std::fprintf(stderr, "the main window was not exposed\n");
         return 1;
     }
     g_main = &mainWindow;
-    g_grid = frm_Table->DrawGrid1;
-    if (!g_grid) {
-        std::fprintf(stderr, "DrawGrid1 not found\n");
-        return 1;
-    }
 
     Bare bare;
     g_bare = &bare;
@@ -525,13 +645,81 @@ int main(int argc, char** argv)
     bare.list.resize(mainWindow.ListBox1->size());
     bare.list.show();
     bare.check.show();
-    bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), tolerance_table::GridRows,
-                                 tolerance_table::GridColumns);
-    const QAbstractItemModel* threads = frm_RezbTabl->strgrd_Rezba->model();
-    bare.threadTable = makeStockTable(bare.threadDialog, frm_RezbTabl->size(), threads->rowCount(), threads->columnCount());
-    for (QWidget* w : std::initializer_list<QWidget*>{&bare.window, &bare.edit, &bare.list, &bare.check})
+    for (const QString& title : {QStringLiteral("Допуски"), QStringLiteral("Резьбы"), QStringLiteral("Посадки")}) {
+        auto* page = new QWidget;
+        (new QLabel(QStringLiteral("Квалитет 0"), page))->move(8, 8);
+        bare.tabs.addTab(page, title);
+    }
+    bare.tabs.resize(644, 439);
+    bare.tabs.show();
+    for (QWidget* w : std::initializer_list<QWidget*>{&bare.window, &bare.edit, &bare.list, &bare.check, &bare.tabs})
         if (!QTest::qWaitForWindowExposed(w))
             return 1;
+
+    // Every page's first opening and every window's first showing, before anything
+    // else opens or shows them.
+    std::vector<Once> once;
+    for (auto [title, tab] : std::initializer_list<std::pair<const char*, int>>{
+             {"Thread page first opening (once)", 1}, {"Fits page first opening (once)", 2}}) {
+        // A page's controls are made at its first opening: its tab clicked until the page
+        // has painted, beside the same click on a stock tab widget.
+        const auto open = [tab = tab](QTabWidget* tabs) {
+            QTabBar* bar = tabs->tabBar();
+            const double ns = untilPainted(tabs->widget(tab), [bar, tab] {
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+            });
+            tabs->setCurrentIndex(0);
+            settle();
+            return ns;
+        };
+        const double ns = open(mainWindow.PageControl1);
+        once.push_back({title, ns, open(&bare.tabs), {}});
+    }
+    struct Secondary {
+        const char* name;
+        QWidget* window;
+        std::function<double()> bareShowing; // by default a dialog of its size with one label
+    };
+    // The stock tables take the sizes of the program's tables, known once these are made.
+    const std::vector<Secondary> secondary = {
+        {"Tfrm_Table", frm_Table,
+         [&bare] {
+             return bareFirstShowing(bare.tableDialog, [&bare] {
+                 bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), tolerance_table::GridRows,
+                                             tolerance_table::GridColumns);
+             });
+         }},
+        {"Tfrm_About", frm_About, {}},
+        {"Tfrm_ListOf_Ferrak", frm_ListOf_Ferrak, {}},
+        {"Tfrm_FastNamber", frm_FastNamber, {}},
+        {"Tfrm_RezbTabl", frm_RezbTabl,
+         [&bare] {
+             const QAbstractItemModel* threads = frm_RezbTabl->strgrd_Rezba->model();
+             return bareFirstShowing(bare.threadDialog, [&bare, threads] {
+                 bare.threadTable = makeStockTable(bare.threadDialog, frm_RezbTabl->size(), threads->rowCount(),
+                                                   threads->columnCount());
+             });
+         }},
+        {"Tfrm_KeyBoard", frm_KeyBoard, {}},
+    };
+    std::vector<const QWidget*> windows;
+    for (const Secondary& s : secondary)
+        windows.push_back(s.window);
+    for (const Secondary& s : secondary) {
+        const double constructionNs = constructions.constructionNs(s.window, windows);
+        if (constructionNs < 0) {
+            std::fprintf(stderr, "the construction of %s was not seen\n", s.name);
+            return 1;
+        }
+        once.push_back(firstShowing(s.name, s.window, constructionNs));
+        once.back().baselineNs = s.bareShowing ? s.bareShowing() : bareLabelFirstShowing(s.window->size());
+    }
+
+    g_grid = frm_Table->DrawGrid1;
+    if (!g_grid) {
+        std::fprintf(stderr, "DrawGrid1 not found\n");
+        return 1;
+    }
 
     // What a keystroke must do: every result box holds its new text when keyClick returns.
     {
@@ -546,29 +734,6 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-
-    std::vector<std::pair<std::string, std::pair<double, double>>> once;
-    // The fits page's controls are made at its first opening: the tab clicked until its diagram has painted.
-    {
-        QTabBar* bar = mainWindow.PageControl1->tabBar();
-        const auto start = Clock::now();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
-        PaintCounter counter(mainWindow.TabSheet3->pb_Shema);
-        waitForPaint(counter, 0);
-        const double ns = secondsSince(start) * 1e9;
-        const auto bareStart = Clock::now();
-        bare.edit.update();
-        PaintCounter bareCounter(&bare.edit);
-        waitForPaint(bareCounter, 0);
-        once.push_back({"Fits page first opening (once)", {ns, secondsSince(bareStart) * 1e9}});
-        mainWindow.PageControl1->setCurrentWidget(mainWindow.TabSheet1);
-        settle();
-    }
-    const double bareFirst = firstShowing(&bare.tableDialog, bare.table->viewport());
-    once.push_back({"frm_Table first showing ever (once)", {firstShowing(frm_Table, g_grid->viewport()), bareFirst}});
-    const double bareThreadFirst = firstShowing(&bare.threadDialog, bare.threadTable->viewport());
-    once.push_back({"frm_RezbTabl first showing ever (once)",
-                    {firstShowing(frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport()), bareThreadFirst}});
 
     for (auto [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
              {"BM_Keystroke_Edit2", BM_Keystroke_Edit2},
