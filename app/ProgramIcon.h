@@ -1,12 +1,17 @@
-// The program's icon at 16 to 64 px, compiled in from packaging/dopusk.svg. Each
-// rendering is read from its file only when a pixmap of it is first asked for, so
-// that making the icon at start-up costs no decoding.
+// The program's icon at 16 to 64 px, compiled in from packaging/dopusk.svg.
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QList>
 
 namespace ProgramIcon {
 
-QIcon icon();
+// The renderings, decoded. Images, not pixmaps: they may be read on any thread once
+// the application object exists.
+QList<QImage> readRenderings();
+
+// The icon of these renderings, one per size.
+QIcon icon(const QList<QImage>& renderings);
 
 } // namespace ProgramIcon

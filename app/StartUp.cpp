@@ -5,19 +5,49 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#ifdef DOPUSK_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include "ProgramIcon.h"
 #include "UiStyle.h"
 
 namespace StartUp {
 
+ReadAhead::ReadAhead()
+{
+#ifdef DOPUSK_HAVE_FONTCONFIG
+    // FcInit loads the configuration once for the process; Qt's later call returns at once.
+    m_fontConfiguration = std::thread([] { FcInit(); });
+#endif
+}
+
+ReadAhead::~ReadAhead()
+{
+    if (m_fontConfiguration.joinable())
+        m_fontConfiguration.join();
+    if (m_iconRenderings.valid())
+        m_iconRenderings.wait();
+}
+
+void ReadAhead::applicationMade()
+{
+    m_iconRenderings = std::async(std::launch::async, &ProgramIcon::readRenderings);
+    if (m_fontConfiguration.joinable())
+        m_fontConfiguration.join();
+}
+
+QIcon ReadAhead::icon()
+{
+    // A window icon is handed to the window system at every size it has when a window
+    // is mapped: the sizes up to 64 px serve title bars, panels and window switchers;
+    // the larger renderings are for the installed icon theme only.
+    return ProgramIcon::icon(m_iconRenderings.valid() ? m_iconRenderings.get() : ProgramIcon::readRenderings());
+}
+
 void prepareApplication()
 {
-    // The icon for every window, and the desktop entry the windows belong to (so that
-    // panels show the same icon and name). A window icon is handed to the window system
-    // at every size it has when a window is mapped: the sizes up to 64 px serve title
-    // bars, panels and window switchers; the larger renderings are for the installed
-    // icon theme only.
-    QApplication::setWindowIcon(ProgramIcon::icon());
+    // The desktop entry the windows belong to, so that panels show the same icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(DOPUSK_APP_ID));
     UiStyle::applyProgramFont();
     loadQtTranslations();

@@ -3,12 +3,40 @@
 // exactly as the program does.
 #pragma once
 
+#include <QIcon>
+#include <QImage>
+#include <QList>
 #include <QString>
+#include <future>
+#include <thread>
 
 namespace StartUp {
 
-// The program's icon for all its windows (16 to 64 px), the desktop entry the
-// windows belong to, the program's default font, and Qt's own texts in Russian.
+// What start-up reads on a second thread while the main thread connects to the
+// display and makes the windows. First the system's font configuration (its files and
+// font caches: a quarter of the start-up, and it needs nothing of Qt), from before the
+// application object exists; Qt's font database then finds it loaded. Then, once the
+// application object exists, the renderings of the program's icon.
+class ReadAhead {
+public:
+    ReadAhead();
+    ~ReadAhead();
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // The application object exists: the icon is read next. Returns once the font
+    // configuration is read, so that fonts may be used.
+    void applicationMade();
+    // The program's icon, once its renderings are read.
+    QIcon icon();
+
+private:
+    std::thread m_fontConfiguration;
+    std::future<QList<QImage>> m_iconRenderings;
+};
+
+// The desktop entry the windows belong to, the program's default font, and Qt's
+// own texts in Russian.
 void prepareApplication();
 
 // Loads Qt's Russian texts (context menus, standard buttons and dialogs) from

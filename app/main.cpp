@@ -1,18 +1,18 @@
 #include <QApplication>
 
-#include "FontConfigurationReader.h"
 #include "StartUp.h"
 #include "frm_Main_Unit.h"
 
 int main(int argc, char** argv)
 {
-    FontConfigurationReader fontConfiguration;
+    StartUp::ReadAhead readAhead; // the font configuration and the icon, on a second thread
     QApplication app(argc, argv);
-    fontConfiguration.wait();
+    readAhead.applicationMade();
     StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
     createSecondaryWindows(&mainWindow);
+    QApplication::setWindowIcon(readAhead.icon());
     mainWindow.show();
     return app.exec();
 }

@@ -618,14 +618,17 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    StartUp::ReadAhead readAhead;
     QApplication app(argc, argv);
 
     // The program's start-up, as app/main.cpp does it, with the secondary windows'
     // constructions on the clock.
+    readAhead.applicationMade();
     StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
     const ConstructionClock constructions(&mainWindow, [&mainWindow] { createSecondaryWindows(&mainWindow); });
+    QApplication::setWindowIcon(readAhead.icon());
     mainWindow.show();
     if (!QTest::qWaitForWindowExposed(&mainWindow)) {
         std::fprintf(stderr, "the main window was not exposed\n");

@@ -3,19 +3,19 @@
 #include <QApplication>
 
 #include "FirstFrame.h"
-#include "FontConfigurationReader.h"
 #include "StartUp.h"
 #include "frm_Main_Unit.h"
 
 int main(int argc, char** argv)
 {
-    FontConfigurationReader fontConfiguration;
+    StartUp::ReadAhead readAhead; // the font configuration and the icon, on a second thread
     QApplication app(argc, argv);
-    fontConfiguration.wait();
+    readAhead.applicationMade();
     StartUp::prepareApplication();
     TForm1 mainWindow;
     Form1 = &mainWindow;
     createSecondaryWindows(&mainWindow);
+    QApplication::setWindowIcon(readAhead.icon());
     FirstFrameProbe probe(&mainWindow);
     mainWindow.show();
     return app.exec();
