@@ -6,7 +6,10 @@
 // beside for reference only: against the program, and against the floor (what
 // loading the fonts costs).
 //
-//   bench_startup [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE]
+//   bench_startup [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE [FONTS_EXECUTABLE]]
+//
+// FONTS_EXECUTABLE is the floor's window with one label in each of the fonts the
+// main window's first page is drawn in: what those fonts alone cost beside the floor.
 //
 // The number of processors and the load average before and after the rounds are
 // printed too, so that a reader can judge how quiet the machine was.
@@ -107,11 +110,12 @@ int main(int argc, char** argv)
         runs = std::max(1, std::atoi(argv[arg + 1]));
         arg += 2;
     }
-    if (argc - arg != 2 && argc - arg != 3) {
-        std::fprintf(stderr, "usage: %s [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE]\n", argv[0]);
+    if (argc - arg < 2 || argc - arg > 4) {
+        std::fprintf(stderr, "usage: %s [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE [FONTS_EXECUTABLE]]\n",
+                     argv[0]);
         return 2;
     }
-    // 0: the floor, 1: the program, 2: the empty window.
+    // 0: the floor, 1: the program, 2: the empty window, 3: the floor in the program's fonts.
     std::vector<const char*> programs(argv + arg, argv + argc);
     std::vector<std::vector<double>> ms(programs.size()), mib(programs.size());
 
@@ -145,12 +149,19 @@ int main(int argc, char** argv)
     std::snprintf(name, sizeof name, "Process start to first painted frame (median of %d)", runs);
     printFigure(name, median(ms[1]), median(ms[0]), "ms", 1.2);
     printFigure("Peak resident memory (median)", median(mib[1]), median(mib[0]), "MiB", 1.12);
-    if (programs.size() == 3) {
+    if (programs.size() >= 3) {
         std::printf("For reference, beside the empty bare window:\n");
         printFigure("  dopusk: first frame vs empty window", median(ms[1]), median(ms[2]), "ms", 0);
         printFigure("  dopusk: peak memory vs empty window", median(mib[1]), median(mib[2]), "MiB", 0);
         printFigure("  floor: first frame vs empty window (fonts)", median(ms[0]), median(ms[2]), "ms", 0);
         printFigure("  floor: peak memory vs empty window (fonts)", median(mib[0]), median(mib[2]), "MiB", 0);
+    }
+    if (programs.size() == 4) {
+        std::printf("For reference, the floor's window in the main window's eight fonts:\n");
+        printFigure("  eight fonts: first frame vs floor", median(ms[3]), median(ms[0]), "ms", 0);
+        printFigure("  eight fonts: peak memory vs floor", median(mib[3]), median(mib[0]), "MiB", 0);
+        printFigure("  dopusk: first frame vs eight fonts", median(ms[1]), median(ms[3]), "ms", 0);
+        printFigure("  dopusk: peak memory vs eight fonts", median(mib[1]), median(mib[3]), "MiB", 0);
     }
     return 0;
 }
