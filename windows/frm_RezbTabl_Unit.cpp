@@ -131,7 +131,7 @@ TableSheet Tfrm_RezbTabl::sheet() const
     return table;
 }
 
-QWidget* Tfrm_RezbTabl::cornerCell() const { return m_corner->button(); }
+QWidget* Tfrm_RezbTabl::cornerCell() const { return m_corner ? m_corner->button() : nullptr; }
 
 void Tfrm_RezbTabl::setVisible(bool visible)
 {

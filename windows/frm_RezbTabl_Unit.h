@@ -24,7 +24,7 @@ public:
     QStatusBar* StatusBar1 = nullptr;
 
     RezbaTableModel* tableModel() const { return m_model; }
-    // The fixed top-left cell " №" (a widget of the grid).
+    // The fixed top-left cell " №" (a widget of the grid; null until first shown).
     QWidget* cornerCell() const;
 
     void setVisible(bool visible) override;

@@ -89,7 +89,7 @@ void Tfrm_Table::setTypeFilter(const QComboBox* typeFilter)
         DrawGrid1->viewport()->update();
 }
 
-QWidget* Tfrm_Table::cornerCells() const { return m_corner->button(); }
+QWidget* Tfrm_Table::cornerCells() const { return m_corner ? m_corner->button() : nullptr; }
 
 TableSheet Tfrm_Table::sheet() const
 {

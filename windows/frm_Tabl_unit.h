@@ -23,7 +23,8 @@ public:
 
     SheetView* DrawGrid1 = nullptr;
     ToleranceTableModel* tableModel() const { return m_cells; }
-    // The fixed top-left cells "Новое обозн." and "Старое обозн." (a widget of the grid).
+    // The fixed top-left cells "Новое обозн." and "Старое обозн." (a widget of the grid;
+    // null until the window is first shown).
     QWidget* cornerCells() const;
 
 protected:
