@@ -2,7 +2,8 @@
 // Qt baseline measured in the same run. The windows are driven through real
 // input events (QTest), offscreen unless QT_QPA_PLATFORM says otherwise.
 // Every window's first showing, its construction at start-up included, and every
-// page's first opening are measured once, before anything else shows them. After
+// page's first opening are measured before anything else shows them, in several
+// processes of this program (BENCH_FIRST_SHOWING_RUNS, 7 by default). After
 // the Google Benchmark output a summary prints every figure with its baseline, the
 // ratio and whether the target holds.
 #include <benchmark/benchmark.h>
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -511,12 +514,15 @@ struct Line {
 };
 
 
-// A figure measured once only (a first showing or opening), beside its baseline.
+// A figure that a process can measure once only (a first showing or opening), beside
+// its baseline; for a window, made up of its construction and its showing.
 struct Once {
     std::string title;
     double ns;
     double baselineNs;
-    std::string detail; // how the figure is made up, printed below it
+    double constructionNs = -1; // -1: a page, opened by its tab
+    double shownNs = -1;
+    int processes = 1; // the figures are the medians of so many processes
 };
 
 void printSummary(const SummaryReporter& reporter, const std::vector<Once>& once)
@@ -558,10 +564,13 @@ void printSummary(const SummaryReporter& reporter, const std::vector<Once>& once
             continue; // filtered out or failed
         printLine(line.title, figure, baseline, line.ratioTarget, line.absoluteTargetMs);
     }
+    if (!once.empty())
+        std::printf("First openings and first showings (median of %d processes):\n", once.front().processes);
     for (const Once& figure : once) {
         printLine(figure.title.c_str(), figure.ns, figure.baselineNs, 0, 16);
-        if (!figure.detail.empty())
-            std::printf("    %s\n", figure.detail.c_str());
+        if (figure.constructionNs >= 0)
+            std::printf("    constructor %s + shown until painted %s\n", timeText(figure.constructionNs).c_str(),
+                        timeText(figure.shownNs).c_str());
     }
 }
 
@@ -584,8 +593,7 @@ Once firstShowing(const char* name, QWidget* window, double constructionNs)
     const double shownNs = untilPainted(window, [window] { window->show(); });
     window->hide();
     settle();
-    return {std::string(name) + " first showing, construction incl.", constructionNs + shownNs, 0,
-            "constructor " + timeText(constructionNs) + " + shown until painted " + timeText(shownNs)};
+    return {std::string(name) + ", construction incl.", constructionNs + shownNs, 0, constructionNs, shownNs};
 }
 
 // A bare dialog made (under the clock) by `make`, then shown until painted: the
@@ -610,6 +618,61 @@ double bareLabelFirstShowing(QSize size)
         label->move(8, 8);
         dialog.resize(size);
     });
+}
+
+
+// The environment variable that makes this program measure the first showings only
+// and print them, one tab-separated line each, for the process that started it.
+constexpr const char* FirstShowingsOnly = "DOPUSK_BENCH_FIRST_SHOWINGS_ONLY";
+
+// The first showings measured in BENCH_FIRST_SHOWING_RUNS (by default 7) processes of
+// this program: each figure the median of its processes. `measured` gives the titles
+// and order; a figure that no process reported keeps this process's own.
+std::vector<Once> firstShowingMedians(const char* program, std::vector<Once> measured)
+{
+    const int runs = std::max(1, qEnvironmentVariableIntValue("BENCH_FIRST_SHOWING_RUNS") > 0
+                                     ? qEnvironmentVariableIntValue("BENCH_FIRST_SHOWING_RUNS")
+                                     : 7);
+    std::map<std::string, std::vector<std::vector<double>>> samples; // title -> runs -> 4 figures
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(FirstShowingsOnly), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QString::fromLocal8Bit(program), {});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+            std::fprintf(stderr, "a first-showing run failed\n");
+            continue;
+        }
+        for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() != 5)
+                continue;
+            std::vector<double> figures;
+            for (int i = 1; i < 5; ++i)
+                figures.push_back(fields[i].toDouble());
+            samples[fields[0].toStdString()].push_back(figures);
+        }
+    }
+    auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        const std::size_t n = values.size();
+        return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    };
+    for (Once& figure : measured) {
+        const auto found = samples.find(figure.title);
+        if (found == samples.end())
+            continue;
+        double* fields[] = {&figure.ns, &figure.baselineNs, &figure.constructionNs, &figure.shownNs};
+        for (int i = 0; i < 4; ++i) {
+            std::vector<double> values;
+            for (const std::vector<double>& run : found->second)
+                values.push_back(run[std::size_t(i)]);
+            *fields[i] = median(values);
+        }
+        figure.processes = int(found->second.size());
+    }
+    return measured;
 }
 
 } // namespace
@@ -660,10 +723,12 @@ int main(int argc, char** argv)
             return 1;
 
     // Every page's first opening and every window's first showing, before anything
-    // else opens or shows them.
+    // else opens or shows them. A process has one first showing of each, so the figures
+    // printed are the medians of as many processes (this program started again, in the
+    // mode that measures them only); this process measures them too, to show the windows.
     std::vector<Once> once;
     for (auto [title, tab] : std::initializer_list<std::pair<const char*, int>>{
-             {"Thread page first opening (once)", 1}, {"Fits page first opening (once)", 2}}) {
+             {"Thread page (TabSheet2)", 1}, {"Fits page (TabSheet3)", 2}}) {
         // A page's controls are made at its first opening: its tab clicked until the page
         // has painted, beside the same click on a stock tab widget.
         const auto open = [tab = tab](QTabWidget* tabs) {
@@ -676,7 +741,7 @@ int main(int argc, char** argv)
             return ns;
         };
         const double ns = open(mainWindow.PageControl1);
-        once.push_back({title, ns, open(&bare.tabs), {}});
+        once.push_back({title, ns, open(&bare.tabs)});
     }
     struct Secondary {
         const char* name;
@@ -717,6 +782,13 @@ int main(int argc, char** argv)
         once.push_back(firstShowing(s.name, s.window, constructionNs));
         once.back().baselineNs = s.bareShowing ? s.bareShowing() : bareLabelFirstShowing(s.window->size());
     }
+    if (qEnvironmentVariableIsSet(FirstShowingsOnly)) {
+        for (const Once& figure : once)
+            std::printf("%s\t%.0f\t%.0f\t%.0f\t%.0f\n", figure.title.c_str(), figure.ns, figure.baselineNs,
+                        figure.constructionNs, figure.shownNs);
+        return 0;
+    }
+    once = firstShowingMedians(argv[0], once);
 
     g_grid = frm_Table->DrawGrid1;
     if (!g_grid) {
