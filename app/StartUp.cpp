@@ -11,6 +11,7 @@
 
 #include "ProgramIcon.h"
 #include "UiStyle.h"
+#include "frm_Main_Unit.h"
 
 namespace StartUp {
 
@@ -51,6 +52,15 @@ void prepareApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(DOPUSK_APP_ID));
     UiStyle::applyProgramFont();
     loadQtTranslations();
+}
+
+std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead)
+{
+    auto mainWindow = std::make_unique<TForm1>();
+    Form1 = mainWindow.get();
+    createSecondaryWindows(mainWindow.get());
+    QApplication::setWindowIcon(readAhead.icon());
+    return mainWindow;
 }
 
 bool loadQtTranslations(const QString& folder)

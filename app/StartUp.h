@@ -8,7 +8,10 @@
 #include <QList>
 #include <QString>
 #include <future>
+#include <memory>
 #include <thread>
+
+class TForm1;
 
 namespace StartUp {
 
@@ -38,6 +41,11 @@ private:
 // The desktop entry the windows belong to, the program's default font, and Qt's
 // own texts in Russian.
 void prepareApplication();
+
+// The main window (also `Form1`) and the six secondary windows, hidden, in their
+// start-up order, with the program's icon from `readAhead`: all that start-up makes
+// before the main window is shown.
+std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead);
 
 // Loads Qt's Russian texts (context menus, standard buttons and dialogs) from
 // `folder`, by default Qt's translations folder, whatever the system's locale: the

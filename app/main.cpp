@@ -9,10 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     readAhead.applicationMade();
     StartUp::prepareApplication();
-    TForm1 mainWindow;
-    Form1 = &mainWindow;
-    createSecondaryWindows(&mainWindow);
-    QApplication::setWindowIcon(readAhead.icon());
-    mainWindow.show();
+    const std::unique_ptr<TForm1> mainWindow = StartUp::makeWindows(readAhead);
+    mainWindow->show();
     return app.exec();
 }

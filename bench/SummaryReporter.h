@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
+
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     SummaryReporter()
@@ -37,11 +39,7 @@ public:
         if (auto it = medians.find(name); it != medians.end())
             return it->second;
         auto it = samples.find(name);
-        if (it == samples.end() || it->second.empty())
-            return -1;
-        std::vector<double> v = it->second;
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
+        return it == samples.end() ? -1 : median(it->second);
     }
 
 private:

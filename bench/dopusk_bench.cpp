@@ -8,6 +8,7 @@
 // ratio and whether the target holds.
 #include <benchmark/benchmark.h>
 
+#include "Median.h"
 #include "SummaryReporter.h"
 
 #include <QApplication>
@@ -504,7 +505,6 @@ void BM_Core_QtFixedNumber(benchmark::State& state)
 
 // ---- the summary ----
 
-
 struct Line {
     const char* title;
     std::string figure;
@@ -512,7 +512,6 @@ struct Line {
     double ratioTarget;    // 0: no ratio target
     double absoluteTargetMs; // 0: no absolute target
 };
-
 
 // A figure that a process can measure once only (a first showing or opening), beside
 // its baseline; for a window, made up of its construction and its showing.
@@ -620,7 +619,6 @@ double bareLabelFirstShowing(QSize size)
     });
 }
 
-
 // The environment variable that makes this program measure the first showings only
 // and print them, one tab-separated line each, for the process that started it.
 constexpr const char* FirstShowingsOnly = "DOPUSK_BENCH_FIRST_SHOWINGS_ONLY";
@@ -630,9 +628,8 @@ constexpr const char* FirstShowingsOnly = "DOPUSK_BENCH_FIRST_SHOWINGS_ONLY";
 // and order; a figure that no process reported keeps this process's own.
 std::vector<Once> firstShowingMedians(const char* program, std::vector<Once> measured)
 {
-    const int runs = std::max(1, qEnvironmentVariableIntValue("BENCH_FIRST_SHOWING_RUNS") > 0
-                                     ? qEnvironmentVariableIntValue("BENCH_FIRST_SHOWING_RUNS")
-                                     : 7);
+    const int asked = qEnvironmentVariableIntValue("BENCH_FIRST_SHOWING_RUNS");
+    const int runs = asked > 0 ? asked : 7;
     std::map<std::string, std::vector<std::vector<double>>> samples; // title -> runs -> 4 figures
     for (int run = 0; run < runs; ++run) {
         QProcess child;
@@ -654,11 +651,6 @@ std::vector<Once> firstShowingMedians(const char* program, std::vector<Once> mea
             samples[fields[0].toStdString()].push_back(figures);
         }
     }
-    auto median = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        const std::size_t n = values.size();
-        return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    };
     for (Once& figure : measured) {
         const auto found = samples.find(figure.title);
         if (found == samples.end())

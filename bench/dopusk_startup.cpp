@@ -12,11 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     readAhead.applicationMade();
     StartUp::prepareApplication();
-    TForm1 mainWindow;
-    Form1 = &mainWindow;
-    createSecondaryWindows(&mainWindow);
-    QApplication::setWindowIcon(readAhead.icon());
-    FirstFrameProbe probe(&mainWindow);
-    mainWindow.show();
+    const std::unique_ptr<TForm1> mainWindow = StartUp::makeWindows(readAhead);
+    FirstFrameProbe probe(mainWindow.get());
+    mainWindow->show();
     return app.exec();
 }

@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
+
 namespace {
 
 struct Sample {
@@ -73,13 +75,6 @@ bool runOnce(const char* executable, Sample& sample)
     sample.startupMs = double(frame - started) / 1e6;
     sample.peakMiB = double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
     return true;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void printFigure(const char* name, double figure, double baseline, const char* unit, double target)
