@@ -14,11 +14,12 @@ set(pkg_bin ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${pkg_src}/${DOPUSK_APP_ID}.metainfo.xml.in ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml @ONLY)
 configure_file(${pkg_src}/changelog.in ${pkg_bin}/changelog @ONLY)
 configure_file(${pkg_src}/dopusk.1.in ${pkg_bin}/dopusk.1 @ONLY)
+configure_file(${pkg_src}/dopusk-limits.1.in ${pkg_bin}/dopusk-limits.1 @ONLY)
 
-# Debian wants the changelog and the manual compressed, without a time stamp in the gzip header.
+# Debian wants the changelog and the manuals compressed, without a time stamp in the gzip header.
 find_program(GZIP gzip REQUIRED)
 set(compressed)
-foreach(doc changelog dopusk.1)
+foreach(doc changelog dopusk.1 dopusk-limits.1)
   add_custom_command(OUTPUT ${pkg_bin}/${doc}.gz
     COMMAND ${GZIP} -9 --no-name --keep --force ${pkg_bin}/${doc}
     DEPENDS ${pkg_bin}/${doc}
@@ -26,15 +27,6 @@ foreach(doc changelog dopusk.1)
   list(APPEND compressed ${pkg_bin}/${doc}.gz)
 endforeach()
 add_custom_target(dopusk_docs ALL DEPENDS ${compressed})
-
-# The command-line tool and its manual.
-configure_file(${pkg_src}/dopusk-limits.1.in ${pkg_bin}/dopusk-limits.1 @ONLY)
-add_custom_command(OUTPUT ${pkg_bin}/dopusk-limits.1.gz
-  COMMAND ${GZIP} -9 --no-name --keep --force ${pkg_bin}/dopusk-limits.1
-  DEPENDS ${pkg_bin}/dopusk-limits.1
-  VERBATIM)
-add_custom_target(dopusk_limits_manual DEPENDS ${pkg_bin}/dopusk-limits.1.gz)
-add_dependencies(dopusk_docs dopusk_limits_manual)
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
