@@ -4,9 +4,16 @@ namespace iso286 {
 
 Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options)
 {
+    return fitOf(limitsOf(size, hole, options), limitsOf(size, shaft, options));
+}
+
+Fit fitOf(const Limits& holeLimits, const Limits& shaftLimits)
+{
     Fit fit;
-    fit.hole = limitsOf(size, hole, options);
-    fit.shaft = limitsOf(size, shaft, options);
+    fit.hole = holeLimits;
+    fit.shaft = shaftLimits;
+    const ToleranceClass& hole = fit.hole.toleranceClass;
+    const ToleranceClass& shaft = fit.shaft.toleranceClass;
     const bool holeBasis = hole.letter == Letter::H;
     const bool shaftBasis = shaft.letter == Letter::H;
     fit.system = holeBasis && shaftBasis ? FitSystem::Both

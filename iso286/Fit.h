@@ -29,6 +29,8 @@ struct Fit {
 // basis for a hole H, shaft basis for a shaft h, both for H/h. Not defined
 // unless `hole` is a hole class and `shaft` a shaft class.
 Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options = {});
+// The same of two classes already looked up at one size.
+Fit fitOf(const Limits& hole, const Limits& shaft);
 
 // "с зазором", "переходная", "с натягом".
 const char* fitKindText(FitKind kind);

@@ -126,7 +126,7 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
     }
 
     if (both) {
-        const Fit fit = fitOf(*input.size, input.hole->toleranceClass, input.shaft->toleranceClass);
+        const Fit fit = fitOf(*input.hole, *input.shaft);
         // Clearances run from the hole down to the shaft, interferences from the shaft down to the hole.
         std::vector<Level> levels;
         switch (fit.kind) {

@@ -35,6 +35,12 @@ std::optional<iso286::ToleranceClass> readClass(std::string_view text, Answer& f
 
 Answer answered(bool defined, std::string output) { return {defined ? Defined : NotDefined, std::move(output), {}}; }
 
+// A list asked at a size outside the system.
+Answer refusedSize(const Decimal& size, bool json)
+{
+    return answered(false, json ? refusedSizeJson(size) + "\n" : refusedSizeText(size));
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 } // namespace
@@ -76,7 +82,7 @@ Answer answerFind(const Request& request)
     if (!upper || !lower)
         return badUsage("отклонение " + quoted(upper ? request.lower : request.upper) + " не читается как число");
     if (!iso286::sizeInRange(*size))
-        return answered(false, request.json ? refusedSizeJson(*size) + "\n" : refusedSizeText(*size));
+        return refusedSize(*size, request.json);
     const iso286::Lookup lookup = iso286::findClasses(*size, *upper, *lower, request.search, request.options);
     return answered(!lookup.exact.empty(), request.json ? lookupJson(*size, lookup) + "\n"
                                                         : lookupText(*size, *upper, *lower, lookup));
@@ -89,7 +95,7 @@ Answer answerClasses(const Request& request)
     if (!size)
         return failure;
     if (!iso286::sizeInRange(*size))
-        return answered(false, request.json ? refusedSizeJson(*size) + "\n" : refusedSizeText(*size));
+        return refusedSize(*size, request.json);
     const iso286::ClassesAtSize classes = iso286::classesAt(*size, request.options);
     return answered(true, request.json ? classesJson(*size, classes) + "\n" : classesText(*size, classes));
 }

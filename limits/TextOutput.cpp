@@ -40,9 +40,10 @@ std::string deviationsLine(const Limits& l)
            signedText(l.lower) + " мкм";
 }
 
-std::string listEntry(const Limits& l)
+// One line of a list or of a fit: "  H7: ES = +21 мкм, EI = 0 мкм; 25,021 … 25 мм", after `what` ("вал ").
+std::string listEntry(const Limits& l, const std::string& what = "")
 {
-    return "  " + l.toleranceClass.name() + ": " + deviationsLine(l) + "; " + commaText(l.largest) + " … " +
+    return "  " + what + l.toleranceClass.name() + ": " + deviationsLine(l) + "; " + commaText(l.largest) + " … " +
            commaText(l.smallest) + " мм\n";
 }
 
@@ -78,10 +79,7 @@ std::string fitText(const iso286::Fit& fit)
     if (!fit.defined)
         return title + ": " + fit.reason + "\n";
     return title + " — посадка " + iso286::fitKindText(fit.kind) + ", " + iso286::fitSystemText(fit.system) + "\n" +
-           "  отверстие " + fit.hole.toleranceClass.name() + ": " + deviationsLine(fit.hole) + "; " +
-           commaText(fit.hole.largest) + " … " + commaText(fit.hole.smallest) + " мм\n" +
-           "  вал " + fit.shaft.toleranceClass.name() + ": " + deviationsLine(fit.shaft) + "; " +
-           commaText(fit.shaft.largest) + " … " + commaText(fit.shaft.smallest) + " мм\n" +
+           listEntry(fit.hole, "отверстие ") + listEntry(fit.shaft, "вал ") +
            "  наибольший зазор Smax = ES − ei = " + commaText(fit.maxClearance) + " мкм\n" +
            "  наименьший зазор Smin = EI − es = " + commaText(fit.minClearance) + " мкм\n" +
            "  средний зазор = " + commaText(fit.meanClearance) + " мкм\n" +
@@ -92,15 +90,10 @@ std::string fitText(const iso286::Fit& fit)
 
 std::string lookupText(const Decimal& size, const Decimal& upper, const Decimal& lower, const iso286::Lookup& lookup)
 {
-    std::string text = sizeTitle(size) + ", отклонения " + signedText(upper) + " и " + signedText(lower) + " мкм: ";
-    if (!lookup.exact.empty()) {
-        text += "поля с этими отклонениями\n";
-        for (const Limits& l : lookup.exact)
-            text += listEntry(l);
-        return text;
-    }
-    text += "ни одно поле не совпадает, ближайшие\n";
-    for (const Limits& l : lookup.nearest)
+    const bool exact = !lookup.exact.empty();
+    std::string text = sizeTitle(size) + ", отклонения " + signedText(upper) + " и " + signedText(lower) + " мкм: " +
+                       (exact ? "поля с этими отклонениями\n" : "ни одно поле не совпадает, ближайшие\n");
+    for (const Limits& l : exact ? lookup.exact : lookup.nearest)
         text += listEntry(l);
     return text;
 }

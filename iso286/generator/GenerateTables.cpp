@@ -6,7 +6,6 @@
 // an interval that is empty, a gap or overlap between the rows of one letter and
 // grade band, or a letter or grade it does not know.
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -18,16 +17,14 @@
 #include <tuple>
 #include <vector>
 
+#include "ToleranceClass.h"
+
 namespace {
 
-const std::array<const char*, 28> kLetters = {
-    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "J", "JS", "K",
-    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC",
-};
-const std::array<const char*, 20> kGrades = {
-    "IT01", "IT0", "IT1", "IT2", "IT3", "IT4", "IT5", "IT6", "IT7", "IT8",
-    "IT9", "IT10", "IT11", "IT12", "IT13", "IT14", "IT15", "IT16", "IT17", "IT18",
-};
+// The names of the engine's enumerators, as the tables and the generated source write them.
+std::string letterName(int letter) { return iso286::letterText(iso286::Letter(letter), iso286::Kind::Hole); }
+std::string gradeName(int grade) { return "IT" + iso286::gradeText(iso286::Grade(grade)); }
+
 constexpr int LargestSize = 3150;
 
 struct Fault : std::runtime_error {
@@ -130,21 +127,35 @@ int millimetres(const Table& table, std::size_t row, const std::string& text)
     return value;
 }
 
-std::pair<int, int> interval(const Table& table, std::size_t row, std::size_t overColumn)
+// The row's interval; its ends join the boundaries of all the tables.
+std::pair<int, int> interval(const Table& table, std::size_t row, std::size_t overColumn, std::set<int>& boundaries)
 {
     const int over = millimetres(table, row, table.rows[row][overColumn]);
     const int upTo = millimetres(table, row, table.rows[row][overColumn + 1]);
     if (over >= upTo)
         throw Fault(where(table, row) + ": empty interval " + std::to_string(over) + "-" + std::to_string(upTo));
+    boundaries.insert(over);
+    boundaries.insert(upTo);
     return {over, upTo};
 }
 
 int gradeIndex(const Table& table, std::size_t row, const std::string& text)
 {
-    for (std::size_t g = 0; g < kGrades.size(); ++g)
-        if (text == kGrades[g])
-            return int(g);
+    for (int g = 0; g < iso286::GradeCount; ++g)
+        if (text == gradeName(g))
+            return g;
     throw Fault(where(table, row) + ": unknown grade \"" + text + "\"");
+}
+
+// The grade band in the two columns from `fromColumn`: its first and its last grade.
+std::pair<int, int> gradeBand(const Table& table, std::size_t row, std::size_t fromColumn)
+{
+    const auto& cells = table.rows[row];
+    const int from = gradeIndex(table, row, cells[fromColumn]);
+    const int to = gradeIndex(table, row, cells[fromColumn + 1]);
+    if (from > to)
+        throw Fault(where(table, row) + ": grade band " + cells[fromColumn] + "-" + cells[fromColumn + 1] + " is reversed");
+    return {from, to};
 }
 
 // Index of the letter in the standard's order; shafts must be written in small letters, holes in capitals.
@@ -158,9 +169,9 @@ int letterIndex(const Table& table, std::size_t row, const std::string& text, bo
         if (!hole)
             c = char(c - 'a' + 'A');
     }
-    for (std::size_t l = 0; l < kLetters.size(); ++l)
-        if (upper == kLetters[l])
-            return int(l);
+    for (int l = 0; l < iso286::LetterCount; ++l)
+        if (upper == letterName(l))
+            return l;
     throw Fault(where(table, row) + ": unknown letter \"" + text + "\"");
 }
 
@@ -183,14 +194,34 @@ std::vector<std::string> gradeHeader(const std::string& first, const std::string
 {
     std::vector<std::string> header = {"over_mm", "up_to_mm"};
     bool inside = false;
-    for (const char* g : kGrades) {
-        inside = inside || first == g;
+    for (int g = 0; g < iso286::GradeCount; ++g) {
+        const std::string name = gradeName(g);
+        inside = inside || first == name;
         if (inside)
-            header.push_back(g);
-        if (last == g)
+            header.push_back(name);
+        if (last == name)
             break;
     }
     return header;
+}
+
+// A table of values by grade (IT, Δ): each row its interval and a cell for each grade of the
+// header after the two sizes. Returns the rows' intervals.
+std::vector<std::pair<int, int>> writeGradeRows(std::ostream& out, const char* type, const char* name, const char* countName,
+                                                const Table& table, std::set<int>& boundaries)
+{
+    std::vector<std::pair<int, int>> intervals;
+    out << "const " << type << " " << name << "[] = {\n";
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto [over, upTo] = interval(table, r, 0, boundaries);
+        intervals.emplace_back(over, upTo);
+        out << "    {{" << over << ", " << upTo << "}, {";
+        for (std::size_t g = 2; g < table.header.size(); ++g)
+            out << (g > 2 ? ", " : "") << hundredths(table, r, table.rows[r][g]);
+        out << "}},\n";
+    }
+    out << "};\nconst int " << countName << " = int(std::size(" << name << "));\n\n";
+    return intervals;
 }
 
 struct DeviationEntry {
@@ -199,7 +230,8 @@ struct DeviationEntry {
     int gradeTo;
     int over;
     int upTo;
-    std::string text;
+    bool upper;
+    std::string value; // hundredths, or Undefined
 };
 
 // Sorted by letter, band and size, so that rows of one band follow each other.
@@ -210,7 +242,9 @@ void writeDeviationRows(std::ostream& out, const char* name, const char* countNa
     });
     out << "const DeviationRow " << name << "[] = {\n";
     for (const DeviationEntry& e : entries)
-        out << "    " << e.text << ",\n";
+        out << "    {{" << e.over << ", " << e.upTo << "}, Letter::" << letterName(e.letter) << ", Grade::"
+            << gradeName(e.gradeFrom) << ", Grade::" << gradeName(e.gradeTo) << ", " << (e.upper ? "true" : "false") << ", "
+            << e.value << "},\n";
     out << "};\nconst int " << countName << " = int(std::size(" << name << "));\n\n";
 }
 
@@ -223,36 +257,11 @@ void generate(const std::string& dir, const std::string& output)
 
     // Standard tolerances.
     const Table it = readTable(dir, "it_grades.csv", gradeHeader("IT01", "IT18"));
-    std::vector<std::pair<int, int>> itIntervals;
-    out << "const ItRow itRows[] = {\n";
-    for (std::size_t r = 0; r < it.rows.size(); ++r) {
-        const auto [over, upTo] = interval(it, r, 0);
-        itIntervals.emplace_back(over, upTo);
-        boundaries.insert(over);
-        boundaries.insert(upTo);
-        out << "    {{" << over << ", " << upTo << "}, {";
-        for (std::size_t g = 0; g < kGrades.size(); ++g)
-            out << (g ? ", " : "") << hundredths(it, r, it.rows[r][2 + g]);
-        out << "}},\n";
-    }
-    out << "};\nconst int itRowCount = int(std::size(itRows));\n\n";
-    checkCoverage("it_grades.csv", itIntervals, 0, LargestSize);
+    checkCoverage("it_grades.csv", writeGradeRows(out, "ItRow", "itRows", "itRowCount", it, boundaries), 0, LargestSize);
 
     // Δ.
     const Table delta = readTable(dir, "delta.csv", gradeHeader("IT3", "IT8"));
-    std::vector<std::pair<int, int>> deltaIntervals;
-    out << "const DeltaRow deltaRows[] = {\n";
-    for (std::size_t r = 0; r < delta.rows.size(); ++r) {
-        const auto [over, upTo] = interval(delta, r, 0);
-        deltaIntervals.emplace_back(over, upTo);
-        boundaries.insert(over);
-        boundaries.insert(upTo);
-        out << "    {{" << over << ", " << upTo << "}, {";
-        for (std::size_t g = 0; g < 6; ++g)
-            out << (g ? ", " : "") << hundredths(delta, r, delta.rows[r][2 + g]);
-        out << "}},\n";
-    }
-    out << "};\nconst int deltaRowCount = int(std::size(deltaRows));\n\n";
+    const auto deltaIntervals = writeGradeRows(out, "DeltaRow", "deltaRows", "deltaRowCount", delta, boundaries);
     // Δ stops where the rule stops (500 mm); below that, no gaps.
     int deltaEnd = 0;
     for (const auto& rowInterval : deltaIntervals)
@@ -266,23 +275,15 @@ void generate(const std::string& dir, const std::string& output)
     std::map<std::tuple<std::string, int, int>, std::vector<std::pair<int, int>>> bands;
     for (std::size_t r = 0; r < shafts.rows.size(); ++r) {
         const auto& cells = shafts.rows[r];
-        const auto [over, upTo] = interval(shafts, r, 0);
-        boundaries.insert(over);
-        boundaries.insert(upTo);
+        const auto [over, upTo] = interval(shafts, r, 0, boundaries);
         const int letter = letterIndex(shafts, r, cells[2], false);
-        const int from = gradeIndex(shafts, r, cells[3]);
-        const int to = gradeIndex(shafts, r, cells[4]);
-        if (from > to)
-            throw Fault(where(shafts, r) + ": grade band " + cells[3] + "-" + cells[4] + " is reversed");
+        const auto [from, to] = gradeBand(shafts, r, 3);
         const std::string& kind = cells[5];
         const bool upper = kind == "es";
         if (kind != "es" && kind != "ei")
             throw Fault(where(shafts, r) + ": kind \"" + kind + "\" is neither es nor ei");
         bands[{cells[2], from, to}].emplace_back(over, upTo);
-        shaftEntries.push_back({letter, from, to, over, upTo,
-                                "{{" + std::to_string(over) + ", " + std::to_string(upTo) + "}, Letter::" + kLetters[std::size_t(letter)] + ", Grade::" +
-                                    kGrades[std::size_t(from)] + ", Grade::" + kGrades[std::size_t(to)] + ", " +
-                                    (upper ? "true" : "false") + ", " + hundredths(shafts, r, cells[6]) + "}"});
+        shaftEntries.push_back({letter, from, to, over, upTo, upper, hundredths(shafts, r, cells[6])});
     }
     // The bands of one letter do not share a grade.
     for (auto a = bands.begin(); a != bands.end(); ++a)
@@ -291,8 +292,8 @@ void generate(const std::string& dir, const std::string& output)
                 std::get<1>(a->first) <= std::get<2>(b->first))
                 throw Fault("shaft_deviations.csv, " + std::get<0>(a->first) + ": grade bands overlap");
     for (const auto& [key, intervals] : bands)
-        checkCoverage("shaft_deviations.csv, " + std::get<0>(key) + " " + kGrades[std::size_t(std::get<1>(key))] + "-" +
-                          kGrades[std::size_t(std::get<2>(key))],
+        checkCoverage("shaft_deviations.csv, " + std::get<0>(key) + " " + gradeName(std::get<1>(key)) + "-" +
+                          gradeName(std::get<2>(key)),
                       intervals, 0, LargestSize);
     writeDeviationRows(out, "shaftRows", "shaftRowCount", shaftEntries);
 
@@ -302,24 +303,16 @@ void generate(const std::string& dir, const std::string& output)
     std::vector<DeviationEntry> holeEntries;
     for (std::size_t r = 0; r < holes.rows.size(); ++r) {
         const auto& cells = holes.rows[r];
-        const auto [over, upTo] = interval(holes, r, 3);
-        boundaries.insert(over);
-        boundaries.insert(upTo);
+        const auto [over, upTo] = interval(holes, r, 3, boundaries);
         const int letter = letterIndex(holes, r, cells[0], true);
-        const int from = gradeIndex(holes, r, cells[1]);
-        const int to = gradeIndex(holes, r, cells[2]);
-        if (from > to)
-            throw Fault(where(holes, r) + ": grade band " + cells[1] + "-" + cells[2] + " is reversed");
+        const auto [from, to] = gradeBand(holes, r, 1);
         if (cells[5] != "ES")
             throw Fault(where(holes, r) + ": deviation \"" + cells[5] + "\" is not ES");
         for (const DeviationEntry& e : holeEntries)
             if (e.letter == letter && from <= e.gradeTo && e.gradeFrom <= to &&
                 over < e.upTo && e.over < upTo)
                 throw Fault(where(holes, r) + ": overlaps an earlier row of " + cells[0]);
-        holeEntries.push_back({letter, from, to, over, upTo,
-                               "{{" + std::to_string(over) + ", " + std::to_string(upTo) + "}, Letter::" + kLetters[std::size_t(letter)] + ", Grade::" +
-                                   kGrades[std::size_t(from)] + ", Grade::" + kGrades[std::size_t(to)] + ", true, " +
-                                   hundredths(holes, r, cells[6]) + "}"});
+        holeEntries.push_back({letter, from, to, over, upTo, true, hundredths(holes, r, cells[6])});
     }
     writeDeviationRows(out, "holeExceptionRows", "holeExceptionRowCount", holeEntries);
 
