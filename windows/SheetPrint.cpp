@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "AppInfo.h"
 #include "UiStyle.h"
 
 namespace SheetPrint {
@@ -118,7 +119,7 @@ bool writePdf(const TableSheet& sheet, const QString& path)
     {
         QPdfWriter writer(path);
         writer.setTitle(sheet.title);
-        writer.setCreator(QStringLiteral("dopusk"));
+        writer.setCreator(QString::fromUtf8(AppInfo::Name));
         setUpPage(writer);
         paint(writer, sheet);
     }

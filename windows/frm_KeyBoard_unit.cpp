@@ -155,10 +155,7 @@ QToolButton* Tfrm_KeyBoard::makeKey(QWidget* parent, const char* name, const QSt
     return key;
 }
 
-QString Tfrm_KeyBoard::displayText() const
-{
-    return Edit1 ? Edit1->text() : QString::fromStdString(m_state.text());
-}
+QString Tfrm_KeyBoard::displayText() const { return QString::fromStdString(m_state.text()); }
 
 void Tfrm_KeyBoard::showEvent(QShowEvent* event)
 {

@@ -29,6 +29,7 @@
 #include "FieldFilter.h"
 #include "ManualEntry.h"
 #include "NumberText.h"
+#include "PageControls.h"
 #include "ThreadSelection.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
@@ -64,11 +65,7 @@ template <class Label = QLabel>
 Label* makeLabel(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
                  const QColor& colour)
 {
-    auto* label = new Label(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(bounds);
-    label->setFont(font);
-    UiStyle::setTextColour(label, colour);
+    Label* label = PageControls::makeLabel<Label>(parent, name, text, bounds, font, colour);
     // Labels that start with a caption size themselves to it, as on the original desktop;
     // those the program fills later keep their bounds.
     if (!text.isEmpty())
@@ -76,22 +73,11 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& text, QRect b
     return label;
 }
 
+// The boxes of these pages start at "0".
 NumberBox* makeEdit(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QColor& colour,
                     const QColor& background, bool readOnly, const QString& hint)
 {
-    // The text is laid out once, in its own font: set after the font.
-    auto* edit = new NumberBox(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(bounds);
-    edit->setFont(font);
-    edit->setText(QStringLiteral("0"));
-    UiStyle::setTextColour(edit, colour);
-    UiStyle::setBaseColour(edit, background);
-    edit->setReadOnly(readOnly);
-    edit->setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
-    edit->setToolTip(hint);
-    edit->setTextMargins(0, 0, 0, 0);
-    return edit;
+    return PageControls::makeNumberBox(parent, name, bounds, font, QStringLiteral("0"), colour, background, readOnly, hint);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font)
@@ -231,11 +217,7 @@ void TForm1::createTolerancePage()
     UiStyle::setTextColour(ListBox1->verticalScrollBar(), QApplication::palette().color(QPalette::WindowText));
     ListBox1->setToolTip(QStringLiteral("Выбирете квалитет"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("ФИЛЬТР"), page);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(88, 8, 529, 65);
-    GroupBox1->setFont(bold11);
-    UiStyle::setTextColour(GroupBox1, UiStyle::Navy);
+    GroupBox1 = PageControls::makeGroupBox(page, "GroupBox1", QStringLiteral("ФИЛЬТР"), {88, 8, 529, 65}, bold11, UiStyle::Navy);
 
     auto makeFilterBox = [&](const char* name, QRect bounds, const std::vector<std::string>& items, int selected) {
         auto* box = new QComboBox(GroupBox1);
@@ -389,12 +371,7 @@ void TForm1::createThreadPage()
     const QColor menuBar = UiStyle::menuBarColour();
 
     auto makeGroup = [&](const char* name, const QString& title, QRect bounds, const QColor& colour) {
-        auto* group = new QGroupBox(title, page);
-        group->setObjectName(QLatin1String(name));
-        group->setGeometry(bounds);
-        group->setFont(bold11);
-        UiStyle::setTextColour(group, colour);
-        return group;
+        return PageControls::makeGroupBox(page, name, title, bounds, bold11, colour);
     };
     auto makeList = [&](QWidget* parent, const char* name, QRect bounds, const QString& hint) {
         auto* box = new QComboBox(parent);

@@ -20,6 +20,7 @@
 #include "ManualEntry.h"
 #include "NumberBox.h"
 #include "NumberText.h"
+#include "PageControls.h"
 #include "TypeAhead.h"
 #include "TypeAheadSearch.h"
 #include "UiStyle.h"
@@ -77,30 +78,16 @@ public:
     }
 };
 
+// The page's captions keep the bounds they are given; none sizes itself to its text.
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
                     const QColor& colour)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(bounds);
-    label->setFont(font);
-    UiStyle::setTextColour(label, colour);
-    return label;
+    return PageControls::makeLabel(parent, name, text, bounds, font, colour);
 }
 
 NumberBox* makeResultBox(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QString& hint)
 {
-    auto* box = new NumberBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(bounds);
-    box->setFont(font);
-    UiStyle::setTextColour(box, UiStyle::Navy);
-    UiStyle::setBaseColour(box, UiStyle::buttonFace());
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setToolTip(hint);
-    box->setTextMargins(0, 0, 0, 0);
-    return box;
+    return PageControls::makeNumberBox(parent, name, bounds, font, QString(), UiStyle::Navy, UiStyle::buttonFace(), true, hint);
 }
 
 QComboBox* makeClassBox(QWidget* parent, const char* name, QRect bounds, const QString& hint)
@@ -185,15 +172,8 @@ void FitsPage::build()
     const QFont bold13 = UiStyle::sansFont(13, true);
 
     lb_PosRazmer = makeCaption(this, "lb_PosRazmer", QStringLiteral("Размер, мм"), {8, 8, 121, 14}, bold11, UiStyle::Maroon);
-    ed_PosRazmer = new NumberBox(this);
-    ed_PosRazmer->setObjectName(QStringLiteral("ed_PosRazmer"));
-    ed_PosRazmer->setGeometry(8, 24, 121, 31);
-    ed_PosRazmer->setFont(UiStyle::verdanaFont(20));
-    ed_PosRazmer->setProgramText(QString());
-    UiStyle::setTextColour(ed_PosRazmer, UiStyle::Black);
-    UiStyle::setBaseColour(ed_PosRazmer, UiStyle::White);
-    ed_PosRazmer->setTextMargins(0, 0, 0, 0);
-    ed_PosRazmer->setToolTip(SizeHint);
+    ed_PosRazmer = PageControls::makeNumberBox(this, "ed_PosRazmer", {8, 24, 121, 31}, UiStyle::verdanaFont(20), QString(),
+                                               UiStyle::Black, UiStyle::White, false, SizeHint);
     ed_PosRazmer->setCharFilter(&sizeKeyFilter);
 
     lb_Otverstie = makeCaption(this, "lb_Otverstie", QStringLiteral("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
@@ -225,16 +205,9 @@ void FitsPage::build()
         item->setData(FitRole, int(i));
     }
 
-    auto makeGroup = [&](const char* name, const QString& title, QRect bounds, const QColor& colour) {
-        auto* group = new QGroupBox(title, this);
-        group->setObjectName(QLatin1String(name));
-        group->setGeometry(bounds);
-        group->setFont(bold11);
-        UiStyle::setTextColour(group, colour);
-        return group;
-    };
-    gb_Otverstie = makeGroup("gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 118, 118}, UiStyle::HoleColour);
-    gb_Val = makeGroup("gb_Val", QStringLiteral("Вал"), {262, 64, 118, 118}, UiStyle::ShaftColour);
+    gb_Otverstie = PageControls::makeGroupBox(this, "gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 118, 118}, bold11,
+                                              UiStyle::HoleColour);
+    gb_Val = PageControls::makeGroupBox(this, "gb_Val", QStringLiteral("Вал"), {262, 64, 118, 118}, bold11, UiStyle::ShaftColour);
     struct Row {
         QLabel** caption;
         NumberBox** box;
@@ -520,7 +493,7 @@ void FitsPage::recompute()
         input.refusals.push_back(sizeProblem.toStdString());
         showNoData(sizeProblem);
     } else if (hole.limits && shaft.limits) {
-        const iso286::Fit fit = iso286::fitOf(*size, hole.limits->toleranceClass, shaft.limits->toleranceClass);
+        const iso286::Fit fit = iso286::fitOf(*hole.limits, *shaft.limits);
         showFit(fit);
         summary = qs(iso286::fitSummary(fit));
     } else {

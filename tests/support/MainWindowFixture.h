@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -24,12 +25,26 @@ protected:
 
     TForm1& w() { return *m_window; }
 
-    // The thread page as the user opens it, by its tab.
-    void openThreadPage()
+    // A page as the user opens it, by its tab.
+    void clickTab(int index)
     {
         QTabBar* tabs = m_window->PageControl1->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+    void openThreadPage()
+    {
+        clickTab(1);
         QCoreApplication::processEvents();
+    }
+
+    // Clicks the row of the field list with this designation, in the case given.
+    void clickRow(const QString& designation)
+    {
+        QListWidget* list = m_window->ListBox1;
+        const auto items = list->findItems(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_EQ(items.size(), 1) << designation.toStdString();
+        list->scrollToItem(items[0]);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
     }
 
     // Replaces the text of a box by typing, as a user does.

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -33,11 +32,6 @@ class FitsPageTest : public MainWindowFixture {
 protected:
     FitsPage& page() { return *m_window->TabSheet3; }
 
-    void clickTab(int index)
-    {
-        QTabBar* bar = w().PageControl1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
     void openPage() { clickTab(2); }
     static void retype(QLineEdit* box, const QString& text)
     {

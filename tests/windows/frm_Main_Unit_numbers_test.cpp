@@ -61,13 +61,6 @@ class NumberBoxes : public MainWindowFixture {
 protected:
     std::vector<NumberBox*> resultBoxes() { return {w().Edit1, w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8}; }
 
-    void pick(const char* designation)
-    {
-        const auto items = w().ListBox1->findItems(QString::fromLatin1(designation), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_EQ(items.size(), 1);
-        w().ListBox1->scrollToItem(items[0]);
-        QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, w().ListBox1->visualItemRect(items[0]).center());
-    }
     void leaveTheBoxes() { w().CheckBox1->setFocus(); }
 };
 
@@ -88,7 +81,7 @@ TEST_F(NumberBoxes, TheLongestTableTextsAreDrawnWhole)
         if (w().CheckBox2->isChecked() != c.micrometres)
             QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(4, 8));
         retype(w().Edit2, QString::fromLatin1(c.size));
-        pick(c.field);
+        clickRow(QString::fromLatin1(c.field));
         leaveTheBoxes();
         for (NumberBox* box : resultBoxes())
             expectWhole(box);
@@ -115,7 +108,7 @@ TEST_F(NumberBoxes, TextsThatFitKeepTheDescribedSizeAndCopyGivesTheWholeText)
         EXPECT_EQ(box->font(), box->describedFont()) << box->objectName().toStdString();
     QTest::mouseClick(w().RadioButton1, Qt::LeftButton);
     retype(w().Edit2, QStringLiteral("125"));
-    pick("g6");
+    clickRow(QStringLiteral("g6"));
     NumberBox* radius = w().Edit8;
     ASSERT_LT(QFontInfo(radius->font()).pixelSize(), QFontInfo(radius->describedFont()).pixelSize());
     QTest::mouseClick(radius, Qt::LeftButton);

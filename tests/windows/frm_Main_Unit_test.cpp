@@ -28,14 +28,6 @@ namespace {
 class MainWindow : public MainWindowFixture {
 protected:
     void typeSize(const QString& text) { retype(w().Edit2, text); }
-    void clickRow(const QString& designation)
-    {
-        const auto items = w().ListBox1->findItems(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_EQ(items.size(), 1) << designation.toStdString();
-        w().ListBox1->scrollToItem(items[0]);
-        const QRect rect = w().ListBox1->visualItemRect(items[0]);
-        QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
-    }
     // Chooses an item of a filter box with the keyboard, as a user can.
     static void chooseItem(QComboBox* box, int item)
     {
