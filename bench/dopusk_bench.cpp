@@ -459,7 +459,7 @@ void BM_TableScroll_BareThreadTable(benchmark::State& state)
 
 void BM_Core_computeFromTable(benchmark::State& state)
 {
-    const auto size = tolerance::parseNumberText("25,5");
+    const auto size = number::parseNumberText("25,5");
     const int field = g_main->ListRowMap.at(std::size_t(std::max(0, g_main->ListBox1->currentRow())));
     for (auto _ : state)
         benchmark::DoNotOptimize(tolerance::computeFromTable(size, field, false, tolerance::Rounding::AsIs));
@@ -476,9 +476,9 @@ void BM_Core_QtFourNumbers(benchmark::State& state)
 }
 void BM_Core_generalNumberText(benchmark::State& state)
 {
-    const auto value = *tolerance::parseNumberText("25,0105");
+    const auto value = *number::parseNumberText("25,0105");
     for (auto _ : state)
-        benchmark::DoNotOptimize(tolerance::generalNumberText(value));
+        benchmark::DoNotOptimize(number::generalNumberText(value));
 }
 void BM_Core_QtGeneralNumber(benchmark::State& state)
 {
@@ -490,9 +490,9 @@ void BM_Core_QtGeneralNumber(benchmark::State& state)
 }
 void BM_Core_fixedNumberText(benchmark::State& state)
 {
-    const auto value = *tolerance::parseNumberText("25,0105");
+    const auto value = *number::parseNumberText("25,0105");
     for (auto _ : state)
-        benchmark::DoNotOptimize(tolerance::fixedNumberText(value, 3, 8));
+        benchmark::DoNotOptimize(number::fixedNumberText(value, 3, 8));
 }
 void BM_Core_QtFixedNumber(benchmark::State& state)
 {

@@ -97,7 +97,7 @@ void BM_Batch10000_Text(benchmark::State& state)
 // 10,000 sizes looked up in the catalogue, one cell each.
 void BM_Baseline_Catalogue10000(benchmark::State& state)
 {
-    std::vector<tolerance::Decimal> sizes;
+    std::vector<number::Decimal> sizes;
     for (const std::string& line : batchLines())
         sizes.push_back(*iso286::readNumber(line.substr(0, line.find(' '))));
     for (auto _ : state) {

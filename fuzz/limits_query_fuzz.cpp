@@ -92,7 +92,7 @@ const std::set<std::string>& classNames()
 }
 
 // The number after `"key":` in a JSON answer.
-std::optional<tolerance::Decimal> jsonNumber(const std::string& json, const std::string& key)
+std::optional<number::Decimal> jsonNumber(const std::string& json, const std::string& key)
 {
     const auto at = json.find("\"" + key + "\":");
     if (at == std::string::npos)
@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto max = jsonNumber(answer.output, "max_mm"), min = jsonNumber(answer.output, "min_mm");
         FUZZ_CHECK(upper && lower && it && size_mm && max && min, "\"%s\": %s", shown.c_str(), answer.output.c_str());
         const bool rounded = answer.output.find("\"notes\":[\"IT7") != std::string::npos;
-        FUZZ_CHECK(*upper - *lower == (rounded ? *it - tolerance::Decimal(1) : *it), "\"%s\": %s", shown.c_str(),
+        FUZZ_CHECK(*upper - *lower == (rounded ? *it - number::Decimal(1) : *it), "\"%s\": %s", shown.c_str(),
                    answer.output.c_str());
         FUZZ_CHECK(*max == *size_mm + upper->scaled(-3) && *min == *size_mm + lower->scaled(-3), "\"%s\": %s",
                    shown.c_str(), answer.output.c_str());

@@ -134,10 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string digits;
         for (const char c : input.ConsumeRandomLengthString(40))
             digits += char('0' + (static_cast<unsigned char>(c) % 10));
-        const tolerance::Decimal value = tolerance::Decimal::fromDigits(negative, digits, exponent);
+        const number::Decimal value = number::Decimal::fromDigits(negative, digits, exponent);
         const ExactValue exact = fuzz::normalised(negative, digits, exponent);
-        checkGeneral(exact, tolerance::generalNumberText(value), context + " " + fuzz::describe(exact));
-        checkFixed(exact, decimals, precision, tolerance::fixedNumberText(value, decimals, precision),
+        checkGeneral(exact, number::generalNumberText(value), context + " " + fuzz::describe(exact));
+        checkFixed(exact, decimals, precision, number::fixedNumberText(value, decimals, precision),
                    context + " " + fuzz::describe(exact));
         return 0;
     }
@@ -159,6 +159,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char shown[64];
     std::snprintf(shown, sizeof shown, "%.21Lg", value);
     const ExactValue exact = value == 0 ? ExactValue{} : expanded(value);
-    checkGeneral(exact, tolerance::generalNumberText(value), context + " " + shown);
+    checkGeneral(exact, number::generalNumberText(value), context + " " + shown);
     return 0;
 }

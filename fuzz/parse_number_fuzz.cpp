@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(copy, size);
     const std::string shown(text);
 
-    const auto parsed = tolerance::parseNumberText(text);
+    const auto parsed = number::parseNumberText(text);
     fuzz::GrammarNumber number;
     const bool grammar = fuzz::readGrammar(text, &number);
     FUZZ_CHECK(!parsed || grammar, "read a text outside the grammar: \"%s\"", shown.c_str());

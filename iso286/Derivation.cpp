@@ -165,9 +165,9 @@ constexpr std::int32_t OneMicrometre = 100;
 
 } // namespace
 
-Span spanOf(const tolerance::Decimal& size)
+Span spanOf(const number::Decimal& size)
 {
-    static const std::vector<tolerance::Decimal> bounds(boundaries, boundaries + boundaryCount);
+    static const std::vector<number::Decimal> bounds(boundaries, boundaries + boundaryCount);
     // The first boundary at or above the size closes its span.
     const auto it = std::lower_bound(bounds.begin() + 1, bounds.end(), size);
     const auto i = std::size_t(std::min(it, bounds.end() - 1) - bounds.begin());

@@ -13,6 +13,9 @@
 
 namespace iso286 {
 
+// Numbers are the number library's exact decimals.
+using number::Decimal;
+
 struct Options;
 struct Limits;
 
@@ -24,7 +27,7 @@ struct Span {
     std::int32_t hi = 0;
 };
 // Only for sizes inside the system (sizeInRange).
-Span spanOf(const tolerance::Decimal& size);
+Span spanOf(const number::Decimal& size);
 
 enum Note : unsigned {
     NoteDeltaAssumedZero = 1, // Δ of IT01 ... IT2, which the standard does not give, taken as 0
@@ -48,13 +51,13 @@ Derived derive(Span span, const ToleranceClass& toleranceClass, const Options& o
 // digits finer than 10^-5 mm, the size in hundredths of a micrometre, so that
 // a limit size is one integer sum.
 struct SizePoint {
-    tolerance::Decimal size;
+    number::Decimal size;
     Span span;
     bool inHundredths = false;
     std::int64_t hundredths = 0;
 };
 // Only for sizes inside the system (sizeInRange).
-SizePoint sizePoint(const tolerance::Decimal& size);
+SizePoint sizePoint(const number::Decimal& size);
 
 // The exact limits of a derivation at the size (without the reason of a refusal).
 Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, const Derived& derived);

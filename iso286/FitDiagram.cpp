@@ -82,7 +82,7 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
     diagram.zeroLine = true;
     diagram.zeroY = yOf(Decimal{});
     diagram.zeroLabel = {"0 мкм", ZeroColumn * sx, diagram.zeroY - 7, TextAnchor::Left};
-    diagram.sizeLabel = {"Ø" + tolerance::generalNumberText(*input.size), ZeroColumn * sx, diagram.zeroY + 7,
+    diagram.sizeLabel = {"Ø" + number::generalNumberText(*input.size), ZeroColumn * sx, diagram.zeroY + 7,
                          TextAnchor::Left};
 
     for (const Limits* limits : drawn) {
@@ -155,7 +155,7 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
             mark.bottom = std::max(from, to);
             const double middle = (mark.top + mark.bottom) / 2;
             mark.name = {level.name, mark.x + MarkLabelGap, middle - 6, TextAnchor::Left};
-            mark.value = {tolerance::generalNumberText(values[i]), mark.x + MarkLabelGap, middle + 6, TextAnchor::Left};
+            mark.value = {number::generalNumberText(values[i]), mark.x + MarkLabelGap, middle + 6, TextAnchor::Left};
             diagram.marks.push_back(mark);
         }
     }

@@ -6,7 +6,7 @@ namespace iso286 {
 
 std::string deviationText(const Decimal& micrometres)
 {
-    const std::string text = tolerance::generalNumberText(micrometres);
+    const std::string text = number::generalNumberText(micrometres);
     return micrometres > Decimal{} ? "+" + text : text;
 }
 
@@ -50,7 +50,7 @@ std::string fitKindSentence(const Fit& fit)
 
 std::string fitSummary(const Fit& fit)
 {
-    auto number = [](const Decimal& value) { return tolerance::generalNumberText(value); };
+    auto number = [](const Decimal& value) { return number::generalNumberText(value); };
     std::string text = "Ø" + number(fit.hole.size) + " " + fit.hole.toleranceClass.name() + "/" +
                        fit.shaft.toleranceClass.name() + ": ";
     switch (fit.kind) {

@@ -11,7 +11,10 @@
 
 namespace iso286 {
 
-using tolerance::Decimal;
+// Numbers are the number library's exact decimals.
+using number::Decimal;
+
+using number::Decimal;
 
 inline constexpr int LargestSize = 3150; // mm
 

@@ -6,7 +6,7 @@
 
 namespace iso286 {
 
-std::optional<tolerance::Decimal> readNumber(std::string_view text)
+std::optional<number::Decimal> readNumber(std::string_view text)
 {
     if (text.find(',') != std::string_view::npos && text.find('.') != std::string_view::npos)
         return std::nullopt;
@@ -14,7 +14,7 @@ std::optional<tolerance::Decimal> readNumber(std::string_view text)
     for (char& c : withComma)
         if (c == '.')
             c = ',';
-    return tolerance::parseNumberText(withComma);
+    return number::parseNumberText(withComma);
 }
 
 } // namespace iso286

@@ -8,9 +8,12 @@
 
 namespace iso286 {
 
-// The number grammar of the program (tolerance::parseNumberText: sign, digits,
+// Numbers are the number library's exact decimals.
+using number::Decimal;
+
+// The number grammar of the program (number::parseNumberText: sign, digits,
 // one decimal separator, an exponent), with a full stop read as the comma.
 // A text holding both a comma and a full stop does not read.
-std::optional<tolerance::Decimal> readNumber(std::string_view text);
+std::optional<number::Decimal> readNumber(std::string_view text);
 
 } // namespace iso286

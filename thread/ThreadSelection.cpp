@@ -15,7 +15,7 @@ using Rezba_Data_Unit::ThreadRowCount;
 
 namespace {
 
-std::string numberText(double value) { return tolerance::generalNumberText(static_cast<long double>(value)); }
+std::string numberText(double value) { return number::generalNumberText(static_cast<long double>(value)); }
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

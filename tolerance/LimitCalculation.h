@@ -10,6 +10,9 @@
 
 namespace tolerance {
 
+// Numbers are the number library's exact decimals.
+using number::Decimal;
+
 inline constexpr const char* NoData = "нет данных";
 inline constexpr const char* OldDesignationPrefix = "Старое обозначение :  [ ";
 inline constexpr const char* OldDesignationSuffix = " ]";

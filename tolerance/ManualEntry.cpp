@@ -56,10 +56,10 @@ std::string MirrorDeviationText(const std::string& text)
 
 std::optional<std::string> negatedText(const std::string& text)
 {
-    const auto value = parseNumberText(text);
+    const auto value = number::parseNumberText(text);
     if (!value)
         return std::nullopt;
-    return generalNumberText(-*value);
+    return number::generalNumberText(-*value);
 }
 
 } // namespace tolerance

@@ -9,7 +9,7 @@ namespace tolerance_table {
 namespace {
 
 // A deviation in micrometres in the general number text: "0", "-10", "4,5".
-std::string micrometres(double value) { return tolerance::generalNumberText(static_cast<long double>(value)); }
+std::string micrometres(double value) { return number::generalNumberText(static_cast<long double>(value)); }
 
 std::string signedMicrometres(double value)
 {

@@ -557,10 +557,10 @@ void TForm1::Button2Click()
 
 void TForm1::setBoxText(NumberBox* box, const QString& text) { box->setProgramText(text); }
 
-std::optional<tolerance::Decimal> TForm1::ReadNumber(QLineEdit* box)
+std::optional<number::Decimal> TForm1::ReadNumber(QLineEdit* box)
 {
     UiStyle::setTextColour(box, box == Edit2 ? UiStyle::Black : UiStyle::Navy);
-    auto value = tolerance::parseNumberText(box->text().toStdString());
+    auto value = number::parseNumberText(box->text().toStdString());
     if (!value)
         UiStyle::setTextColour(box, UiStyle::Red);
     return value;
@@ -802,9 +802,9 @@ void TForm1::spbt_keybClick()
 
 void TForm1::copyFormula(bool radius)
 {
-    const auto size = tolerance::parseNumberText(Edit2->text().toStdString());
-    const auto upper = tolerance::parseNumberText(Edit3->text().toStdString());
-    const auto lower = tolerance::parseNumberText(Edit4->text().toStdString());
+    const auto size = number::parseNumberText(Edit2->text().toStdString());
+    const auto upper = number::parseNumberText(Edit3->text().toStdString());
+    const auto lower = number::parseNumberText(Edit4->text().toStdString());
     if (!size || !upper || !lower)
         return; // a box without a number gives no formula
     const tolerance::Formulas formulas = tolerance::formulaTexts(*size, *upper, *lower, CheckBox2->isChecked());

@@ -158,7 +158,7 @@ private:
     void ComputeFromTable();
     void ComputeManual();
     // Reads a number box and colours it: black (Edit2) or navy, red when it does not read.
-    std::optional<tolerance::Decimal> ReadNumber(QLineEdit* box);
+    std::optional<number::Decimal> ReadNumber(QLineEdit* box);
     void ShowMeanAndRadius(const tolerance::MeanAndRadius& texts);
     void FillDiameterList();
     void FillPitchList(double diameter);

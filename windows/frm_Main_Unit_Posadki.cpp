@@ -27,7 +27,7 @@
 #include "frm_Main_Unit_RowHeight.h"
 #include "frm_Main_Unit_Shema.h"
 
-using tolerance::Decimal;
+using number::Decimal;
 
 namespace {
 
@@ -158,7 +158,7 @@ void FitsPage::open(const QString& toleranceSize)
     // A size the user typed here stays until the tolerance page's size changes.
     const bool changed = first || toleranceSize != m_toleranceSize;
     m_toleranceSize = toleranceSize;
-    const auto size = tolerance::parseNumberText(toleranceSize.toStdString());
+    const auto size = number::parseNumberText(toleranceSize.toStdString());
     if (changed && size && iso286::sizeInRange(*size) && toleranceSize != ed_PosRazmer->text())
         ed_PosRazmer->setProgramText(toleranceSize);
     else if (!first)
@@ -440,7 +440,7 @@ void FitsPage::showFit(const iso286::Fit& fit)
     };
     auto number = [](NumberBox* box, const Decimal& value) {
         UiStyle::setTextColour(box, UiStyle::Navy);
-        box->setProgramText(qs(tolerance::generalNumberText(value)));
+        box->setProgramText(qs(number::generalNumberText(value)));
     };
     deviation(ed_OtvES, fit.hole.upper);
     deviation(ed_OtvEI, fit.hole.lower);
@@ -466,7 +466,7 @@ void FitsPage::showFit(const iso286::Fit& fit)
 void FitsPage::recompute()
 {
     const QString sizeText = ed_PosRazmer->text();
-    const std::optional<Decimal> read = tolerance::parseNumberText(sizeText.toStdString());
+    const std::optional<Decimal> read = number::parseNumberText(sizeText.toStdString());
     std::optional<Decimal> size;
     QString sizeProblem;
     if (!read)

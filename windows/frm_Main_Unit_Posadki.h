@@ -85,8 +85,8 @@ private:
     void wireEvents();
     // Reads the size and the classes, fills the class lists and every result.
     void recompute();
-    void refillClassLists(const tolerance::Decimal& size);
-    void showPreferredKinds(const std::optional<tolerance::Decimal>& size);
+    void refillClassLists(const number::Decimal& size);
+    void showPreferredKinds(const std::optional<number::Decimal>& size);
     void showFit(const iso286::Fit& fit);
     void showNoData(const QString& why);
     // A class box: its class when written as one of its kind and defined at the size;
@@ -95,7 +95,7 @@ private:
         QString refusal;                      // why the box is red; empty when it is not
         std::optional<iso286::Limits> limits; // a class of the box's kind defined at the size
     };
-    ClassReading readClass(QComboBox* box, iso286::Kind kind, const std::optional<tolerance::Decimal>& size);
+    ClassReading readClass(QComboBox* box, iso286::Kind kind, const std::optional<number::Decimal>& size);
     void markClassBox(QComboBox* box, const QString& refusal, const QString& hint);
     void selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed);
 

@@ -20,7 +20,7 @@ namespace {
 // The tables are complete on first use: no fixture fills them.
 class DeviationTableTest : public ::testing::Test {};
 
-int rangeOf(double size) { return tolerance::FindRangeIndex(tolerance::Decimal::fromDouble(size)); }
+int rangeOf(double size) { return tolerance::FindRangeIndex(number::Decimal::fromDouble(size)); }
 
 // ---- The standard's tables ------------------------------------------------
 
@@ -266,7 +266,7 @@ TEST_F(DeviationTableTest, IsInsideTableOverZeroUpTo1000)
         {0, false},     {-0.0, false}, {-5, false},    {1000.5, false}, {1000.0001, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(tolerance::IsInsideTable(tolerance::Decimal::fromDouble(c.size)), c.inside) << "size " << c.size;
+        EXPECT_EQ(tolerance::IsInsideTable(number::Decimal::fromDouble(c.size)), c.inside) << "size " << c.size;
 }
 
 // ---- Deviation cells ------------------------------------------------------------

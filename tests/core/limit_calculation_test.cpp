@@ -9,6 +9,7 @@
 #include "NumberText.h"
 
 using namespace tolerance;
+using number::parseNumberText;
 
 namespace {
 

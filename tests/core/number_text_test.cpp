@@ -5,10 +5,10 @@
 
 #include "NumberText.h"
 
-using tolerance::Decimal;
-using tolerance::fixedNumberText;
-using tolerance::generalNumberText;
-using tolerance::parseNumberText;
+using number::Decimal;
+using number::fixedNumberText;
+using number::generalNumberText;
+using number::parseNumberText;
 
 namespace {
 

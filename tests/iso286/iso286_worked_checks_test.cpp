@@ -9,7 +9,7 @@ using namespace iso286;
 
 namespace {
 
-Decimal number(const char* text)
+Decimal decimal(const char* text)
 {
     const auto value = readNumber(text);
     EXPECT_TRUE(value) << text;
@@ -20,7 +20,7 @@ Limits limits(const char* size, const char* designation, Options options = {})
 {
     const auto c = parseClass(designation);
     EXPECT_TRUE(c) << designation;
-    return limitsOf(number(size), c.value_or(ToleranceClass{}), options);
+    return limitsOf(decimal(size), c.value_or(ToleranceClass{}), options);
 }
 
 struct Check {
@@ -35,8 +35,8 @@ void expectLimits(const Check& c, Options options = {})
     const Limits l = limits(c.size, c.designation, options);
     SCOPED_TRACE(std::string(c.size) + " mm " + c.designation);
     ASSERT_TRUE(l.defined) << l.reason;
-    EXPECT_EQ(l.upper, number(c.upper));
-    EXPECT_EQ(l.lower, number(c.lower));
+    EXPECT_EQ(l.upper, decimal(c.upper));
+    EXPECT_EQ(l.lower, decimal(c.lower));
 }
 
 } // namespace
@@ -118,15 +118,15 @@ TEST(WorkedChecks, Notes)
 TEST(WorkedChecks, LimitSizesAndInterval)
 {
     const Limits l = limits("25", "H7");
-    EXPECT_EQ(l.largest, number("25.021"));
-    EXPECT_EQ(l.smallest, number("25"));
-    EXPECT_EQ(l.it, number("21"));
+    EXPECT_EQ(l.largest, decimal("25.021"));
+    EXPECT_EQ(l.smallest, decimal("25"));
+    EXPECT_EQ(l.it, decimal("21"));
     EXPECT_EQ(l.over, 18);
     EXPECT_EQ(l.upTo, 30);
     const Limits r6 = limits("90,5", "r6"); // the subdivided row of r
     EXPECT_EQ(r6.over, 80);
     EXPECT_EQ(r6.upTo, 100);
-    EXPECT_EQ(r6.smallest, number("90.551"));
+    EXPECT_EQ(r6.smallest, decimal("90.551"));
 }
 
 TEST(ClassReading, Designations)

@@ -49,7 +49,7 @@
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 
-using tolerance::Decimal;
+using number::Decimal;
 
 namespace {
 
@@ -91,12 +91,12 @@ Expected expectedList(int type, int quality, int letter)
 
 int defaultRow(int count) { return count == 0 ? -1 : (count > 2 ? count / 2 : 0); }
 
-std::optional<Decimal> readNumber(const QString& text) { return tolerance::parseNumberText(text.toStdString()); }
+std::optional<Decimal> readNumber(const QString& text) { return number::parseNumberText(text.toStdString()); }
 
-QString general(const Decimal& value) { return QString::fromStdString(tolerance::generalNumberText(value)); }
+QString general(const Decimal& value) { return QString::fromStdString(number::generalNumberText(value)); }
 QString fixed(const Decimal& value, int decimals, int precision)
 {
-    return QString::fromStdString(tolerance::fixedNumberText(value, decimals, precision));
+    return QString::fromStdString(number::fixedNumberText(value, decimals, precision));
 }
 
 // Interval of a size inside the table (over 0 up to 1000 mm), compared exactly.
@@ -1021,14 +1021,14 @@ private:
             QStringList pitches;
             for (int i = 1; i <= Rezba_Data_Unit::ThreadRowCount; ++i)
                 if (Rezba_Data_Unit::ThreadHoleTable(i).NominalDiameter == diameter)
-                    pitches << QString::fromStdString(tolerance::generalNumberText((long double)Rezba_Data_Unit::ThreadHoleTable(i).Pitch));
+                    pitches << QString::fromStdString(number::generalNumberText((long double)Rezba_Data_Unit::ThreadHoleTable(i).Pitch));
             pitches.sort(Qt::CaseInsensitive);
             QStringList shownPitches;
             for (int i = 0; i < w().cmbx_ShagRezb->count(); ++i)
                 shownPitches << w().cmbx_ShagRezb->itemText(i);
             if (shownPitches != pitches)
                 problems << QStringLiteral("pitches [%1], expected [%2]").arg(shownPitches.join(u' '), pitches.join(u' '));
-            auto text = [](double v) { return QString::fromStdString(tolerance::generalNumberText((long double)v)); };
+            auto text = [](double v) { return QString::fromStdString(number::generalNumberText((long double)v)); };
             expectText(w().cmbx_ShagRezb, w().cmbx_ShagRezb->currentText(), text(hole.Pitch));
             expectText(w().ed_DiamNom, w().ed_DiamNom->text(), text(hole.HoleDiameter));
             expectText(w().ed_DopRezb, w().ed_DopRezb->text(), QStringLiteral("+") + text(hole.HoleTolerance));

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace tolerance {
+namespace number {
 
 namespace {
 
@@ -219,4 +219,4 @@ std::string fixedNumberText(const Decimal& value, int decimals, int precision)
     return positionalText(rounded, decimals);
 }
 
-} // namespace tolerance
+} // namespace number

@@ -8,7 +8,7 @@
 
 #include "Decimal.h"
 
-namespace tolerance {
+namespace number {
 
 // Text to number: optional blanks, optional sign, digits with an optional comma
 // (either side may be empty, not both), optional exponent "E"/"e" with sign and
@@ -26,4 +26,4 @@ std::string generalNumberText(long double value);
 // significant digits instead.
 std::string fixedNumberText(const Decimal& value, int decimals, int precision);
 
-} // namespace tolerance
+} // namespace number

@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <string>
 
-namespace tolerance {
+namespace number {
 
 class Decimal {
 public:
     Decimal() = default;
-    Decimal(long long value);
+    explicit Decimal(long long value);
     // value = digits * 10^exponent; `digits` holds only '0'..'9'.
     static Decimal fromDigits(bool negative, std::string digits, int exponent);
     // The exact value of a finite double.
@@ -50,4 +50,4 @@ private:
     int m_exponent = 0;
 };
 
-} // namespace tolerance
+} // namespace number

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace tolerance {
+namespace number {
 
 namespace {
 
@@ -202,4 +202,4 @@ std::string Decimal::toPlainString() const
     return m_negative ? "-" + text : text;
 }
 
-} // namespace tolerance
+} // namespace number
