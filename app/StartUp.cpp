@@ -57,7 +57,6 @@ void prepareApplication()
 std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead)
 {
     auto mainWindow = std::make_unique<TForm1>();
-    Form1 = mainWindow.get();
     createSecondaryWindows(mainWindow.get());
     QApplication::setWindowIcon(readAhead.icon());
     return mainWindow;

@@ -45,8 +45,9 @@
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
 #include "frm_List_unit.h"
+#include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
-#include "frm_Main_Unit_Shema.h"
+#include "FitSchemeBox.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 #include "SheetView.h"
@@ -191,6 +192,9 @@ struct Bare {
 };
 
 TForm1* g_main = nullptr;
+// The main window's controls, by their objectNames.
+MainWindowControlsCache g_controls;
+const MainWindowControls& ui() { return g_controls.of(*g_main); }
 Bare* g_bare = nullptr;
 SheetView* g_grid = nullptr;
 
@@ -217,8 +221,8 @@ void keystrokePair(QLineEdit* edit, std::int64_t i)
 
 void BM_Keystroke_Edit2(benchmark::State& state)
 {
-    g_main->Edit2->setCursorPosition(g_main->Edit2->text().size());
-    manualLoop(state, [](std::int64_t i) { keystrokePair(g_main->Edit2, i); }, [](std::int64_t) { settle(); });
+    ui().Edit2->setCursorPosition(ui().Edit2->text().size());
+    manualLoop(state, [](std::int64_t i) { keystrokePair(ui().Edit2, i); }, [](std::int64_t) { settle(); });
 }
 void BM_Keystroke_BareLineEdit(benchmark::State& state)
 {
@@ -231,7 +235,7 @@ void BM_RepaintAfterKeystroke_Main(benchmark::State& state)
 {
     std::int64_t i = 0;
     for (auto _ : state) {
-        keystrokePair(g_main->Edit2, i++);
+        keystrokePair(ui().Edit2, i++);
         const auto start = Clock::now();
         settle();
         state.SetIterationTime(secondsSince(start));
@@ -262,8 +266,8 @@ void BM_FullPaint_BareWindow(benchmark::State& state)
 
 // On the fits page for the run of one benchmark, back on the tolerance page after it.
 struct OnFitsPage {
-    OnFitsPage() { g_main->PageControl1->setCurrentWidget(g_main->TabSheet3); settle(); }
-    ~OnFitsPage() { g_main->PageControl1->setCurrentWidget(g_main->TabSheet1); settle(); }
+    OnFitsPage() { ui().PageControl1->setCurrentWidget(ui().TabSheet3); settle(); }
+    ~OnFitsPage() { ui().PageControl1->setCurrentWidget(ui().TabSheet1); settle(); }
 };
 
 void keyUntilPainted(benchmark::State& state, QWidget* target, QWidget* painted,
@@ -282,7 +286,7 @@ void keyUntilPainted(benchmark::State& state, QWidget* target, QWidget* painted,
 void BM_FitsSizeChange_ed_PosRazmer(benchmark::State& state)
 {
     OnFitsPage page;
-    FitsPage* fits = g_main->TabSheet3;
+    FitsPage* fits = ui().TabSheet3;
     fits->ed_PosRazmer->setFocus();
     fits->ed_PosRazmer->setCursorPosition(fits->ed_PosRazmer->text().size());
     keyUntilPainted(state, fits->ed_PosRazmer, fits->pb_Shema,
@@ -292,7 +296,7 @@ void BM_FitsSizeChange_ed_PosRazmer(benchmark::State& state)
 void BM_FitsClassChange_cmbx_Val(benchmark::State& state)
 {
     OnFitsPage page;
-    FitsPage* fits = g_main->TabSheet3;
+    FitsPage* fits = ui().TabSheet3;
     fits->cmbx_Val->setFocus();
     keyUntilPainted(state, fits->cmbx_Val, fits->pb_Shema, [](QWidget* box, std::int64_t i) {
         QTest::keyClick(box, i % 2 ? Qt::Key_Up : Qt::Key_Down);
@@ -316,7 +320,7 @@ void clickListRow(QListWidget* list, int row)
 
 void BM_FieldChange_ListBox1(benchmark::State& state)
 {
-    manualLoop(state, [](std::int64_t i) { clickListRow(g_main->ListBox1, 1 + int(i % 2)); },
+    manualLoop(state, [](std::int64_t i) { clickListRow(ui().ListBox1, 1 + int(i % 2)); },
                [](std::int64_t) { settle(); });
 }
 void BM_FieldChange_BareList(benchmark::State& state)
@@ -328,11 +332,11 @@ void BM_FieldChange_BareList(benchmark::State& state)
 // The type filter switched between two items: the list is refilled and recomputed.
 void BM_FilterChange_RefillFieldList(benchmark::State& state)
 {
-    const int item = g_main->ComboBox1->currentIndex();
+    const int item = ui().ComboBox1->currentIndex();
     const int other = item == 0 ? 1 : 0;
-    manualLoop(state, [=](std::int64_t i) { g_main->ComboBox1->setCurrentIndex(i % 2 ? item : other); },
+    manualLoop(state, [=](std::int64_t i) { ui().ComboBox1->setCurrentIndex(i % 2 ? item : other); },
                [](std::int64_t) { settle(); });
-    g_main->ComboBox1->setCurrentIndex(item);
+    ui().ComboBox1->setCurrentIndex(item);
     settle();
 }
 void BM_FilterChange_BareListRefill(benchmark::State& state)
@@ -349,10 +353,10 @@ void BM_FilterChange_BareListRefill(benchmark::State& state)
 
 void BM_ManualModeSwitch_CheckBox1(benchmark::State& state)
 {
-    manualLoop(state, [](std::int64_t) { QTest::mouseClick(g_main->CheckBox1, Qt::LeftButton); },
+    manualLoop(state, [](std::int64_t) { QTest::mouseClick(ui().CheckBox1, Qt::LeftButton); },
                [](std::int64_t) { settle(); });
-    if (g_main->CheckBox1->isChecked()) {
-        QTest::mouseClick(g_main->CheckBox1, Qt::LeftButton);
+    if (ui().CheckBox1->isChecked()) {
+        QTest::mouseClick(ui().CheckBox1, Qt::LeftButton);
         settle();
     }
 }
@@ -382,14 +386,14 @@ void showAndPaint(benchmark::State& state, QWidget* window, QWidget* cells)
     delete counter;
 }
 
-void BM_TableShow_frm_Table(benchmark::State& state) { showAndPaint(state, frm_Table, g_grid->viewport()); }
+void BM_TableShow_frm_Table(benchmark::State& state) { showAndPaint(state, g_main->frm_Table(), g_grid->viewport()); }
 void BM_TableShow_BareTable(benchmark::State& state)
 {
     showAndPaint(state, &g_bare->tableDialog, g_bare->table->viewport());
 }
 void BM_TableShow_frm_RezbTabl(benchmark::State& state)
 {
-    showAndPaint(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport());
+    showAndPaint(state, g_main->frm_RezbTabl(), g_main->frm_RezbTabl()->strgrd_Rezba->viewport());
 }
 void BM_TableShow_BareThreadTable(benchmark::State& state)
 {
@@ -405,14 +409,14 @@ void fullPaint(benchmark::State& state, QWidget* window, QWidget* cells)
     window->hide();
     settle();
 }
-void BM_TablePaint_frm_Table(benchmark::State& state) { fullPaint(state, frm_Table, g_grid->viewport()); }
+void BM_TablePaint_frm_Table(benchmark::State& state) { fullPaint(state, g_main->frm_Table(), g_grid->viewport()); }
 void BM_TablePaint_BareTable(benchmark::State& state)
 {
     fullPaint(state, &g_bare->tableDialog, g_bare->table->viewport());
 }
 void BM_TablePaint_frm_RezbTabl(benchmark::State& state)
 {
-    fullPaint(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba->viewport());
+    fullPaint(state, g_main->frm_RezbTabl(), g_main->frm_RezbTabl()->strgrd_Rezba->viewport());
 }
 void BM_TablePaint_BareThreadTable(benchmark::State& state)
 {
@@ -441,14 +445,14 @@ void scrollToLast(benchmark::State& state, QWidget* window, QWidget* grid, QWidg
     window->hide();
     settle();
 }
-void BM_TableScroll_frm_Table(benchmark::State& state) { scrollToLast(state, frm_Table, g_grid, g_grid->viewport()); }
+void BM_TableScroll_frm_Table(benchmark::State& state) { scrollToLast(state, g_main->frm_Table(), g_grid, g_grid->viewport()); }
 void BM_TableScroll_BareTable(benchmark::State& state)
 {
     scrollToLast(state, &g_bare->tableDialog, g_bare->table, g_bare->table->viewport());
 }
 void BM_TableScroll_frm_RezbTabl(benchmark::State& state)
 {
-    scrollToLast(state, frm_RezbTabl, frm_RezbTabl->strgrd_Rezba, frm_RezbTabl->strgrd_Rezba->viewport());
+    scrollToLast(state, g_main->frm_RezbTabl(), g_main->frm_RezbTabl()->strgrd_Rezba, g_main->frm_RezbTabl()->strgrd_Rezba->viewport());
 }
 void BM_TableScroll_BareThreadTable(benchmark::State& state)
 {
@@ -460,9 +464,9 @@ void BM_TableScroll_BareThreadTable(benchmark::State& state)
 void BM_Core_computeFromTable(benchmark::State& state)
 {
     const auto size = number::parseNumberText("25,5");
-    const int field = g_main->ListRowMap.at(std::size_t(std::max(0, g_main->ListBox1->currentRow())));
+    const int field = ui().ListRowMap.at(std::size_t(std::max(0, ui().ListBox1->currentRow())));
     for (auto _ : state)
-        benchmark::DoNotOptimize(tolerance::computeFromTable(size, field, false, tolerance::Rounding::AsIs));
+        benchmark::DoNotOptimize(tolerance::computeFromTable(size, field, tolerance::DeviationUnit::Millimetres, tolerance::Rounding::AsIs));
 }
 // Stock Qt text of the same numbers: the limits, the mean and the radius of a result.
 void BM_Core_QtFourNumbers(benchmark::State& state)
@@ -611,7 +615,7 @@ double bareFirstShowing(QDialog& dialog, const std::function<void()>& make)
 // A bare dialog of `size` with one label, made and shown until painted.
 double bareLabelFirstShowing(QSize size)
 {
-    QDialog dialog(Form1);
+    QDialog dialog(g_main);
     return bareFirstShowing(dialog, [&] {
         auto* label = new QLabel(QStringLiteral("Квалитет 0"), &dialog);
         label->move(8, 8);
@@ -681,7 +685,6 @@ int main(int argc, char** argv)
     readAhead.applicationMade();
     StartUp::prepareApplication();
     TForm1 mainWindow;
-    Form1 = &mainWindow;
     const ConstructionClock constructions(&mainWindow, [&mainWindow] { createSecondaryWindows(&mainWindow); });
     QApplication::setWindowIcon(readAhead.icon());
     mainWindow.show();
@@ -697,10 +700,10 @@ int main(int argc, char** argv)
     bare.window.show();
     bare.edit.setText(QStringLiteral("5"));
     bare.edit.show();
-    for (int row = 0; row < mainWindow.ListBox1->count(); ++row)
-        bare.listRows << mainWindow.ListBox1->item(row)->text();
+    for (int row = 0; row < ui().ListBox1->count(); ++row)
+        bare.listRows << ui().ListBox1->item(row)->text();
     bare.list.addItems(bare.listRows);
-    bare.list.resize(mainWindow.ListBox1->size());
+    bare.list.resize(ui().ListBox1->size());
     bare.list.show();
     bare.check.show();
     for (const QString& title : {QStringLiteral("Допуски"), QStringLiteral("Резьбы"), QStringLiteral("Посадки")}) {
@@ -732,7 +735,7 @@ int main(int argc, char** argv)
             settle();
             return ns;
         };
-        const double ns = open(mainWindow.PageControl1);
+        const double ns = open(ui().PageControl1);
         once.push_back({title, ns, open(&bare.tabs)});
     }
     struct Secondary {
@@ -742,25 +745,25 @@ int main(int argc, char** argv)
     };
     // The stock tables take the sizes of the program's tables, known once these are made.
     const std::vector<Secondary> secondary = {
-        {"Tfrm_Table", frm_Table,
+        {"Tfrm_Table", g_main->frm_Table(),
          [&bare] {
              return bareFirstShowing(bare.tableDialog, [&bare] {
-                 bare.table = makeStockTable(bare.tableDialog, frm_Table->size(), tolerance_table::GridRows,
+                 bare.table = makeStockTable(bare.tableDialog, g_main->frm_Table()->size(), tolerance_table::GridRows,
                                              tolerance_table::GridColumns);
              });
          }},
-        {"Tfrm_About", frm_About, {}},
-        {"Tfrm_ListOf_Ferrak", frm_ListOf_Ferrak, {}},
-        {"Tfrm_FastNamber", frm_FastNamber, {}},
-        {"Tfrm_RezbTabl", frm_RezbTabl,
+        {"Tfrm_About", g_main->frm_About(), {}},
+        {"Tfrm_ListOf_Ferrak", g_main->frm_ListOf_Ferrak(), {}},
+        {"Tfrm_FastNamber", g_main->frm_FastNamber(), {}},
+        {"Tfrm_RezbTabl", g_main->frm_RezbTabl(),
          [&bare] {
-             const QAbstractItemModel* threads = frm_RezbTabl->strgrd_Rezba->model();
+             const QAbstractItemModel* threads = g_main->frm_RezbTabl()->strgrd_Rezba->model();
              return bareFirstShowing(bare.threadDialog, [&bare, threads] {
-                 bare.threadTable = makeStockTable(bare.threadDialog, frm_RezbTabl->size(), threads->rowCount(),
+                 bare.threadTable = makeStockTable(bare.threadDialog, g_main->frm_RezbTabl()->size(), threads->rowCount(),
                                                    threads->columnCount());
              });
          }},
-        {"Tfrm_KeyBoard", frm_KeyBoard, {}},
+        {"Tfrm_KeyBoard", g_main->frm_KeyBoard(), {}},
     };
     std::vector<const QWidget*> windows;
     for (const Secondary& s : secondary)
@@ -782,7 +785,7 @@ int main(int argc, char** argv)
     }
     once = firstShowingMedians(argv[0], once);
 
-    g_grid = frm_Table->DrawGrid1;
+    g_grid = g_main->frm_Table()->DrawGrid1;
     if (!g_grid) {
         std::fprintf(stderr, "DrawGrid1 not found\n");
         return 1;
@@ -790,11 +793,11 @@ int main(int argc, char** argv)
 
     // What a keystroke must do: every result box holds its new text when keyClick returns.
     {
-        mainWindow.Edit2->setCursorPosition(mainWindow.Edit2->text().size());
-        const QString before = mainWindow.Edit5->text() + mainWindow.Edit6->text() + mainWindow.Edit3->text();
-        QTest::keyClick(mainWindow.Edit2, Qt::Key_1);
-        const QString after = mainWindow.Edit5->text() + mainWindow.Edit6->text() + mainWindow.Edit3->text();
-        QTest::keyClick(mainWindow.Edit2, Qt::Key_Backspace);
+        ui().Edit2->setCursorPosition(ui().Edit2->text().size());
+        const QString before = ui().Edit5->text() + ui().Edit6->text() + ui().Edit3->text();
+        QTest::keyClick(ui().Edit2, Qt::Key_1);
+        const QString after = ui().Edit5->text() + ui().Edit6->text() + ui().Edit3->text();
+        QTest::keyClick(ui().Edit2, Qt::Key_Backspace);
         settle();
         if (before == after) {
             std::fprintf(stderr, "a keystroke in Edit2 did not change the results\n");

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "frm_KeyBoard_unit_Display.h"
+#include "KeypadDisplay.h"
 
 namespace {
 

@@ -21,9 +21,9 @@ MeanAndRadius meanAndRadiusTexts(const Decimal& largest, const Decimal& smallest
     return {fixedNumberText(mean, 3, 8), fixedNumberText(radius, 4, 8)};
 }
 
-DeviationText deviationText(const Decimal& deviationMm, bool micrometres)
+DeviationText deviationText(const Decimal& deviationMm, DeviationUnit unit)
 {
-    const Decimal shown = micrometres ? deviationMm.scaled(3) : deviationMm;
+    const Decimal shown = unit == DeviationUnit::Micrometres ? deviationMm.scaled(3) : deviationMm;
     const bool positive = shown > Decimal{};
     const std::string number = generalNumberText(shown);
     return {positive ? "+" + number : number, positive};
@@ -51,7 +51,7 @@ int FindRangeIndex(const Decimal& size)
     return 1;
 }
 
-TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding)
+TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, DeviationUnit unit, Rounding rounding)
 {
     TableResult result;
     result.colour = Data_Unit::ColourCode(fieldIndex);
@@ -67,8 +67,8 @@ TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex,
     const Decimal largest = *size + upper;
     const Decimal smallest = *size + lower;
     result.hasData = true;
-    result.upper = deviationText(upper, micrometres);
-    result.lower = deviationText(lower, micrometres);
+    result.upper = deviationText(upper, unit);
+    result.lower = deviationText(lower, unit);
     result.largest = generalNumberText(largest);
     result.smallest = generalNumberText(smallest);
     result.meanAndRadius = meanAndRadiusTexts(largest, smallest, rounding);
@@ -76,12 +76,12 @@ TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex,
 }
 
 ManualResult computeManual(const std::optional<Decimal>& size, const std::optional<Decimal>& upper,
-                           const std::optional<Decimal>& lower, bool micrometres, Rounding rounding)
+                           const std::optional<Decimal>& lower, DeviationUnit unit, Rounding rounding)
 {
     ManualResult result{NoData, NoData, {NoData, NoData}};
     if (!size)
         return result;
-    const int unitPower = micrometres ? -3 : 0;
+    const int unitPower = unit == DeviationUnit::Micrometres ? -3 : 0;
     std::optional<Decimal> largest;
     std::optional<Decimal> smallest;
     if (upper) {
@@ -97,9 +97,9 @@ ManualResult computeManual(const std::optional<Decimal>& size, const std::option
     return result;
 }
 
-Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, bool micrometres)
+Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, DeviationUnit unit)
 {
-    const int unitPower = micrometres ? -3 : 0;
+    const int unitPower = unit == DeviationUnit::Micrometres ? -3 : 0;
     const Decimal upperMm = upper.scaled(unitPower);
     const Decimal lowerMm = lower.scaled(unitPower);
     // Each deviation carries its operator, so that a spreadsheet reads the sum.

@@ -21,6 +21,9 @@ inline constexpr const char* ManualStatusText = "  ";
 // The "Точность" panel: "Как есть", "2 цифры", "3 цифры".
 enum class Rounding { AsIs, TwoDigits, ThreeDigits };
 
+// The unit the deviations are shown and typed in: "Допуск в мкм." ticks micrometres.
+enum class DeviationUnit { Millimetres, Micrometres };
+
 struct MeanAndRadius {
     std::string mean;   // S / 2
     std::string radius; // S / 4
@@ -35,7 +38,7 @@ struct DeviationText {
 };
 
 // A deviation given in millimetres, shown in millimetres or in micrometres.
-DeviationText deviationText(const Decimal& deviationMm, bool micrometres);
+DeviationText deviationText(const Decimal& deviationMm, DeviationUnit unit);
 
 // Micrometres of the deviation table to millimetres, exactly.
 Decimal micrometresToMm(double micrometres);
@@ -59,7 +62,7 @@ struct TableResult {
 };
 
 // `size` is empty when the size text does not read as a number.
-TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, bool micrometres, Rounding rounding);
+TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, DeviationUnit unit, Rounding rounding);
 
 struct ManualResult {
     std::string largest;
@@ -67,18 +70,18 @@ struct ManualResult {
     MeanAndRadius meanAndRadius;
 };
 
-// Deviations as read from their boxes (in micrometres when `micrometres`);
+// Deviations as read from their boxes, in `unit`;
 // a box that does not read leaves the results depending on it at NoData.
 ManualResult computeManual(const std::optional<Decimal>& size, const std::optional<Decimal>& upper,
-                           const std::optional<Decimal>& lower, bool micrometres, Rounding rounding);
+                           const std::optional<Decimal>& lower, DeviationUnit unit, Rounding rounding);
 
 // The mean-size and radius formulas for a spreadsheet, from the size and both
-// deviations as their boxes show them (in micrometres when `micrometres`), always
+// deviations as their boxes show them (in `unit`), always
 // written in millimetres: "=(5+(+0,03 +0)/2)" and "=(5+(+0,03 +0)/2)/2".
 struct Formulas {
     std::string mean;
     std::string radius;
 };
-Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, bool micrometres);
+Formulas formulaTexts(const Decimal& size, const Decimal& upper, const Decimal& lower, DeviationUnit unit);
 
 } // namespace tolerance

@@ -18,8 +18,6 @@
 #include <QTextOption>
 #include <QUrl>
 
-Tfrm_About* frm_About = nullptr;
-
 namespace {
 
 constexpr int ClientWidth = 386;

@@ -37,5 +37,3 @@ private:
     ClickableLabel* LabelMail = nullptr;
     QPushButton* BitBtn1 = nullptr;
 };
-
-extern Tfrm_About* frm_About;

@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-Tfrm_FastNamber* frm_FastNamber = nullptr;
-
 namespace {
 
 struct ValueLabel {

@@ -62,5 +62,3 @@ private:
     std::array<QLabel*, LabelCount> m_labels{}; // Label1 ... Label20
     QString m_quickValue;
 };
-
-extern Tfrm_FastNamber* frm_FastNamber;

@@ -13,8 +13,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-Tfrm_KeyBoard* frm_KeyBoard = nullptr;
-
 namespace {
 
 // Digit keys in calculator order: 33-pixel keys on a 48 x 40 pitch inside Panel5.

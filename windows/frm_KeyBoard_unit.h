@@ -1,7 +1,7 @@
 #pragma once
 
 #include "NumberBox.h"
-#include "frm_KeyBoard_unit_Display.h"
+#include "KeypadDisplay.h"
 
 #include <QDialog>
 #include <QString>
@@ -75,5 +75,3 @@ private:
     QToolButton* spbt_MC_All = nullptr;
     QToolButton* SpeedButton2 = nullptr;
 };
-
-extern Tfrm_KeyBoard* frm_KeyBoard;

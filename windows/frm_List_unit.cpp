@@ -9,8 +9,6 @@
 #include "UiStyle.h"
 #include "WindowPlacement.h"
 
-Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak = nullptr;
-
 namespace {
 
 // Letter columns, left to right: b d g f F h H Js k/K N R S U.

@@ -27,5 +27,3 @@ private:
 
     QString m_picked;
 };
-
-extern Tfrm_ListOf_Ferrak* frm_ListOf_Ferrak;

@@ -10,10 +10,8 @@
 #include "SheetView.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
-#include "frm_RezbTabl_Unit_Cells.h"
-#include "frm_RezbTabl_Unit_Model.h"
-
-Tfrm_RezbTabl* frm_RezbTabl = nullptr;
+#include "RezbaCells.h"
+#include "RezbaTableModel.h"
 
 namespace {
 
@@ -143,12 +141,6 @@ void Tfrm_RezbTabl::setVisible(bool visible)
 // Centred over the main window each time it is shown, its top-left corner kept on the screen.
 void Tfrm_RezbTabl::centreOverMainWindow()
 {
-    QWidget* host = WindowPlacement::ownerWindow(this);
-    if (!host) {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top != this && top->objectName() == QLatin1String("Form1") && top->isVisible())
-                host = top;
-    }
-    if (host)
+    if (QWidget* host = WindowPlacement::ownerWindow(this))
         WindowPlacement::centreOver(this, host->frameGeometry(), host);
 }

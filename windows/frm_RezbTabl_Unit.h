@@ -44,5 +44,3 @@ private:
     RezbaHeaderView* m_rowNumbers = nullptr;
     RezbaCornerCell* m_corner = nullptr;
 };
-
-extern Tfrm_RezbTabl* frm_RezbTabl;

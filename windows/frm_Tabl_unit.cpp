@@ -12,10 +12,8 @@
 #include "WindowPlacement.h"
 #include "SheetView.h"
 #include "ToleranceTableCells.h"
-#include "frm_Tabl_unit_Cells.h"
-#include "frm_Tabl_unit_Model.h"
-
-Tfrm_Table* frm_Table = nullptr;
+#include "TablCells.h"
+#include "ToleranceTableModel.h"
 
 namespace {
 
@@ -82,9 +80,9 @@ void Tfrm_Table::buildControls()
     layout->addWidget(DrawGrid1);
 }
 
-void Tfrm_Table::setTypeFilter(const QComboBox* typeFilter)
+void Tfrm_Table::setTypeFilter(tolerance::TypeFilterItem item)
 {
-    m_cells->setTypeFilter(typeFilter);
+    m_cells->setTypeFilter(item);
     if (DrawGrid1)
         DrawGrid1->viewport()->update();
 }

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 #include "BuiltOnFirstShowing.h"
+#include "FieldFilter.h"
 
-class QComboBox;
 class SheetView;
 class TablCornerCells;
 class ToleranceTableModel;
@@ -15,8 +15,8 @@ class Tfrm_Table : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
 public:
     explicit Tfrm_Table(QWidget* parent = nullptr);
-    // The main window's type filter, read at every painting for the column order.
-    void setTypeFilter(const QComboBox* typeFilter);
+    // The item of the main window's type filter, which chooses the column order.
+    void setTypeFilter(tolerance::TypeFilterItem item);
 
     // Whether the window may take this outer size.
     bool FormCanResize(int newWidth, int newHeight) const;
@@ -44,5 +44,3 @@ private:
     ToleranceTableModel* m_cells = nullptr;
     TablCornerCells* m_corner = nullptr;
 };
-
-extern Tfrm_Table* frm_Table;

@@ -25,7 +25,8 @@ protected:
     }
     static TableResult compute(const char* size, const char* designation, bool um, Rounding r)
     {
-        return computeFromTable(parseNumberText(size), field(designation), um, r);
+        return computeFromTable(parseNumberText(size), field(designation),
+                                um ? DeviationUnit::Micrometres : DeviationUnit::Millimetres, r);
     }
 };
 
@@ -98,7 +99,7 @@ TEST_F(LimitCalculation, SizesWithoutDataShowTheFieldOnly)
     }
     EXPECT_TRUE(compute("0,5", "h9", false, Rounding::AsIs).hasData);
     EXPECT_FALSE(compute("0", "h9", false, Rounding::AsIs).hasData);
-    EXPECT_FALSE(computeFromTable(std::nullopt, field("H9"), false, Rounding::AsIs).hasData);
+    EXPECT_FALSE(computeFromTable(std::nullopt, field("H9"), DeviationUnit::Millimetres, Rounding::AsIs).hasData);
     // Exact bounds: 3,0000000000000000001 lies over 3 mm although a double rounds it to 3.
     EXPECT_EQ(FindRangeIndex(*parseNumberText("3,0000000000000000001")), 3);
     EXPECT_EQ(FindRangeIndex(*parseNumberText("3")), 2);
@@ -130,7 +131,7 @@ TEST_F(LimitCalculation, RandomSizesAgainstIntegerReference)
         const int f = 1 + int(random() % 40);
         const std::string size = std::to_string(thousandths / 1000) + "," + std::to_string(1000 + thousandths % 1000).substr(1);
         const auto parsed = parseNumberText(size);
-        const TableResult r = computeFromTable(parsed, f, false, i % 2 ? Rounding::TwoDigits : Rounding::ThreeDigits);
+        const TableResult r = computeFromTable(parsed, f, DeviationUnit::Millimetres, i % 2 ? Rounding::TwoDigits : Rounding::ThreeDigits);
         const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(f, FindRangeIndex(*parsed));
         ASSERT_EQ(r.hasData, cell.Present) << size;
         if (!cell.Present)
@@ -147,22 +148,22 @@ TEST_F(LimitCalculation, RandomSizesAgainstIntegerReference)
 TEST(ManualCalculation, DeviationsInBothUnitsGiveTheSameSizes)
 {
     auto num = [](const char* t) { return parseNumberText(t); };
-    const ManualResult mm = computeManual(num("10"), num("0,1"), num("-0,1"), false, Rounding::TwoDigits);
-    const ManualResult um = computeManual(num("10"), num("100"), num("-100"), true, Rounding::TwoDigits);
+    const ManualResult mm = computeManual(num("10"), num("0,1"), num("-0,1"), DeviationUnit::Millimetres, Rounding::TwoDigits);
+    const ManualResult um = computeManual(num("10"), num("100"), num("-100"), DeviationUnit::Micrometres, Rounding::TwoDigits);
     for (const ManualResult& r : {mm, um}) {
         EXPECT_EQ(r.largest, "10,1");
         EXPECT_EQ(r.smallest, "9,9");
         EXPECT_EQ(r.meanAndRadius.mean, "10,00");
         EXPECT_EQ(r.meanAndRadius.radius, "5,000");
     }
-    const ManualResult badUpper = computeManual(num("10"), std::nullopt, num("-0,1"), false, Rounding::AsIs);
+    const ManualResult badUpper = computeManual(num("10"), std::nullopt, num("-0,1"), DeviationUnit::Millimetres, Rounding::AsIs);
     EXPECT_EQ(badUpper.largest, NoData);
     EXPECT_EQ(badUpper.smallest, "9,9");
     EXPECT_EQ(badUpper.meanAndRadius.mean, NoData);
-    const ManualResult badSize = computeManual(std::nullopt, num("1"), num("1"), false, Rounding::AsIs);
+    const ManualResult badSize = computeManual(std::nullopt, num("1"), num("1"), DeviationUnit::Millimetres, Rounding::AsIs);
     EXPECT_EQ(badSize.smallest, NoData);
     // The same deviations in manual and table mode give the same digits.
-    const ManualResult k6 = computeManual(num("10"), num("0,01"), num("0,001"), false, Rounding::ThreeDigits);
+    const ManualResult k6 = computeManual(num("10"), num("0,01"), num("0,001"), DeviationUnit::Millimetres, Rounding::ThreeDigits);
     EXPECT_EQ(k6.meanAndRadius.mean, "10,006");
     EXPECT_EQ(k6.meanAndRadius.radius, "5,0028");
 }
@@ -199,11 +200,11 @@ TEST(ManualEntry, CharacterFilterAndSignChange)
 TEST(Formulas, FromTheNumbersThemselves)
 {
     auto d = [](const char* t) { return *parseNumberText(t); };
-    const Formulas start = formulaTexts(d("5"), d("0,03"), d("0"), false);
+    const Formulas start = formulaTexts(d("5"), d("0,03"), d("0"), DeviationUnit::Millimetres);
     EXPECT_EQ(start.mean, "=(5+(+0,03 +0)/2)");
     EXPECT_EQ(start.radius, "=(5+(+0,03 +0)/2)/2");
-    EXPECT_EQ(formulaTexts(d("5,"), d("0,03"), d("-0,012"), false).mean, "=(5+(+0,03 -0,012)/2)");
-    EXPECT_EQ(formulaTexts(d("5"), d("30"), d("-12"), true).mean, "=(5+(+0,03 -0,012)/2)"); // micrometre boxes
+    EXPECT_EQ(formulaTexts(d("5,"), d("0,03"), d("-0,012"), DeviationUnit::Millimetres).mean, "=(5+(+0,03 -0,012)/2)");
+    EXPECT_EQ(formulaTexts(d("5"), d("30"), d("-12"), DeviationUnit::Micrometres).mean, "=(5+(+0,03 -0,012)/2)"); // micrometre boxes
 }
 
 TEST_F(LimitCalculation, FieldListFilters)

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
 
 class MainWindowFixture : public ::testing::Test {
@@ -17,18 +18,18 @@ protected:
     void SetUp() override
     {
         m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    void TearDown() override { Form1 = nullptr; }
 
     TForm1& w() { return *m_window; }
+    // The window's controls, by their objectNames.
+    const MainWindowControls& ui() const { return m_controls.of(*m_window); }
 
     // A page as the user opens it, by its tab.
     void clickTab(int index)
     {
-        QTabBar* tabs = m_window->PageControl1->tabBar();
+        QTabBar* tabs = ui().PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
     }
     void openThreadPage()
@@ -40,7 +41,7 @@ protected:
     // Clicks the row of the field list with this designation, in the case given.
     void clickRow(const QString& designation)
     {
-        QListWidget* list = m_window->ListBox1;
+        QListWidget* list = ui().ListBox1;
         const auto items = list->findItems(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_EQ(items.size(), 1) << designation.toStdString();
         list->scrollToItem(items[0]);
@@ -57,4 +58,5 @@ protected:
     }
 
     std::unique_ptr<TForm1> m_window;
+    mutable MainWindowControlsCache m_controls;
 };

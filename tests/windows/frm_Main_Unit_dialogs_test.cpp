@@ -19,6 +19,7 @@
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
 #include "frm_List_unit.h"
+#include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
 #include "frm_Tabl_unit.h"
 
@@ -31,14 +32,14 @@ protected:
     void SetUp() override
     {
         m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
         createSecondaryWindows(m_window.get());
         m_window->move(100, 100);
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    void TearDown() override { Form1 = nullptr; }
     TForm1& w() { return *m_window; }
+    // The window's controls, by their objectNames.
+    const MainWindowControls& ui() const { return m_controls.of(*m_window); }
 
     // Runs `inside` once the modal dialog is up, then triggers it.
     static void whileOpen(QDialog* dialog, const std::function<void()>& inside, const std::function<void()>& trigger)
@@ -61,98 +62,99 @@ protected:
         ASSERT_NE(child, nullptr) << name;
         QTest::mouseClick(child, Qt::LeftButton, {}, child->rect().center());
     }
-    void manualMode() { QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8)); }
+    void manualMode() { QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8)); }
+
+    QAbstractButton* pickerButton(const QString& caption)
+    {
+        for (auto* button : w().frm_ListOf_Ferrak()->findChildren<QAbstractButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
 
     std::unique_ptr<TForm1> m_window;
+    mutable MainWindowControlsCache m_controls;
 };
-
-QAbstractButton* pickerButton(const QString& caption)
-{
-    for (auto* button : frm_ListOf_Ferrak->findChildren<QAbstractButton*>())
-        if (button->text() == caption)
-            return button;
-    return nullptr;
-}
 
 } // namespace
 
 TEST_F(MainWindowDialogs, FieldPickerSelectsTheClickedFieldAndResetsTheFilter)
 {
-    w().ComboBox1->setFocus();
-    QTest::keyClick(w().ComboBox1, Qt::Key_Home); // catalogue order
+    ui().ComboBox1->setFocus();
+    QTest::keyClick(ui().ComboBox1, Qt::Key_Home); // catalogue order
     for (const char* designation : {"Js6", "K7", "k6"}) {
-        whileOpen(frm_ListOf_Ferrak, [&] { QTest::mouseClick(pickerButton(QString::fromLatin1(designation)), Qt::LeftButton); },
-                  [&] { QTest::mouseClick(w().Label5, Qt::LeftButton, {}, QPoint(3, 3)); });
-        EXPECT_EQ(w().ListBox1->currentItem()->text(), designation);
-        EXPECT_EQ(w().Edit1->text(), designation);
-        EXPECT_EQ(w().ComboBox1->currentIndex(), 4);
-        EXPECT_EQ(w().ComboBox3->currentIndex(), 0);
-        EXPECT_EQ(w().ComboBox4->currentIndex(), 0);
+        whileOpen(w().frm_ListOf_Ferrak(), [&] { QTest::mouseClick(pickerButton(QString::fromLatin1(designation)), Qt::LeftButton); },
+                  [&] { QTest::mouseClick(ui().Label5, Qt::LeftButton, {}, QPoint(3, 3)); });
+        EXPECT_EQ(ui().ListBox1->currentItem()->text(), designation);
+        EXPECT_EQ(ui().Edit1->text(), designation);
+        EXPECT_EQ(ui().ComboBox1->currentIndex(), 4);
+        EXPECT_EQ(ui().ComboBox3->currentIndex(), 0);
+        EXPECT_EQ(ui().ComboBox4->currentIndex(), 0);
     }
     // Closing without a choice, from a double click on the list, gives H9.
-    whileOpen(frm_ListOf_Ferrak, [] {}, [&] { QTest::mouseDClick(w().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 5)); });
-    EXPECT_EQ(w().ListBox1->currentItem()->text(), "H9");
-    EXPECT_EQ(w().Edit3->text(), "+0,03");
+    whileOpen(w().frm_ListOf_Ferrak(), [] {}, [&] { QTest::mouseDClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 5)); });
+    EXPECT_EQ(ui().ListBox1->currentItem()->text(), "H9");
+    EXPECT_EQ(ui().Edit3->text(), "+0,03");
 }
 
 TEST_F(MainWindowDialogs, KeypadEntersTheSizeOnlyWithEnter)
 {
-    whileOpen(frm_KeyBoard, [&] {
-        EXPECT_EQ(frm_KeyBoard->pos(), w().pos() + QPoint(219, 256));
-        clickChild(frm_KeyBoard, "spbt_N1");
-        clickChild(frm_KeyBoard, "spbt_N2");
-        clickChild(frm_KeyBoard, "spbt_Point");
-    }, [&] { QTest::mouseClick(w().spbt_keyb, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit2->text(), "5"); // closed without Enter
-    whileOpen(frm_KeyBoard, [&] {
-        clickChild(frm_KeyBoard, "spbt_N1");
-        clickChild(frm_KeyBoard, "spbt_N2");
-        clickChild(frm_KeyBoard, "spbt_Point");
-        clickChild(frm_KeyBoard, "SpeedButton2");
-    }, [&] { QTest::mouseDClick(w().Edit2, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit2->text(), "12");
-    EXPECT_EQ(w().Edit5->text(), "12,043");
+    whileOpen(w().frm_KeyBoard(), [&] {
+        EXPECT_EQ(w().frm_KeyBoard()->pos(), w().pos() + QPoint(219, 256));
+        clickChild(w().frm_KeyBoard(), "spbt_N1");
+        clickChild(w().frm_KeyBoard(), "spbt_N2");
+        clickChild(w().frm_KeyBoard(), "spbt_Point");
+    }, [&] { QTest::mouseClick(ui().spbt_keyb, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit2->text(), "5"); // closed without Enter
+    whileOpen(w().frm_KeyBoard(), [&] {
+        clickChild(w().frm_KeyBoard(), "spbt_N1");
+        clickChild(w().frm_KeyBoard(), "spbt_N2");
+        clickChild(w().frm_KeyBoard(), "spbt_Point");
+        clickChild(w().frm_KeyBoard(), "SpeedButton2");
+    }, [&] { QTest::mouseDClick(ui().Edit2, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit2->text(), "12");
+    EXPECT_EQ(ui().Edit5->text(), "12,043");
 }
 
 TEST_F(MainWindowDialogs, QuickValuesGoIntoTheDeviationsInManualModeOnly)
 {
-    QTest::mouseDClick(w().Edit3, Qt::LeftButton); // table mode: nothing opens
-    EXPECT_FALSE(frm_FastNamber->isVisible());
-    EXPECT_EQ(w().Edit3->text(), "+0,03");
+    QTest::mouseDClick(ui().Edit3, Qt::LeftButton); // table mode: nothing opens
+    EXPECT_FALSE(w().frm_FastNamber()->isVisible());
+    EXPECT_EQ(ui().Edit3->text(), "+0,03");
     manualMode();
-    whileOpen(frm_FastNamber, [&] {
-        EXPECT_EQ(frm_FastNamber->pos(), w().pos() + QPoint(299, 213));
-        EXPECT_EQ(frm_FastNamber->QuickValue(), "+0,03");
-        clickChild(frm_FastNamber, "Label1"); // 0,10
-    }, [&] { QTest::mouseDClick(w().Edit3, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit3->text(), "0,1");
-    whileOpen(frm_FastNamber, [&] {
-        EXPECT_EQ(frm_FastNamber->pos(), w().pos() + QPoint(299, 285));
-        clickChild(frm_FastNamber, "Label14"); // 1,00
-    }, [&] { QTest::mouseDClick(w().Edit4, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit4->text(), "-1,0");
-    EXPECT_EQ(w().Edit6->text(), "4");
+    whileOpen(w().frm_FastNamber(), [&] {
+        EXPECT_EQ(w().frm_FastNamber()->pos(), w().pos() + QPoint(299, 213));
+        EXPECT_EQ(w().frm_FastNamber()->QuickValue(), "+0,03");
+        clickChild(w().frm_FastNamber(), "Label1"); // 0,10
+    }, [&] { QTest::mouseDClick(ui().Edit3, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit3->text(), "0,1");
+    whileOpen(w().frm_FastNamber(), [&] {
+        EXPECT_EQ(w().frm_FastNamber()->pos(), w().pos() + QPoint(299, 285));
+        clickChild(w().frm_FastNamber(), "Label14"); // 1,00
+    }, [&] { QTest::mouseDClick(ui().Edit4, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit4->text(), "-1,0");
+    EXPECT_EQ(ui().Edit6->text(), "4");
     // Closing leaves both; choosing the text Edit4 already shows changes nothing.
-    whileOpen(frm_FastNamber, [] {}, [&] { QTest::mouseDClick(w().Edit4, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit4->text(), "-1,0");
-    w().Edit4->selectAll();
-    QTest::keyClicks(w().Edit4, "0,25");
-    whileOpen(frm_FastNamber, [&] { clickChild(frm_FastNamber, "Label4"); }, // 0,25
-              [&] { QTest::mouseDClick(w().Edit4, Qt::LeftButton); });
-    EXPECT_EQ(w().Edit4->text(), "0,25");
+    whileOpen(w().frm_FastNamber(), [] {}, [&] { QTest::mouseDClick(ui().Edit4, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit4->text(), "-1,0");
+    ui().Edit4->selectAll();
+    QTest::keyClicks(ui().Edit4, "0,25");
+    whileOpen(w().frm_FastNamber(), [&] { clickChild(w().frm_FastNamber(), "Label4"); }, // 0,25
+              [&] { QTest::mouseDClick(ui().Edit4, Qt::LeftButton); });
+    EXPECT_EQ(ui().Edit4->text(), "0,25");
 }
 
 TEST_F(MainWindowDialogs, PlacementStaysOnTheScreen)
 {
     const QRect area = w().screen()->availableGeometry();
     w().move(area.right() - 100, area.bottom() - 100);
-    whileOpen(frm_KeyBoard, [&] {
-        const QRect frame = frm_KeyBoard->frameGeometry();
+    whileOpen(w().frm_KeyBoard(), [&] {
+        const QRect frame = w().frm_KeyBoard()->frameGeometry();
         EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height() << " in " << area.width() << "x" << area.height();
-    }, [&] { QTest::mouseClick(w().spbt_keyb, Qt::LeftButton); });
+    }, [&] { QTest::mouseClick(ui().spbt_keyb, Qt::LeftButton); });
 }
 
 TEST_F(MainWindowDialogs, ToleranceTableFollowsTheTypeFilter)
 {
-    whileOpen(frm_Table, [&] { EXPECT_TRUE(frm_Table->isModal()); }, [&] { QTest::mouseClick(w().Button20, Qt::LeftButton); });
+    whileOpen(w().frm_Table(), [&] { EXPECT_TRUE(w().frm_Table()->isModal()); }, [&] { QTest::mouseClick(ui().Button20, Qt::LeftButton); });
 }

@@ -19,7 +19,7 @@
 #include "MainWindowFixture.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit.h"
-#include "frm_Main_Unit_Shema.h"
+#include "FitSchemeBox.h"
 
 // Texts in failure messages as text.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -30,7 +30,7 @@ const QString NoData = QStringLiteral("нет данных");
 
 class FitsPageTest : public MainWindowFixture {
 protected:
-    FitsPage& page() { return *m_window->TabSheet3; }
+    FitsPage& page() { return *ui().TabSheet3; }
 
     void openPage() { clickTab(2); }
     static void retype(QLineEdit* box, const QString& text)
@@ -136,9 +136,9 @@ Drawn measure(const QImage& image)
 TEST_F(FitsPageTest, MadeOnFirstOpeningWithH7g6AndTheToleranceSize)
 {
     EXPECT_FALSE(page().isBuilt()) << "the page costs the start-up nothing";
-    EXPECT_EQ(w().PageControl1->tabText(2), QStringLiteral("Посадки"));
+    EXPECT_EQ(ui().PageControl1->tabText(2), QStringLiteral("Посадки"));
     EXPECT_EQ(page().objectName(), QStringLiteral("TabSheet3"));
-    retype(w().Edit2, QStringLiteral("25"));
+    retype(ui().Edit2, QStringLiteral("25"));
     openPage();
     ASSERT_TRUE(page().isBuilt());
     for (const char* name : {"ed_PosRazmer", "cmbx_Otverstie", "cmbx_Val", "lbx_Posadki", "ed_OtvES", "ed_OtvEI",
@@ -173,7 +173,7 @@ TEST_F(FitsPageTest, SizeTakenOverOnEveryOpeningWhenItReadsAndLiesInTheSystem)
     for (const auto& step : steps) {
         SCOPED_TRACE(step.tolerance);
         clickTab(0);
-        retype(w().Edit2, QString::fromUtf8(step.tolerance));
+        retype(ui().Edit2, QString::fromUtf8(step.tolerance));
         openPage();
         EXPECT_EQ(page().ed_PosRazmer->text(), QString::fromUtf8(step.shown));
         EXPECT_FALSE(red(page().ed_PosRazmer));
@@ -250,7 +250,7 @@ TEST_F(FitsPageTest, ClassListsHoldTheClassesOfTheSizeAndTypeAheadByCase)
 
 TEST_F(FitsPageTest, PreferredFitsSetBothClassesAndShowTheirKinds)
 {
-    retype(w().Edit2, QStringLiteral("25"));
+    retype(ui().Edit2, QStringLiteral("25"));
     openPage();
     QListWidget* list = page().lbx_Posadki;
     const struct {

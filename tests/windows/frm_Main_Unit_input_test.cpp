@@ -30,8 +30,8 @@ protected:
     QStringList listRows() const
     {
         QStringList rows;
-        for (int row = 0; row < m_window->ListBox1->count(); ++row)
-            rows << m_window->ListBox1->item(row)->text();
+        for (int row = 0; row < ui().ListBox1->count(); ++row)
+            rows << ui().ListBox1->item(row)->text();
         return rows;
     }
 };
@@ -56,40 +56,40 @@ struct ModalCounter {
 
 TEST_F(MainWindowInput, DisabledControlsInManualModeLeaveTheTypedDeviationsAlone)
 {
-    chooseItem(w().ComboBox4, 2); // quality 7
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
-    ASSERT_TRUE(w().CheckBox1->isChecked());
-    retype(w().Edit3, QStringLiteral("0,123"));
+    chooseItem(ui().ComboBox4, 2); // quality 7
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    ASSERT_TRUE(ui().CheckBox1->isChecked());
+    retype(ui().Edit3, QStringLiteral("0,123"));
     const QStringList rows = listRows();
-    const int row = w().ListBox1->currentRow();
+    const int row = ui().ListBox1->currentRow();
 
     ModalCounter dialogs;
-    for (QWidget* label : std::initializer_list<QWidget*>{w().Label1, w().Label2, w().Label3, w().Label5}) {
+    for (QWidget* label : std::initializer_list<QWidget*>{ui().Label1, ui().Label2, ui().Label3, ui().Label5}) {
         EXPECT_FALSE(label->isEnabled());
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, 3));
     }
-    QTest::mouseDClick(w().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 40));
-    QTest::keyClick(w().ComboBox4, Qt::Key_Down);
+    QTest::mouseDClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(5, 40));
+    QTest::keyClick(ui().ComboBox4, Qt::Key_Down);
     QTest::qWait(20);
 
     EXPECT_EQ(dialogs.opened, 0);
-    EXPECT_EQ(w().Edit3->text(), QStringLiteral("0,123"));
-    EXPECT_EQ(w().ComboBox4->currentIndex(), 2);
+    EXPECT_EQ(ui().Edit3->text(), QStringLiteral("0,123"));
+    EXPECT_EQ(ui().ComboBox4->currentIndex(), 2);
     EXPECT_EQ(listRows(), rows);
-    EXPECT_EQ(w().ListBox1->currentRow(), row);
+    EXPECT_EQ(ui().ListBox1->currentRow(), row);
 }
 
 TEST_F(MainWindowInput, DisabledControlsLookDisabled)
 {
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
-    for (QWidget* control : std::initializer_list<QWidget*>{w().Label2, w().ListBox1}) {
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    for (QWidget* control : std::initializer_list<QWidget*>{ui().Label2, ui().ListBox1}) {
         const QPalette palette = control->palette();
         EXPECT_NE(palette.color(QPalette::Disabled, QPalette::WindowText), UiStyle::Maroon) << control->objectName().toStdString();
         EXPECT_NE(palette.color(QPalette::Disabled, QPalette::Text), UiStyle::Navy) << control->objectName().toStdString();
     }
-    EXPECT_EQ(UiStyle::textColour(w().Label2), UiStyle::Maroon); // the active look stays as described
+    EXPECT_EQ(UiStyle::textColour(ui().Label2), UiStyle::Maroon); // the active look stays as described
 }
 
 TEST_F(MainWindowInput, ShaftAndHoleFieldsAreWrittenAndColouredByTheirKind)
@@ -100,14 +100,14 @@ TEST_F(MainWindowInput, ShaftAndHoleFieldsAreWrittenAndColouredByTheirKind)
     } const cases[] = {{"k6", UiStyle::Blue}, {"n6", UiStyle::Blue}, {"s7", UiStyle::Blue},
                        {"u8", UiStyle::Blue}, {"K7", UiStyle::Red},  {"H7", UiStyle::Red}};
     for (const Case& c : cases) {
-        const auto items = w().ListBox1->findItems(QString::fromLatin1(c.designation), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const auto items = ui().ListBox1->findItems(QString::fromLatin1(c.designation), Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_EQ(items.size(), 1) << c.designation;
-        w().ListBox1->scrollToItem(items[0]);
-        QTest::mouseClick(w().ListBox1->viewport(), Qt::LeftButton, {}, w().ListBox1->visualItemRect(items[0]).center());
-        EXPECT_EQ(w().Edit1->text(), QString::fromLatin1(c.designation));
-        EXPECT_EQ(UiStyle::textColour(w().Edit1), c.colour) << c.designation;
+        ui().ListBox1->scrollToItem(items[0]);
+        QTest::mouseClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, ui().ListBox1->visualItemRect(items[0]).center());
+        EXPECT_EQ(ui().Edit1->text(), QString::fromLatin1(c.designation));
+        EXPECT_EQ(UiStyle::textColour(ui().Edit1), c.colour) << c.designation;
     }
-    EXPECT_TRUE(w().ListBox1->findItems(QStringLiteral("K6"), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty());
+    EXPECT_TRUE(ui().ListBox1->findItems(QStringLiteral("K6"), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty());
 }
 
 TEST_F(MainWindowInput, TypeAheadPicksTheCaseTyped)
@@ -118,17 +118,17 @@ TEST_F(MainWindowInput, TypeAheadPicksTheCaseTyped)
     } const cases[] = {{"H7", "H7"}, {"h7", "h7"}, {"K7", "K7"}, {"k6", "k6"}, {"js", "Js"}, {"N", "n6"}};
     for (const Case& c : cases) {
         QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search each time
-        w().ListBox1->setFocus();
-        QTest::keyClicks(w().ListBox1, QString::fromLatin1(c.typed));
-        ASSERT_NE(w().ListBox1->currentItem(), nullptr);
-        EXPECT_TRUE(w().ListBox1->currentItem()->text().startsWith(QString::fromLatin1(c.selected))) << c.typed;
-        EXPECT_EQ(w().Edit1->text(), w().ListBox1->currentItem()->text()) << c.typed;
+        ui().ListBox1->setFocus();
+        QTest::keyClicks(ui().ListBox1, QString::fromLatin1(c.typed));
+        ASSERT_NE(ui().ListBox1->currentItem(), nullptr);
+        EXPECT_TRUE(ui().ListBox1->currentItem()->text().startsWith(QString::fromLatin1(c.selected))) << c.typed;
+        EXPECT_EQ(ui().Edit1->text(), ui().ListBox1->currentItem()->text()) << c.typed;
     }
 }
 
 TEST_F(MainWindowInput, CtrlClickOnTheSelectedRowKeepsIt)
 {
-    QListWidget* list = w().ListBox1;
+    QListWidget* list = ui().ListBox1;
     const QRect rect = list->visualItemRect(list->currentItem());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
     EXPECT_EQ(list->selectedItems().size(), 1);
@@ -137,25 +137,25 @@ TEST_F(MainWindowInput, CtrlClickOnTheSelectedRowKeepsIt)
 
 TEST_F(MainWindowInput, ARejectedKeyChangesNothingAndTypingStaysUndoable)
 {
-    retype(w().Edit2, QStringLiteral("1.5"));
-    EXPECT_EQ(w().Edit2->text(), QStringLiteral("1,5"));
-    const QString results = w().Edit5->text();
-    QSignalSpy changes(w().Edit2, &QLineEdit::textChanged);
-    QTest::keyClicks(w().Edit2, QStringLiteral("x "));
-    QTest::sendKeyEvent(QTest::Click, w().Edit2, Qt::Key_unknown, QStringLiteral("й"), Qt::NoModifier);
+    retype(ui().Edit2, QStringLiteral("1.5"));
+    EXPECT_EQ(ui().Edit2->text(), QStringLiteral("1,5"));
+    const QString results = ui().Edit5->text();
+    QSignalSpy changes(ui().Edit2, &QLineEdit::textChanged);
+    QTest::keyClicks(ui().Edit2, QStringLiteral("x "));
+    QTest::sendKeyEvent(QTest::Click, ui().Edit2, Qt::Key_unknown, QStringLiteral("й"), Qt::NoModifier);
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_EQ(w().Edit2->text(), QStringLiteral("1,5"));
-    EXPECT_TRUE(w().Edit2->isUndoAvailable());
-    QTest::keyClick(w().Edit2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_NE(w().Edit2->text(), QStringLiteral("1,5"));
-    EXPECT_EQ(w().Edit5->text().isEmpty(), results.isEmpty());
+    EXPECT_EQ(ui().Edit2->text(), QStringLiteral("1,5"));
+    EXPECT_TRUE(ui().Edit2->isUndoAvailable());
+    QTest::keyClick(ui().Edit2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(ui().Edit2->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(ui().Edit5->text().isEmpty(), results.isEmpty());
 }
 
 TEST_F(MainWindowInput, PickingTheShownDiameterAgainRestoresItsDefaultPitch)
 {
-    w().PageControl1->setCurrentWidget(w().TabSheet2);
-    QComboBox* diameter = w().cmbx_Rezba;
-    QComboBox* pitch = w().cmbx_ShagRezb;
+    ui().PageControl1->setCurrentWidget(ui().TabSheet2);
+    QComboBox* diameter = ui().cmbx_Rezba;
+    QComboBox* pitch = ui().cmbx_ShagRezb;
     diameter->setFocus();
     const int m12 = diameter->findText(QStringLiteral("12"));
     ASSERT_GE(m12, 0);

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "frm_About_Unit.h"
 #include "frm_FastNamber_Unit.h"
@@ -53,27 +54,33 @@ TEST(ProgramLifetime, StartShowEveryWindowOnceAndQuit)
 {
     // As the program starts: the main window first, then the six secondary windows, hidden.
     auto* mainWindow = new TForm1;
-    Form1 = mainWindow;
     createSecondaryWindows(mainWindow);
     mainWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
-    const std::initializer_list<QWidget*> secondary{frm_Table, frm_About, frm_ListOf_Ferrak, frm_FastNamber,
-                                                    frm_RezbTabl, frm_KeyBoard};
+    const std::initializer_list<QWidget*> secondary{mainWindow->frm_Table(), mainWindow->frm_About(),
+                                                    mainWindow->frm_ListOf_Ferrak(), mainWindow->frm_FastNamber(),
+                                                    mainWindow->frm_RezbTabl(), mainWindow->frm_KeyBoard()};
     // Each exists with its name and size, but makes its controls only when first shown.
     for (QWidget* window : secondary) {
         ASSERT_TRUE(window && !window->isVisible());
         EXPECT_TRUE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
     }
+    // One instance each, however often they are asked for.
+    createSecondaryWindows(mainWindow);
+    EXPECT_EQ(mainWindow->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly).size(), 6);
 
     auto click = [](QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); };
-    EXPECT_TRUE(openAndClose(frm_Table, [&] { click(mainWindow->Button20, mainWindow->Button20->rect().center()); }));
-    EXPECT_TRUE(openAndClose(frm_About, [&] { click(mainWindow->Label13, QPoint(3, 3)); }));
-    EXPECT_TRUE(openAndClose(frm_ListOf_Ferrak, [&] { click(mainWindow->Label5, QPoint(3, 3)); }));
-    EXPECT_TRUE(openAndClose(frm_KeyBoard, [&] { click(mainWindow->spbt_keyb, mainWindow->spbt_keyb->rect().center()); }));
-    click(mainWindow->CheckBox1, QPoint(5, mainWindow->CheckBox1->height() / 2)); // manual mode opens the quick numbers
-    EXPECT_TRUE(openAndClose(frm_FastNamber, [&] { QTest::mouseDClick(mainWindow->Edit3, Qt::LeftButton); }));
-    mainWindow->PageControl1->setCurrentWidget(mainWindow->TabSheet2);
-    EXPECT_TRUE(openAndClose(frm_RezbTabl, [&] { click(mainWindow->btm_RezbTabl, mainWindow->btm_RezbTabl->rect().center()); }));
+    auto control = [mainWindow](const char* name) { return mainWindow->findChild<QWidget*>(QLatin1String(name)); };
+    auto clickCentre = [&](const char* name) { click(control(name), control(name)->rect().center()); };
+    EXPECT_TRUE(openAndClose(mainWindow->frm_Table(), [&] { clickCentre("Button20"); }));
+    EXPECT_TRUE(openAndClose(mainWindow->frm_About(), [&] { click(control("Label13"), QPoint(3, 3)); }));
+    EXPECT_TRUE(openAndClose(mainWindow->frm_ListOf_Ferrak(), [&] { click(control("Label5"), QPoint(3, 3)); }));
+    EXPECT_TRUE(openAndClose(mainWindow->frm_KeyBoard(), [&] { clickCentre("spbt_keyb"); }));
+    click(control("CheckBox1"), QPoint(5, control("CheckBox1")->height() / 2)); // manual mode opens the quick numbers
+    EXPECT_TRUE(openAndClose(mainWindow->frm_FastNamber(), [&] { QTest::mouseDClick(control("Edit3"), Qt::LeftButton); }));
+    auto* pages = mainWindow->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    pages->setCurrentWidget(control("TabSheet2"));
+    EXPECT_TRUE(openAndClose(mainWindow->frm_RezbTabl(), [&] { clickCentre("btm_RezbTabl"); }));
     for (QWidget* window : secondary)
         EXPECT_FALSE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
 
@@ -85,9 +92,23 @@ TEST(ProgramLifetime, StartShowEveryWindowOnceAndQuit)
     QApplication::setQuitOnLastWindowClosed(quitOnLast);
     EXPECT_FALSE(mainWindow->isVisible());
 
-    // The secondary windows belong to the main window and go with it.
-    QPointer<QWidget> table = frm_Table;
+    // The secondary windows belong to the main window and go with it: nothing is left
+    // that still points at one of them.
+    std::vector<QPointer<QWidget>> windows(secondary.begin(), secondary.end());
     delete mainWindow;
-    Form1 = nullptr;
-    EXPECT_TRUE(table.isNull());
+    for (const QPointer<QWidget>& window : windows)
+        EXPECT_TRUE(window.isNull());
+}
+
+TEST(ProgramLifetime, AWindowClosedByItselfIsNoLongerReached)
+{
+    TForm1 mainWindow;
+    createSecondaryWindows(&mainWindow);
+    delete mainWindow.frm_About();
+    EXPECT_EQ(mainWindow.frm_About(), nullptr);
+    // The about link then opens nothing, and the program goes on.
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    QTest::mouseClick(mainWindow.findChild<QWidget*>(QStringLiteral("Label13")), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(mainWindow.isVisible());
 }

@@ -17,6 +17,7 @@
 
 #include "CaptionFit.h"
 #include "UiStyle.h"
+#include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
 
 namespace {
@@ -36,9 +37,7 @@ protected:
     void SetUp() override
     {
         m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
     }
-    void TearDown() override { Form1 = nullptr; }
 
     void showWindow()
     {
@@ -47,7 +46,11 @@ protected:
     }
     QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QLatin1String(name)); }
 
+    // The window's controls, by their objectNames.
+    const MainWindowControls& ui() const { return m_controls.of(*m_window); }
+
     std::unique_ptr<TForm1> m_window;
+    mutable MainWindowControlsCache m_controls;
 };
 
 TEST_F(MainWindowLook, LabelsFitTheirCaptionsOnceShownAndNeverShrink)
@@ -76,8 +79,8 @@ TEST_F(MainWindowLook, LabelsFitTheirCaptionsOnceShownAndNeverShrink)
 TEST_F(MainWindowLook, TheThreadPageIsMadeAndMeasuredWhenItIsFirstOpened)
 {
     showWindow();
-    EXPECT_EQ(m_window->TabSheet2->findChild<QLabel*>(QStringLiteral("Label21")), nullptr);
-    m_window->PageControl1->setCurrentIndex(1);
+    EXPECT_EQ(ui().TabSheet2->findChild<QLabel*>(QStringLiteral("Label21")), nullptr);
+    ui().PageControl1->setCurrentIndex(1);
     QApplication::processEvents();
     QLabel* letter = label("Label21"); // "D   =" in 32 px bold, declared 86 x 38
     ASSERT_NE(letter, nullptr);
@@ -116,7 +119,7 @@ TEST(CaptionFit, ALabelIsMeasuredInItsOwnFontAtItsFirstShowingOnly)
 TEST_F(MainWindowLook, FieldListRowsAre13PixelsHigh)
 {
     showWindow();
-    QListWidget* list = m_window->ListBox1;
+    QListWidget* list = ui().ListBox1;
     ASSERT_GT(list->count(), 2);
     EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 13);
     EXPECT_EQ(list->visualItemRect(list->item(1)).top(), list->visualItemRect(list->item(0)).top() + 13);
@@ -134,8 +137,8 @@ TEST_F(MainWindowLook, FieldListRowsAre13PixelsHigh)
 TEST_F(MainWindowLook, ThreadDropDownRowsAreAtLeast20PixelsAndAClickChoosesOne)
 {
     showWindow();
-    m_window->PageControl1->setCurrentIndex(1);
-    QComboBox* diameters = m_window->cmbx_Rezba;
+    ui().PageControl1->setCurrentIndex(1);
+    QComboBox* diameters = ui().cmbx_Rezba;
     ASSERT_GT(diameters->count(), 3);
     diameters->showPopup();
     QAbstractItemView* popup = diameters->view();

@@ -59,9 +59,9 @@ void expectWhole(NumberBox* box)
 
 class NumberBoxes : public MainWindowFixture {
 protected:
-    std::vector<NumberBox*> resultBoxes() { return {w().Edit1, w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8}; }
+    std::vector<NumberBox*> resultBoxes() { return {ui().Edit1, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8}; }
 
-    void leaveTheBoxes() { w().CheckBox1->setFocus(); }
+    void leaveTheBoxes() { ui().CheckBox1->setFocus(); }
 };
 
 } // namespace
@@ -76,40 +76,40 @@ TEST_F(NumberBoxes, TheLongestTableTextsAreDrawnWhole)
         {"125", "g6", false}, {"999,999", "d11", false}, {"987,654", "b12", false},
         {"999,999", "Js16", false}, {"999,999", "d11", true}, {"0", "g6", false},
     };
-    QTest::mouseClick(w().RadioButton1, Qt::LeftButton); // "Как есть"
+    QTest::mouseClick(ui().RadioButton1, Qt::LeftButton); // "Как есть"
     for (const Case& c : cases) {
-        if (w().CheckBox2->isChecked() != c.micrometres)
-            QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(4, 8));
-        retype(w().Edit2, QString::fromLatin1(c.size));
+        if (ui().CheckBox2->isChecked() != c.micrometres)
+            QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(4, 8));
+        retype(ui().Edit2, QString::fromLatin1(c.size));
         clickRow(QString::fromLatin1(c.field));
         leaveTheBoxes();
         for (NumberBox* box : resultBoxes())
             expectWhole(box);
     }
-    EXPECT_EQ(w().Edit8->text(), QStringLiteral("нет данных"));
+    EXPECT_EQ(ui().Edit8->text(), QStringLiteral("нет данных"));
 }
 
 TEST_F(NumberBoxes, ManualDeviationsWithSixDecimalsAreDrawnWhole)
 {
-    QTest::mouseClick(w().RadioButton1, Qt::LeftButton);
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
-    retype(w().Edit2, QStringLiteral("999,999"));
-    retype(w().Edit3, QStringLiteral("0,123456"));
-    retype(w().Edit4, QStringLiteral("-0,654321"));
+    QTest::mouseClick(ui().RadioButton1, Qt::LeftButton);
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    retype(ui().Edit2, QStringLiteral("999,999"));
+    retype(ui().Edit3, QStringLiteral("0,123456"));
+    retype(ui().Edit4, QStringLiteral("-0,654321"));
     leaveTheBoxes();
-    for (NumberBox* box : {w().Edit2, w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8})
+    for (NumberBox* box : {ui().Edit2, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
         expectWhole(box);
-    EXPECT_EQ(w().Edit7->text(), QStringLiteral("999,7335675"));
+    EXPECT_EQ(ui().Edit7->text(), QStringLiteral("999,7335675"));
 }
 
 TEST_F(NumberBoxes, TextsThatFitKeepTheDescribedSizeAndCopyGivesTheWholeText)
 {
     for (NumberBox* box : resultBoxes())
         EXPECT_EQ(box->font(), box->describedFont()) << box->objectName().toStdString();
-    QTest::mouseClick(w().RadioButton1, Qt::LeftButton);
-    retype(w().Edit2, QStringLiteral("125"));
+    QTest::mouseClick(ui().RadioButton1, Qt::LeftButton);
+    retype(ui().Edit2, QStringLiteral("125"));
     clickRow(QStringLiteral("g6"));
-    NumberBox* radius = w().Edit8;
+    NumberBox* radius = ui().Edit8;
     ASSERT_LT(QFontInfo(radius->font()).pixelSize(), QFontInfo(radius->describedFont()).pixelSize());
     QTest::mouseClick(radius, Qt::LeftButton);
     QTest::keyClick(radius, Qt::Key_A, Qt::ControlModifier);
@@ -119,16 +119,16 @@ TEST_F(NumberBoxes, TextsThatFitKeepTheDescribedSizeAndCopyGivesTheWholeText)
 
 TEST_F(NumberBoxes, EveryThreadHoleIsDrawnWhole)
 {
-    w().PageControl1->setCurrentWidget(w().TabSheet2);
-    QComboBox* diameter = w().cmbx_Rezba;
-    QComboBox* pitch = w().cmbx_ShagRezb;
+    ui().PageControl1->setCurrentWidget(ui().TabSheet2);
+    QComboBox* diameter = ui().cmbx_Rezba;
+    QComboBox* pitch = ui().cmbx_ShagRezb;
     diameter->setFocus();
     QTest::keyClick(diameter, Qt::Key_Home);
     for (int d = 0; d < diameter->count(); ++d, QTest::keyClick(diameter, Qt::Key_Down)) {
         pitch->setFocus();
         QTest::keyClick(pitch, Qt::Key_Home);
         for (int p = 0; p < pitch->count(); ++p, QTest::keyClick(pitch, Qt::Key_Down)) {
-            for (NumberBox* box : {w().ed_DiamNom, w().ed_DopRezb, w().ed_MidlDopRezb}) {
+            for (NumberBox* box : {ui().ed_DiamNom, ui().ed_DopRezb, ui().ed_MidlDopRezb}) {
                 const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
                 EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->text()) + 1, box->width() - 2 * frame - 4)
                     << box->objectName().toStdString() << " M" << diameter->currentText().toStdString();
@@ -136,7 +136,7 @@ TEST_F(NumberBoxes, EveryThreadHoleIsDrawnWhole)
         }
         diameter->setFocus();
     }
-    for (NumberBox* box : {w().ed_DiamNom, w().ed_DopRezb, w().ed_MidlDopRezb})
+    for (NumberBox* box : {ui().ed_DiamNom, ui().ed_DopRezb, ui().ed_MidlDopRezb})
         expectWhole(box);
 }
 

@@ -44,8 +44,9 @@
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
 #include "frm_List_unit.h"
+#include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
-#include "frm_Main_Unit_Shema.h"
+#include "FitSchemeBox.h"
 #include "frm_RezbTabl_Unit.h"
 #include "frm_Tabl_unit.h"
 
@@ -160,14 +161,13 @@ public:
     QString run()
     {
         m_window = std::make_unique<TForm1>();
-        Form1 = m_window.get();
         createSecondaryWindows(m_window.get());
         m_window->move(40, 40);
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             return QStringLiteral("main window not exposed");
         w().setFocus();
-        for (QLineEdit* box : {w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8})
+        for (QLineEdit* box : {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
             QObject::connect(box, &QLineEdit::textChanged, [this] { ++m_writes; });
         m_failure = check();
         for (m_event = 0; m_event < m_events && m_failure.isEmpty(); ++m_event) {
@@ -186,7 +186,6 @@ public:
         for (auto it = m_kinds.cbegin(); it != m_kinds.cend(); ++it)
             kinds << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
         std::printf("soak: seed %llu, %d events: %s\n", (unsigned long long)m_seed, m_event, qPrintable(kinds.join(QStringLiteral(", "))));
-        Form1 = nullptr;
         m_window.reset();
         return failure;
     }
@@ -195,6 +194,8 @@ public:
 
 private:
     TForm1& w() { return *m_window; }
+    // The window's controls, by their objectNames.
+    const MainWindowControls& ui() const { return m_controls.of(*m_window); }
     int pick(int count) { return int(m_random() % unsigned(count)); }
     bool chance(int percent) { return pick(100) < percent; }
 
@@ -228,8 +229,8 @@ private:
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(windowOf(&w()), k, modifiers); }
     void typeChar(QChar c) { QTest::sendKeyEvent(QTest::Click, windowOf(&w()), Qt::Key_unknown, c, {}); }
     static bool usable(QWidget* widget) { return widget->isVisible() && widget->isEnabled(); }
-    bool manual() const { return m_window->CheckBox1->isChecked(); }
-    bool onTolerancePage() const { return m_window->PageControl1->currentWidget() == m_window->TabSheet1; }
+    bool manual() const { return ui().CheckBox1->isChecked(); }
+    bool onTolerancePage() const { return ui().PageControl1->currentWidget() == ui().TabSheet1; }
 
     QString randomText(int maxLength)
     {
@@ -244,15 +245,15 @@ private:
     void step()
     {
         if (chance(3)) {
-            const int page = (w().PageControl1->currentIndex() + 1 + pick(2)) % 3;
+            const int page = (ui().PageControl1->currentIndex() + 1 + pick(2)) % 3;
             log(QStringLiteral("tab %1").arg(page));
-            QTabBar* bar = w().PageControl1->tabBar();
+            QTabBar* bar = ui().PageControl1->tabBar();
             click(bar, bar->tabRect(page).center());
             return;
         }
         if (onTolerancePage())
             toleranceStep();
-        else if (w().PageControl1->currentWidget() == w().TabSheet2)
+        else if (ui().PageControl1->currentWidget() == ui().TabSheet2)
             threadStep();
         else
             fitsStep();
@@ -260,7 +261,7 @@ private:
 
     // ---- the fits page ----
 
-    FitsPage& fits() { return *m_window->TabSheet3; }
+    FitsPage& fits() { return *ui().TabSheet3; }
 
     void fitsStep()
     {
@@ -423,14 +424,14 @@ private:
         else if (kind < 66)
             clickRadio();
         else if (kind < 72)
-            clickCheckBox(chance(50) ? w().CheckBox1 : w().CheckBox2);
+            clickCheckBox(chance(50) ? ui().CheckBox1 : ui().CheckBox2);
         else if (kind < 82)
             clickEditButton();
         else if (kind < 86)
             copyFormula();
         else if (kind < 88) {
             log(QStringLiteral("mouse over the page"));
-            QTest::mouseMove(windowOf(&w()), inWindow(w().TabSheet1, QPoint(5, w().TabSheet1->height() - 5)));
+            QTest::mouseMove(windowOf(&w()), inWindow(ui().TabSheet1, QPoint(5, ui().TabSheet1->height() - 5)));
         } else if (kind < 91)
             pokeDisabledControl();
         else
@@ -441,13 +442,13 @@ private:
     QStringList pageState()
     {
         QStringList state;
-        for (QLineEdit* box : w().TabSheet1->findChildren<QLineEdit*>())
+        for (QLineEdit* box : ui().TabSheet1->findChildren<QLineEdit*>())
             state << box->objectName() + u'=' + box->text();
-        for (QComboBox* box : w().TabSheet1->findChildren<QComboBox*>())
+        for (QComboBox* box : ui().TabSheet1->findChildren<QComboBox*>())
             state << box->objectName() + u'=' + QString::number(box->currentIndex());
-        for (QAbstractButton* button : w().TabSheet1->findChildren<QAbstractButton*>())
+        for (QAbstractButton* button : ui().TabSheet1->findChildren<QAbstractButton*>())
             state << button->objectName() + u'=' + QString::number(button->isChecked());
-        state << QStringLiteral("row=%1 of %2").arg(w().ListBox1->currentRow()).arg(w().ListBox1->count());
+        state << QStringLiteral("row=%1 of %2").arg(ui().ListBox1->currentRow()).arg(ui().ListBox1->count());
         return state;
     }
 
@@ -455,7 +456,7 @@ private:
     void pokeDisabledControl()
     {
         QList<QWidget*> disabled;
-        for (QWidget* widget : w().TabSheet1->findChildren<QWidget*>())
+        for (QWidget* widget : ui().TabSheet1->findChildren<QWidget*>())
             if (widget->isVisible() && !widget->isEnabled() && widget->width() > 2)
                 disabled << widget;
         if (disabled.isEmpty())
@@ -497,7 +498,7 @@ private:
 
     QLineEdit* numberBox()
     {
-        QLineEdit* boxes[] = {w().Edit2, w().Edit3, w().Edit4};
+        QLineEdit* boxes[] = {ui().Edit2, ui().Edit3, ui().Edit4};
         return boxes[pick(3)];
     }
 
@@ -565,7 +566,7 @@ private:
 
     void clickListRow()
     {
-        QListWidget* list = w().ListBox1;
+        QListWidget* list = ui().ListBox1;
         if (!usable(list) || list->count() == 0)
             return;
         const int row = pick(list->count());
@@ -579,7 +580,7 @@ private:
 
     void chooseFilter()
     {
-        QComboBox* boxes[] = {w().ComboBox1, w().ComboBox4, w().ComboBox3};
+        QComboBox* boxes[] = {ui().ComboBox1, ui().ComboBox4, ui().ComboBox3};
         QComboBox* box = boxes[pick(3)];
         if (!usable(box))
             return;
@@ -595,35 +596,35 @@ private:
 
     void expectFreshSelection()
     {
-        const int expected = defaultRow(w().ListBox1->count());
-        if (w().ListBox1->currentRow() != expected)
-            fail(QStringLiteral("after a refill row %1 is selected, not %2").arg(w().ListBox1->currentRow()).arg(expected));
+        const int expected = defaultRow(ui().ListBox1->count());
+        if (ui().ListBox1->currentRow() != expected)
+            fail(QStringLiteral("after a refill row %1 is selected, not %2").arg(ui().ListBox1->currentRow()).arg(expected));
     }
 
     void clickResetLabel()
     {
-        QLabel* labels[] = {w().Label1, w().Label2, w().Label3};
+        QLabel* labels[] = {ui().Label1, ui().Label2, ui().Label3};
         const int which = pick(3);
         QLabel* label = labels[which];
         if (!usable(label))
             return;
-        QComboBox* boxes[] = {w().ComboBox1, w().ComboBox4, w().ComboBox3};
+        QComboBox* boxes[] = {ui().ComboBox1, ui().ComboBox4, ui().ComboBox3};
         const int resetItem = which == 0 ? 4 : 0;
         const bool changes = boxes[which]->currentIndex() != resetItem;
-        const int rowBefore = w().ListBox1->currentRow();
+        const int rowBefore = ui().ListBox1->currentRow();
         log(QStringLiteral("click %1").arg(label->objectName()));
         click(label, QPoint(3, 3));
         if (boxes[which]->currentIndex() != resetItem)
             fail(QStringLiteral("%1 did not reset its box").arg(label->objectName()));
         if (changes)
             expectFreshSelection();
-        else if (w().ListBox1->currentRow() != rowBefore)
+        else if (ui().ListBox1->currentRow() != rowBefore)
             fail(QStringLiteral("%1 moved the selection without a change").arg(label->objectName()));
     }
 
     void clickRadio()
     {
-        QRadioButton* radios[] = {w().RadioButton1, w().RadioButton2, w().RadioButton3};
+        QRadioButton* radios[] = {ui().RadioButton1, ui().RadioButton2, ui().RadioButton3};
         QRadioButton* radio = radios[pick(3)];
         log(QStringLiteral("click %1").arg(radio->objectName()));
         click(radio, QPoint(6, radio->height() / 2));
@@ -642,25 +643,25 @@ private:
 
     void clickEditButton()
     {
-        QWidget* buttons[] = {w().Button3, w().Button4, w().Button1, w().Button5, w().SpeedButton1};
+        QWidget* buttons[] = {ui().Button3, ui().Button4, ui().Button1, ui().Button5, ui().SpeedButton1};
         QWidget* button = buttons[pick(5)];
         if (!usable(button))
             return;
-        const QString upper = w().Edit3->text();
-        const QString lower = w().Edit4->text();
+        const QString upper = ui().Edit3->text();
+        const QString lower = ui().Edit4->text();
         log(QStringLiteral("click %1 with \"%2\" \"%3\"").arg(button->objectName(), upper, lower));
         click(button);
-        if (button == w().SpeedButton1) {
+        if (button == ui().SpeedButton1) {
             const QString newLower = QString::fromStdString(tolerance::MirrorDeviationText(upper.toStdString()));
             const QString newUpper = QString::fromStdString(tolerance::MirrorDeviationText(lower.toStdString()));
-            if (w().Edit3->text() != newUpper || w().Edit4->text() != newLower)
-                fail(QStringLiteral("mirror gave \"%1\" \"%2\"").arg(w().Edit3->text(), w().Edit4->text()));
-        } else if (button == w().Button1 || button == w().Button5) {
-            if ((button == w().Button1 ? w().Edit3 : w().Edit4)->text() != QStringLiteral("0"))
+            if (ui().Edit3->text() != newUpper || ui().Edit4->text() != newLower)
+                fail(QStringLiteral("mirror gave \"%1\" \"%2\"").arg(ui().Edit3->text(), ui().Edit4->text()));
+        } else if (button == ui().Button1 || button == ui().Button5) {
+            if ((button == ui().Button1 ? ui().Edit3 : ui().Edit4)->text() != QStringLiteral("0"))
                 fail(QStringLiteral("%1 did not write 0").arg(button->objectName()));
         } else {
-            QLineEdit* box = button == w().Button3 ? w().Edit3 : w().Edit4;
-            const QString before = button == w().Button3 ? upper : lower;
+            QLineEdit* box = button == ui().Button3 ? ui().Edit3 : ui().Edit4;
+            const QString before = button == ui().Button3 ? upper : lower;
             const auto value = readNumber(before);
             const QString expected = value ? general(-*value) : before;
             if (box->text() != expected)
@@ -671,12 +672,12 @@ private:
     void copyFormula()
     {
         const bool radius = chance(50);
-        QLabel* label = radius ? w().Label4 : w().Label9;
+        QLabel* label = radius ? ui().Label4 : ui().Label9;
         const QString marker = QStringLiteral("before %1").arg(m_event);
         QGuiApplication::clipboard()->setText(marker);
-        const auto size = readNumber(w().Edit2->text());
-        auto upper = readNumber(w().Edit3->text());
-        auto lower = readNumber(w().Edit4->text());
+        const auto size = readNumber(ui().Edit2->text());
+        auto upper = readNumber(ui().Edit3->text());
+        auto lower = readNumber(ui().Edit4->text());
         log(QStringLiteral("double click %1").arg(label->objectName()));
         doubleClick(label, QPoint(3, 3));
         const QString copied = QGuiApplication::clipboard()->text();
@@ -685,11 +686,11 @@ private:
                 fail(QStringLiteral("a formula \"%1\" from boxes without a number").arg(copied));
             return;
         }
-        if (w().Panel2->text() != QStringLiteral("Формула  скопирована "))
-            fail(QStringLiteral("panel 2 shows \"%1\" after a copy").arg(w().Panel2->text()));
+        if (ui().Panel2->text() != QStringLiteral("Формула  скопирована "))
+            fail(QStringLiteral("panel 2 shows \"%1\" after a copy").arg(ui().Panel2->text()));
         // "=(" size "+(" upper " " lower ")/2)", and "/2" more for the radius; each piece
         // reads back exactly to the box it came from, in millimetres.
-        const int power = w().CheckBox2->isChecked() ? -3 : 0;
+        const int power = ui().CheckBox2->isChecked() ? -3 : 0;
         const QString tail = radius ? QStringLiteral(")/2)/2") : QStringLiteral(")/2)");
         const int open = int(copied.indexOf(QStringLiteral("+(")));
         const int blank = int(copied.indexOf(u' ', open));
@@ -703,7 +704,7 @@ private:
             *lowerPiece != lower->scaled(power) || (upperSign != u'+' && upperSign != u'-') ||
             (lowerSign != u'+' && lowerSign != u'-'))
             fail(QStringLiteral("formula \"%1\" from \"%2\" \"%3\" \"%4\"")
-                     .arg(copied, w().Edit2->text(), w().Edit3->text(), w().Edit4->text()));
+                     .arg(copied, ui().Edit2->text(), ui().Edit3->text(), ui().Edit4->text()));
     }
 
     // ---- the secondary windows, each closed from inside its own event loop ----
@@ -756,85 +757,85 @@ private:
     void openWindowFromTolerancePage()
     {
         const int which = pick(6);
-        if (which == 0 && usable(w().Button20)) {
+        if (which == 0 && usable(ui().Button20)) {
             log(QStringLiteral("tolerance table"));
-            whileOpen(frm_Table, [] {}, [&] { click(w().Button20); });
+            whileOpen(w().frm_Table(), [] {}, [&] { click(ui().Button20); });
         } else if (which == 1) {
             log(QStringLiteral("about"));
-            whileOpen(frm_About, [] {}, [&] { click(w().Label13, QPoint(3, 3)); });
-        } else if (which == 2 && usable(w().Label5)) {
+            whileOpen(w().frm_About(), [] {}, [&] { click(ui().Label13, QPoint(3, 3)); });
+        } else if (which == 2 && usable(ui().Label5)) {
             pickField();
         } else if (which == 3) {
             useKeypad();
         } else if (which >= 4 && manual()) {
-            quickValue(which == 4 ? w().Edit3 : w().Edit4);
+            quickValue(which == 4 ? ui().Edit3 : ui().Edit4);
         }
     }
 
     void pickField()
     {
-        const auto buttons = frm_ListOf_Ferrak->findChildren<QAbstractButton*>();
+        const auto buttons = w().frm_ListOf_Ferrak()->findChildren<QAbstractButton*>();
         QAbstractButton* button = chance(80) && !buttons.isEmpty() ? buttons[pick(int(buttons.size()))] : nullptr;
         const QString picked = button ? button->text() : QStringLiteral("H9");
         const int route = pick(3);
         log(QStringLiteral("field picker by %1, picks %2").arg(route).arg(picked));
-        whileOpen(frm_ListOf_Ferrak, [&] {
+        whileOpen(w().frm_ListOf_Ferrak(), [&] {
             if (button)
                 QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         }, [&] {
             if (route == 0)
-                click(w().Label5, QPoint(3, 3));
-            else if (route == 1 && w().ListBox1->count() > 0) {
-                QListWidgetItem* item = w().ListBox1->item(pick(w().ListBox1->count()));
-                w().ListBox1->scrollToItem(item);
-                doubleClick(w().ListBox1->viewport(), w().ListBox1->visualItemRect(item).center());
+                click(ui().Label5, QPoint(3, 3));
+            else if (route == 1 && ui().ListBox1->count() > 0) {
+                QListWidgetItem* item = ui().ListBox1->item(pick(ui().ListBox1->count()));
+                ui().ListBox1->scrollToItem(item);
+                doubleClick(ui().ListBox1->viewport(), ui().ListBox1->visualItemRect(item).center());
             }
             else
-                doubleClick(w().Edit1);
+                doubleClick(ui().Edit1);
         });
-        if (w().ComboBox1->currentIndex() != 4 || w().ComboBox4->currentIndex() != 0 || w().ComboBox3->currentIndex() != 0)
+        if (ui().ComboBox1->currentIndex() != 4 || ui().ComboBox4->currentIndex() != 0 || ui().ComboBox3->currentIndex() != 0)
             fail(QStringLiteral("the field picker left the filter set"));
-        const auto items = w().ListBox1->findItems(picked, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        const int expectedRow = items.isEmpty() ? 20 : w().ListBox1->row(items[0]);
-        if (w().ListBox1->currentRow() != expectedRow)
-            fail(QStringLiteral("picked %1 but row %2 is selected").arg(picked).arg(w().ListBox1->currentRow()));
+        const auto items = ui().ListBox1->findItems(picked, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int expectedRow = items.isEmpty() ? 20 : ui().ListBox1->row(items[0]);
+        if (ui().ListBox1->currentRow() != expectedRow)
+            fail(QStringLiteral("picked %1 but row %2 is selected").arg(picked).arg(ui().ListBox1->currentRow()));
     }
 
     void useKeypad()
     {
-        const QString before = w().Edit2->text();
+        const QString before = ui().Edit2->text();
         bool entered = false;
         QString display;
         const int presses = pick(12);
         log(QStringLiteral("keypad, %1 keys").arg(presses));
-        whileOpen(frm_KeyBoard, [&] {
+        whileOpen(w().frm_KeyBoard(), [&] {
             static const char* keys[] = {"spbt_N0", "spbt_N1", "spbt_N2", "spbt_N3", "spbt_N4", "spbt_N5",
                                          "spbt_N6", "spbt_N7", "spbt_N8", "spbt_N9", "spbt_Point", "spbt_Point",
                                          "spbt_Clear", "spbt_BS", "spbt_MS", "spbt_MR", "spbt_MC"};
-            auto* pages = frm_KeyBoard->findChild<QTabWidget*>();
+            auto* pages = w().frm_KeyBoard()->findChild<QTabWidget*>();
             for (int i = 0; i < presses; ++i) {
                 if (pages && chance(10))
                     pages->setCurrentIndex(pick(2));
-                clickChild(frm_KeyBoard, QString::fromLatin1(keys[pick(17)]));
-                const QString shown = frm_KeyBoard->displayText();
+                clickChild(w().frm_KeyBoard(), QString::fromLatin1(keys[pick(17)]));
+                const QString shown = w().frm_KeyBoard()->displayText();
                 if (shown.isEmpty() || shown.startsWith(u',') || shown.count(u',') > 1 || !onlyFilterCharacters(shown) ||
                     shown.contains(u'+') || shown.contains(u'-'))
                     fail(QStringLiteral("keypad display \"%1\"").arg(shown));
             }
             if (chance(60)) {
-                clickChild(frm_KeyBoard, QStringLiteral("SpeedButton2"));
-                entered = !frm_KeyBoard->isVisible();
-                display = frm_KeyBoard->displayText();
+                clickChild(w().frm_KeyBoard(), QStringLiteral("SpeedButton2"));
+                entered = !w().frm_KeyBoard()->isVisible();
+                display = w().frm_KeyBoard()->displayText();
             }
         }, [&] {
             if (chance(50))
-                click(w().spbt_keyb);
+                click(ui().spbt_keyb);
             else
-                doubleClick(w().Edit2);
+                doubleClick(ui().Edit2);
         });
         const QString expected = entered ? display : before;
-        if (w().Edit2->text() != expected)
-            fail(QStringLiteral("after the keypad Edit2 is \"%1\", not \"%2\"").arg(w().Edit2->text(), expected));
+        if (ui().Edit2->text() != expected)
+            fail(QStringLiteral("after the keypad Edit2 is \"%1\", not \"%2\"").arg(ui().Edit2->text(), expected));
     }
 
     void quickValue(QLineEdit* box)
@@ -844,14 +845,14 @@ private:
         const bool choose = chance(75);
         QString value;
         log(QStringLiteral("quick value for %1, label %2 %3").arg(box->objectName()).arg(label).arg(choose));
-        whileOpen(frm_FastNamber, [&] {
-            if (frm_FastNamber->QuickValue() != before)
-                fail(QStringLiteral("quick number window preset \"%1\"").arg(frm_FastNamber->QuickValue()));
+        whileOpen(w().frm_FastNamber(), [&] {
+            if (w().frm_FastNamber()->QuickValue() != before)
+                fail(QStringLiteral("quick number window preset \"%1\"").arg(w().frm_FastNamber()->QuickValue()));
             if (choose)
-                clickChild(frm_FastNamber, QStringLiteral("Label%1").arg(label));
+                clickChild(w().frm_FastNamber(), QStringLiteral("Label%1").arg(label));
         }, [&] { doubleClick(box); });
-        value = frm_FastNamber->QuickValue();
-        QString expected = box == w().Edit3 ? value : (value != before ? QStringLiteral("-") + value : before);
+        value = w().frm_FastNamber()->QuickValue();
+        QString expected = box == ui().Edit3 ? value : (value != before ? QStringLiteral("-") + value : before);
         if (box->text() != expected)
             fail(QStringLiteral("quick value gave \"%1\", not \"%2\"").arg(box->text(), expected));
     }
@@ -862,17 +863,17 @@ private:
     {
         const int kind = pick(100);
         if (kind < 45) {
-            chooseThread(w().cmbx_Rezba);
+            chooseThread(ui().cmbx_Rezba);
         } else if (kind < 85) {
-            chooseThread(w().cmbx_ShagRezb);
+            chooseThread(ui().cmbx_ShagRezb);
         } else if (kind < 92) {
             log(QStringLiteral("thread table"));
-            whileOpen(frm_RezbTabl, [] {}, [&] { click(w().btm_RezbTabl); });
+            whileOpen(w().frm_RezbTabl(), [] {}, [&] { click(ui().btm_RezbTabl); });
         } else if (kind < 95) {
             log(QStringLiteral("about from the thread page"));
-            whileOpen(frm_About, [] {}, [&] { click(w().Label23, QPoint(3, 3)); });
+            whileOpen(w().frm_About(), [] {}, [&] { click(ui().Label23, QPoint(3, 3)); });
         } else {
-            QLineEdit* boxes[] = {w().ed_DiamNom, w().ed_DopRezb, w().ed_MidlDopRezb};
+            QLineEdit* boxes[] = {ui().ed_DiamNom, ui().ed_DopRezb, ui().ed_MidlDopRezb};
             QLineEdit* box = boxes[pick(3)];
             log(QStringLiteral("type into %1").arg(box->objectName()));
             click(box);
@@ -888,18 +889,18 @@ private:
         const int before = box->currentIndex();
         log(QStringLiteral("key %1 in %2 at item %3").arg(int(k)).arg(box->objectName()).arg(before));
         key(k);
-        if (box == w().cmbx_Rezba && box->currentIndex() != before) {
-            if (w().focusWidget() != w().cmbx_ShagRezb)
+        if (box == ui().cmbx_Rezba && box->currentIndex() != before) {
+            if (w().focusWidget() != ui().cmbx_ShagRezb)
                 fail(QStringLiteral("the pitch list has no focus after a diameter choice"));
             // Default pitch: the coarse one, else count div 2.
             int expected = -1;
-            for (int i = 0; i < w().cmbx_ShagRezb->count(); ++i)
-                if (Rezba_Data_Unit::ThreadHoleTable(w().cmbx_ShagRezb->itemData(i).toInt()).PitchKind == Rezba_Data_Unit::PitchType::Coarse)
+            for (int i = 0; i < ui().cmbx_ShagRezb->count(); ++i)
+                if (Rezba_Data_Unit::ThreadHoleTable(ui().cmbx_ShagRezb->itemData(i).toInt()).PitchKind == Rezba_Data_Unit::PitchType::Coarse)
                     expected = i;
             if (expected < 0)
-                expected = w().cmbx_ShagRezb->count() / 2;
-            if (w().cmbx_ShagRezb->currentIndex() != expected)
-                fail(QStringLiteral("pitch item %1 selected, not %2").arg(w().cmbx_ShagRezb->currentIndex()).arg(expected));
+                expected = ui().cmbx_ShagRezb->count() / 2;
+            if (ui().cmbx_ShagRezb->currentIndex() != expected)
+                fail(QStringLiteral("pitch item %1 selected, not %2").arg(ui().cmbx_ShagRezb->currentIndex()).arg(expected));
         }
     }
 
@@ -919,10 +920,10 @@ private:
 
         // The number boxes hold what the filter admits, and what the program itself writes
         // there: "нет данных" (which the mirror button may sign) and the "E" of a scientific text.
-        for (QLineEdit* box : {w().Edit2, w().Edit3, w().Edit4}) {
+        for (QLineEdit* box : {ui().Edit2, ui().Edit3, ui().Edit4}) {
             const QString text = box->text();
             for (const QChar c : text) {
-                if (!onlyFilterCharacters(QString(c)) && c != u'E' && !(box != w().Edit2 && NoData.contains(c))) {
+                if (!onlyFilterCharacters(QString(c)) && c != u'E' && !(box != ui().Edit2 && NoData.contains(c))) {
                     problems << QStringLiteral("%1 holds \"%2\"").arg(box->objectName(), text);
                     break;
                 }
@@ -930,64 +931,64 @@ private:
         }
 
         // The list and ListRowMap follow the filter boxes.
-        const Expected list = expectedList(w().ComboBox1->currentIndex(), w().ComboBox4->currentIndex(), w().ComboBox3->currentIndex());
+        const Expected list = expectedList(ui().ComboBox1->currentIndex(), ui().ComboBox4->currentIndex(), ui().ComboBox3->currentIndex());
         QStringList rows;
-        for (int i = 0; i < w().ListBox1->count(); ++i)
-            rows << w().ListBox1->item(i)->text();
+        for (int i = 0; i < ui().ListBox1->count(); ++i)
+            rows << ui().ListBox1->item(i)->text();
         if (rows != list.rows)
             problems << QStringLiteral("list [%1], expected [%2]").arg(rows.join(u' '), list.rows.join(u' '));
-        else if (w().ListRowMap.size() < list.fields.size() ||
-                 !std::equal(list.fields.begin(), list.fields.end(), w().ListRowMap.begin()))
+        else if (ui().ListRowMap.size() < list.fields.size() ||
+                 !std::equal(list.fields.begin(), list.fields.end(), ui().ListRowMap.begin()))
             problems << QStringLiteral("ListRowMap does not match the rows");
-        if (!rows.isEmpty() && w().ListBox1->currentRow() < 0)
+        if (!rows.isEmpty() && ui().ListBox1->currentRow() < 0)
             problems << QStringLiteral("no row selected");
 
-        const auto size = readNumber(w().Edit2->text());
+        const auto size = readNumber(ui().Edit2->text());
         // With an empty list the table computation stops before it reads the size.
         if (manual() || !rows.isEmpty())
-            expectColour(w().Edit2, size ? UiStyle::Black : UiStyle::Red, size ? "black" : "red");
-        const bool micrometresShown = w().CheckBox2->isChecked();
-        const int rounding = w().RadioButton1->isChecked() ? 1 : w().RadioButton2->isChecked() ? 2 : 3;
-        QLineEdit* sizeBoxes[] = {w().Edit5, w().Edit6, w().Edit7, w().Edit8};
+            expectColour(ui().Edit2, size ? UiStyle::Black : UiStyle::Red, size ? "black" : "red");
+        const bool micrometresShown = ui().CheckBox2->isChecked();
+        const int rounding = ui().RadioButton1->isChecked() ? 1 : ui().RadioButton2->isChecked() ? 2 : 3;
+        QLineEdit* sizeBoxes[] = {ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8};
 
         if (!manual()) {
             if (rows.isEmpty()) {
-                for (QLineEdit* box : {w().Edit1, w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8})
+                for (QLineEdit* box : {ui().Edit1, ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
                     expectText(box, box->text(), NoData);
             } else if (problems.isEmpty()) {
-                const int row = std::max(0, w().ListBox1->currentRow());
+                const int row = std::max(0, ui().ListBox1->currentRow());
                 const int f = list.fields[std::size_t(row)];
-                expectText(w().Edit1, w().Edit1->text(), rows[row]);
+                expectText(ui().Edit1, ui().Edit1->text(), rows[row]);
                 const Data_Unit::FieldColour code = Data_Unit::ColourCode(f);
-                expectColour(w().Edit1,
+                expectColour(ui().Edit1,
                              code == Data_Unit::FieldColour::Red     ? UiStyle::Red
                              : code == Data_Unit::FieldColour::Green ? UiStyle::Green
                                                                      : UiStyle::Blue,
                              "colour code");
-                expectText(w().Panel1, w().Panel1->text(),
+                expectText(ui().Panel1, ui().Panel1->text(),
                            QStringLiteral("Старое обозначение :  [ ") + QString::fromStdString(Data_Unit::OldDesignation(f)) + QStringLiteral(" ]"));
                 const int r = size ? rangeOf(*size) : 0;
                 const Data_Unit::DeviationCell* cell = r > 0 ? &Data_Unit::DeviationTable(f, r) : nullptr;
                 if (!cell || !cell->Present) {
-                    for (QLineEdit* box : {w().Edit3, w().Edit4, w().Edit5, w().Edit6, w().Edit7, w().Edit8})
+                    for (QLineEdit* box : {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
                         expectText(box, box->text(), NoData);
                 } else {
                     const Decimal upper = micrometres(cell->UpperDeviation);
                     const Decimal lower = micrometres(cell->LowerDeviation);
-                    expectText(w().Edit3, w().Edit3->text(), expectedDeviation(upper, micrometresShown));
-                    expectText(w().Edit4, w().Edit4->text(), expectedDeviation(lower, micrometresShown));
-                    expectColour(w().Edit3, upper > Decimal{} ? UiStyle::Maroon : UiStyle::Navy, "maroon or navy");
-                    expectColour(w().Edit4, lower > Decimal{} ? UiStyle::Maroon : UiStyle::Navy, "maroon or navy");
+                    expectText(ui().Edit3, ui().Edit3->text(), expectedDeviation(upper, micrometresShown));
+                    expectText(ui().Edit4, ui().Edit4->text(), expectedDeviation(lower, micrometresShown));
+                    expectColour(ui().Edit3, upper > Decimal{} ? UiStyle::Maroon : UiStyle::Navy, "maroon or navy");
+                    expectColour(ui().Edit4, lower > Decimal{} ? UiStyle::Maroon : UiStyle::Navy, "maroon or navy");
                     const QStringList texts = sizeTexts(*size + upper, *size + lower, rounding);
                     for (int i = 0; i < 4; ++i)
                         expectText(sizeBoxes[i], sizeBoxes[i]->text(), texts[i]);
                 }
             }
         } else {
-            const auto upper = readNumber(w().Edit3->text());
-            const auto lower = readNumber(w().Edit4->text());
-            expectColour(w().Edit3, upper ? UiStyle::Navy : UiStyle::Red, upper ? "navy" : "red");
-            expectColour(w().Edit4, lower ? UiStyle::Navy : UiStyle::Red, lower ? "navy" : "red");
+            const auto upper = readNumber(ui().Edit3->text());
+            const auto lower = readNumber(ui().Edit4->text());
+            expectColour(ui().Edit3, upper ? UiStyle::Navy : UiStyle::Red, upper ? "navy" : "red");
+            expectColour(ui().Edit4, lower ? UiStyle::Navy : UiStyle::Red, lower ? "navy" : "red");
             const int power = micrometresShown ? -3 : 0;
             std::optional<Decimal> largest;
             std::optional<Decimal> smallest;
@@ -998,23 +999,23 @@ private:
             const QStringList texts = sizeTexts(largest, smallest, rounding);
             for (int i = 0; i < 4; ++i)
                 expectText(sizeBoxes[i], sizeBoxes[i]->text(), texts[i]);
-            expectText(w().Panel1, w().Panel1->text(), QStringLiteral("  "));
-            if (w().Edit1->isVisible())
+            expectText(ui().Panel1, ui().Panel1->text(), QStringLiteral("  "));
+            if (ui().Edit1->isVisible())
                 problems << QStringLiteral("Edit1 shown in manual mode");
         }
 
         // The thread boxes show the selected pitch's row of the chosen diameter,
         // from the page's first opening on.
-        const bool threadPageMade = w().cmbx_Rezba != nullptr;
-        if (!threadPageMade && w().PageControl1->currentWidget() == w().TabSheet2)
+        const bool threadPageMade = ui().cmbx_Rezba != nullptr;
+        if (!threadPageMade && ui().PageControl1->currentWidget() == ui().TabSheet2)
             problems << QStringLiteral("the thread page is open without its controls");
-        const int diameterItem = threadPageMade ? w().cmbx_Rezba->currentIndex() : 0;
-        const int pitchItem = threadPageMade ? w().cmbx_ShagRezb->currentIndex() : 0;
+        const int diameterItem = threadPageMade ? ui().cmbx_Rezba->currentIndex() : 0;
+        const int pitchItem = threadPageMade ? ui().cmbx_ShagRezb->currentIndex() : 0;
         if (threadPageMade && (diameterItem < 0 || pitchItem < 0)) {
             problems << QStringLiteral("no thread chosen");
         } else if (threadPageMade) {
-            const double diameter = w().cmbx_Rezba->itemData(diameterItem).toDouble();
-            const int k = w().cmbx_ShagRezb->itemData(pitchItem).toInt();
+            const double diameter = ui().cmbx_Rezba->itemData(diameterItem).toDouble();
+            const int k = ui().cmbx_ShagRezb->itemData(pitchItem).toInt();
             const Rezba_Data_Unit::ThreadHole& hole = Rezba_Data_Unit::ThreadHoleTable(k);
             if (hole.NominalDiameter != diameter)
                 problems << QStringLiteral("pitch row %1 is not of the diameter %2").arg(k).arg(diameter);
@@ -1024,16 +1025,16 @@ private:
                     pitches << QString::fromStdString(number::generalNumberText((long double)Rezba_Data_Unit::ThreadHoleTable(i).Pitch));
             pitches.sort(Qt::CaseInsensitive);
             QStringList shownPitches;
-            for (int i = 0; i < w().cmbx_ShagRezb->count(); ++i)
-                shownPitches << w().cmbx_ShagRezb->itemText(i);
+            for (int i = 0; i < ui().cmbx_ShagRezb->count(); ++i)
+                shownPitches << ui().cmbx_ShagRezb->itemText(i);
             if (shownPitches != pitches)
                 problems << QStringLiteral("pitches [%1], expected [%2]").arg(shownPitches.join(u' '), pitches.join(u' '));
             auto text = [](double v) { return QString::fromStdString(number::generalNumberText((long double)v)); };
-            expectText(w().cmbx_ShagRezb, w().cmbx_ShagRezb->currentText(), text(hole.Pitch));
-            expectText(w().ed_DiamNom, w().ed_DiamNom->text(), text(hole.HoleDiameter));
-            expectText(w().ed_DopRezb, w().ed_DopRezb->text(), QStringLiteral("+") + text(hole.HoleTolerance));
-            expectText(w().ed_MidlDopRezb, w().ed_MidlDopRezb->text(), text(hole.HoleDiameter + hole.HoleTolerance / 2));
-            expectText(w().lb_Rezba, w().lb_Rezba->text(),
+            expectText(ui().cmbx_ShagRezb, ui().cmbx_ShagRezb->currentText(), text(hole.Pitch));
+            expectText(ui().ed_DiamNom, ui().ed_DiamNom->text(), text(hole.HoleDiameter));
+            expectText(ui().ed_DopRezb, ui().ed_DopRezb->text(), QStringLiteral("+") + text(hole.HoleTolerance));
+            expectText(ui().ed_MidlDopRezb, ui().ed_MidlDopRezb->text(), text(hole.HoleDiameter + hole.HoleTolerance / 2));
+            expectText(ui().lb_Rezba, ui().lb_Rezba->text(),
                        hole.PitchKind == Rezba_Data_Unit::PitchType::Coarse ? QStringLiteral("ОСНОВНАЯ РЕЗЬБА") : QStringLiteral("Резьба с мелким шагом"));
         }
 
@@ -1043,7 +1044,7 @@ private:
             return {};
         return problems.join(QStringLiteral("; ")) +
                QStringLiteral(" [sizes \"%1\" \"%2\" \"%3\", %4 mode, %5]")
-                   .arg(w().Edit2->text(), w().Edit3->text(), w().Edit4->text(),
+                   .arg(ui().Edit2->text(), ui().Edit3->text(), ui().Edit4->text(),
                         manual() ? QStringLiteral("manual") : QStringLiteral("table"),
                         micrometresShown ? QStringLiteral("micrometres") : QStringLiteral("millimetres"));
     }
@@ -1061,6 +1062,8 @@ public:
 
 private:
     std::unique_ptr<TForm1> m_window;
+    mutable MainWindowControlsCache m_controls;
+
     std::mt19937_64 m_random;
     std::uint64_t m_seed;
     int m_events;

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "AppInfo.h"
 #include "FormulaCheck.h"
 #include "MainWindowFixture.h"
 #include "UiStyle.h"
@@ -27,7 +28,7 @@ namespace {
 
 class MainWindow : public MainWindowFixture {
 protected:
-    void typeSize(const QString& text) { retype(w().Edit2, text); }
+    void typeSize(const QString& text) { retype(ui().Edit2, text); }
     // Chooses an item of a filter box with the keyboard, as a user can.
     static void chooseItem(QComboBox* box, int item)
     {
@@ -40,8 +41,8 @@ protected:
     static void clickLabel(QWidget* label) { QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3)); }
     QStringList results() const
     {
-        return {m_window->Edit1->text(), m_window->Edit3->text(), m_window->Edit4->text(), m_window->Edit5->text(),
-                m_window->Edit6->text(), m_window->Edit7->text(), m_window->Edit8->text()};
+        return {ui().Edit1->text(), ui().Edit3->text(), ui().Edit4->text(), ui().Edit5->text(),
+                ui().Edit6->text(), ui().Edit7->text(), ui().Edit8->text()};
     }
     static QStringList noData(const QString& first)
     {
@@ -61,33 +62,33 @@ TEST_F(MainWindow, StartUpState)
 {
     EXPECT_EQ(w().objectName(), "Form1");
     EXPECT_EQ(w().size(), QSize(644, 439));
-    EXPECT_EQ(w().Panel0->text(), "    Версия 4.3.1");
-    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ А3 ]");
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().TabSheet1);
-    ASSERT_EQ(w().ListBox1->count(), 40);
-    EXPECT_EQ(w().ListBox1->currentRow(), 20);
-    EXPECT_EQ(w().ListBox1->item(20)->text(), "H9");
-    EXPECT_EQ(w().ListBox1->item(8)->text(), "H7");
-    EXPECT_EQ(w().Edit2->text(), "5");
+    EXPECT_EQ(ui().Panel0->text(), QStringLiteral("    Версия ") + QString::fromUtf8(AppInfo::Version));
+    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ А3 ]");
+    EXPECT_EQ(ui().PageControl1->currentWidget(), ui().TabSheet1);
+    ASSERT_EQ(ui().ListBox1->count(), 40);
+    EXPECT_EQ(ui().ListBox1->currentRow(), 20);
+    EXPECT_EQ(ui().ListBox1->item(20)->text(), "H9");
+    EXPECT_EQ(ui().ListBox1->item(8)->text(), "H7");
+    EXPECT_EQ(ui().Edit2->text(), "5");
     EXPECT_EQ(results(), (QStringList{"H9", "+0,03", "0", "5,03", "5", "5,02", "2,508"}));
-    EXPECT_EQ(textOf(w().Edit1), UiStyle::Red);
-    EXPECT_EQ(textOf(w().Edit2), UiStyle::Black);
-    EXPECT_EQ(textOf(w().Edit3), UiStyle::Maroon);
-    EXPECT_EQ(textOf(w().Edit4), UiStyle::Navy);
-    EXPECT_TRUE(w().RadioButton2->isChecked());
-    EXPECT_FALSE(w().CheckBox1->isChecked());
-    EXPECT_TRUE(w().Edit3->isReadOnly());
-    EXPECT_FALSE(w().Button1->isVisible());
-    EXPECT_FALSE(w().SpeedButton1->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), w().Edit2);
+    EXPECT_EQ(textOf(ui().Edit1), UiStyle::Red);
+    EXPECT_EQ(textOf(ui().Edit2), UiStyle::Black);
+    EXPECT_EQ(textOf(ui().Edit3), UiStyle::Maroon);
+    EXPECT_EQ(textOf(ui().Edit4), UiStyle::Navy);
+    EXPECT_TRUE(ui().RadioButton2->isChecked());
+    EXPECT_FALSE(ui().CheckBox1->isChecked());
+    EXPECT_TRUE(ui().Edit3->isReadOnly());
+    EXPECT_FALSE(ui().Button1->isVisible());
+    EXPECT_FALSE(ui().SpeedButton1->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), ui().Edit2);
     // Every named control carries its name; the thread page's from its first opening.
-    EXPECT_EQ(w().cmbx_Rezba, nullptr);
+    EXPECT_EQ(ui().cmbx_Rezba, nullptr);
     openThreadPage();
     for (const char* name : {"ListBox1", "ComboBox1", "ComboBox3", "ComboBox4", "Edit1", "Edit8", "Label13", "Label23",
                              "cmbx_Rezba", "cmbx_ShagRezb", "ed_MidlDopRezb", "Panel1", "Panel2", "StatusBar1"})
         EXPECT_NE(w().findChild<QWidget*>(name), nullptr) << name;
     // Opened from the tolerance page, the focus goes to the page's first box.
-    EXPECT_EQ(QApplication::focusWidget(), w().cmbx_Rezba);
+    EXPECT_EQ(QApplication::focusWidget(), ui().cmbx_Rezba);
 }
 
 TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
@@ -95,33 +96,33 @@ TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
     struct Case {
         const char* size;
         const char* field;
-        QRadioButton* TForm1::*rounding;
+        QRadioButton* MainWindowControls::*rounding;
         bool micrometres;
         QStringList expected;
     } const cases[] = {
-        {"5", "H9", &TForm1::RadioButton1, false, {"H9", "+0,03", "0", "5,03", "5", "5,015", "2,5075"}},
-        {"5", "H9", &TForm1::RadioButton3, true, {"H9", "+30", "0", "5,03", "5", "5,015", "2,5075"}},
-        {"5", "h7", &TForm1::RadioButton2, false, {"h7", "0", "-0,012", "5", "4,988", "4,99", "2,497"}},
-        {"5", "h7", &TForm1::RadioButton3, true, {"h7", "0", "-12", "5", "4,988", "4,994", "2,4970"}},
-        {"10", "k6", &TForm1::RadioButton2, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"}},
-        {"10", "k6", &TForm1::RadioButton3, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"}},
-        {"8", "Js6", &TForm1::RadioButton1, true, {"Js6", "+4,5", "-4,5", "8,0045", "7,9955", "8", "4"}},
-        {"8", "Js6", &TForm1::RadioButton2, false, {"Js6", "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"}},
-        {"1000", "h16", &TForm1::RadioButton2, false, {"h16", "0", "-5,6", "1000", "994,4", "997,20", "498,600"}},
-        {"1.2", "H7", &TForm1::RadioButton2, false, {"H7", "+0,01", "0", "1,21", "1,2", "1,21", "0,603"}},
+        {"5", "H9", &MainWindowControls::RadioButton1, false, {"H9", "+0,03", "0", "5,03", "5", "5,015", "2,5075"}},
+        {"5", "H9", &MainWindowControls::RadioButton3, true, {"H9", "+30", "0", "5,03", "5", "5,015", "2,5075"}},
+        {"5", "h7", &MainWindowControls::RadioButton2, false, {"h7", "0", "-0,012", "5", "4,988", "4,99", "2,497"}},
+        {"5", "h7", &MainWindowControls::RadioButton3, true, {"h7", "0", "-12", "5", "4,988", "4,994", "2,4970"}},
+        {"10", "k6", &MainWindowControls::RadioButton2, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,01", "5,003"}},
+        {"10", "k6", &MainWindowControls::RadioButton3, false, {"k6", "+0,01", "+0,001", "10,01", "10,001", "10,006", "5,0028"}},
+        {"8", "Js6", &MainWindowControls::RadioButton1, true, {"Js6", "+4,5", "-4,5", "8,0045", "7,9955", "8", "4"}},
+        {"8", "Js6", &MainWindowControls::RadioButton2, false, {"Js6", "+0,0045", "-0,0045", "8,0045", "7,9955", "8,00", "4,000"}},
+        {"1000", "h16", &MainWindowControls::RadioButton2, false, {"h16", "0", "-5,6", "1000", "994,4", "997,20", "498,600"}},
+        {"1.2", "H7", &MainWindowControls::RadioButton2, false, {"H7", "+0,01", "0", "1,21", "1,2", "1,21", "0,603"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.size) + " " + c.field);
-        QTest::mouseClick(w().*c.rounding, Qt::LeftButton);
-        if (w().CheckBox2->isChecked() != c.micrometres)
-            QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(ui().*c.rounding, Qt::LeftButton);
+        if (ui().CheckBox2->isChecked() != c.micrometres)
+            QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
         typeSize(QString::fromUtf8(c.size));
         clickRow(QString::fromUtf8(c.field));
         EXPECT_EQ(results(), c.expected);
     }
-    EXPECT_EQ(textOf(w().Edit3), UiStyle::Maroon); // H7: +0,01 above, 0 below
-    EXPECT_EQ(textOf(w().Edit4), UiStyle::Navy);
-    EXPECT_EQ(textOf(w().Edit1), UiStyle::Red);
+    EXPECT_EQ(textOf(ui().Edit3), UiStyle::Maroon); // H7: +0,01 above, 0 below
+    EXPECT_EQ(textOf(ui().Edit4), UiStyle::Navy);
+    EXPECT_EQ(textOf(ui().Edit1), UiStyle::Red);
 }
 
 TEST_F(MainWindow, FieldWithoutDataAndBackRestoresEveryBox)
@@ -129,8 +130,8 @@ TEST_F(MainWindow, FieldWithoutDataAndBackRestoresEveryBox)
     typeSize("0,5");
     clickRow("g6");
     EXPECT_EQ(results(), noData("g6"));
-    EXPECT_EQ(textOf(w().Edit1), UiStyle::Blue);
-    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ Д ]");
+    EXPECT_EQ(textOf(ui().Edit1), UiStyle::Blue);
+    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ Д ]");
     clickRow("h9");
     EXPECT_EQ(results(), (QStringList{"h9", "0", "-0,014", "0,5", "0,486", "0,49", "0,247"}));
 }
@@ -140,12 +141,12 @@ TEST_F(MainWindow, SizesOutsideTheTableAndUnreadableTextsShowNoData)
     for (const char* size : {"2000", "0", ",", "-5"}) {
         typeSize(size);
         EXPECT_EQ(results(), noData("H9")) << size;
-        EXPECT_EQ(textOf(w().Edit2), UiStyle::Black) << size;
+        EXPECT_EQ(textOf(ui().Edit2), UiStyle::Black) << size;
     }
     for (const char* size : {"-", "+-5", "5,,3"}) {
         typeSize(size);
         EXPECT_EQ(results(), noData("H9")) << size;
-        EXPECT_EQ(textOf(w().Edit2), UiStyle::Red) << size;
+        EXPECT_EQ(textOf(ui().Edit2), UiStyle::Red) << size;
     }
     typeSize("5,");
     EXPECT_EQ(results(), (QStringList{"H9", "+0,03", "0", "5,03", "5", "5,02", "2,508"}));
@@ -154,160 +155,160 @@ TEST_F(MainWindow, SizesOutsideTheTableAndUnreadableTextsShowNoData)
 TEST_F(MainWindow, NumberBoxesAdmitOnlyNumberCharacters)
 {
     typeSize("1a 2.5e");
-    EXPECT_EQ(w().Edit2->text(), "12,5");
+    EXPECT_EQ(ui().Edit2->text(), "12,5");
     // Pasting goes through the same filter.
-    w().Edit2->selectAll();
+    ui().Edit2->selectAll();
     QGuiApplication::clipboard()->setText(QStringLiteral("7.25 мм"));
-    QTest::keyClick(w().Edit2, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w().Edit2->text(), "7,25");
-    EXPECT_EQ(w().Edit5->text(), "7,286"); // H9 over 6 to 10 mm: +0,036
+    QTest::keyClick(ui().Edit2, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui().Edit2->text(), "7,25");
+    EXPECT_EQ(ui().Edit5->text(), "7,286"); // H9 over 6 to 10 mm: +0,036
 }
 
 TEST_F(MainWindow, FiltersRefillTheList)
 {
-    chooseItem(w().ComboBox1, 1); // shafts
-    chooseItem(w().ComboBox3, 2); // letter H
-    ASSERT_EQ(w().ListBox1->count(), 6);
-    EXPECT_EQ(w().ListBox1->currentItem()->text(), "h9");
-    EXPECT_EQ(w().Edit1->text(), "h9");
-    chooseItem(w().ComboBox1, 2); // holes with letter H
-    chooseItem(w().ComboBox3, 1); // holes with letter G: nothing
-    EXPECT_EQ(w().ListBox1->count(), 0);
+    chooseItem(ui().ComboBox1, 1); // shafts
+    chooseItem(ui().ComboBox3, 2); // letter H
+    ASSERT_EQ(ui().ListBox1->count(), 6);
+    EXPECT_EQ(ui().ListBox1->currentItem()->text(), "h9");
+    EXPECT_EQ(ui().Edit1->text(), "h9");
+    chooseItem(ui().ComboBox1, 2); // holes with letter H
+    chooseItem(ui().ComboBox3, 1); // holes with letter G: nothing
+    EXPECT_EQ(ui().ListBox1->count(), 0);
     EXPECT_EQ(results(), noData("нет данных"));
-    clickLabel(w().Label3); // letter reset
-    EXPECT_EQ(w().ComboBox3->currentIndex(), 0);
-    EXPECT_EQ(w().ListBox1->count(), 9);
-    clickLabel(w().Label1); // type reset goes to all fields sorted by quality
-    EXPECT_EQ(w().ComboBox1->currentIndex(), 4);
-    EXPECT_EQ(w().ListBox1->count(), 40);
-    chooseItem(w().ComboBox4, 2); // quality 7
-    EXPECT_EQ(w().ListBox1->currentItem()->text(), "s7");
-    clickLabel(w().Label2);
-    EXPECT_EQ(w().ComboBox4->currentIndex(), 0);
+    clickLabel(ui().Label3); // letter reset
+    EXPECT_EQ(ui().ComboBox3->currentIndex(), 0);
+    EXPECT_EQ(ui().ListBox1->count(), 9);
+    clickLabel(ui().Label1); // type reset goes to all fields sorted by quality
+    EXPECT_EQ(ui().ComboBox1->currentIndex(), 4);
+    EXPECT_EQ(ui().ListBox1->count(), 40);
+    chooseItem(ui().ComboBox4, 2); // quality 7
+    EXPECT_EQ(ui().ListBox1->currentItem()->text(), "s7");
+    clickLabel(ui().Label2);
+    EXPECT_EQ(ui().ComboBox4->currentIndex(), 0);
     // The type reset on the already reset box keeps the user's row.
     clickRow("h7");
-    clickLabel(w().Label1);
-    EXPECT_EQ(w().ListBox1->currentItem()->text(), "h7");
+    clickLabel(ui().Label1);
+    EXPECT_EQ(ui().ListBox1->currentItem()->text(), "h7");
 }
 
 TEST_F(MainWindow, ManualModeStatesAndEditing)
 {
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
-    ASSERT_TRUE(w().CheckBox1->isChecked());
-    EXPECT_FALSE(w().Edit1->isVisible());
-    EXPECT_TRUE(w().SpeedButton1->isEnabled());
-    EXPECT_TRUE(w().Button1->isVisible());
-    EXPECT_FALSE(w().ListBox1->isEnabled());
-    EXPECT_FALSE(w().Label5->isEnabled());
-    EXPECT_FALSE(w().Edit3->isReadOnly());
-    EXPECT_EQ(UiStyle::baseColour(w().Edit3), UiStyle::White);
-    EXPECT_EQ(w().Edit4->toolTip(), "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
-    EXPECT_EQ(w().Edit3->text(), "+0,03");
-    EXPECT_EQ(w().Panel1->text(), "  ");
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(ui().CheckBox1->isChecked());
+    EXPECT_FALSE(ui().Edit1->isVisible());
+    EXPECT_TRUE(ui().SpeedButton1->isEnabled());
+    EXPECT_TRUE(ui().Button1->isVisible());
+    EXPECT_FALSE(ui().ListBox1->isEnabled());
+    EXPECT_FALSE(ui().Label5->isEnabled());
+    EXPECT_FALSE(ui().Edit3->isReadOnly());
+    EXPECT_EQ(UiStyle::baseColour(ui().Edit3), UiStyle::White);
+    EXPECT_EQ(ui().Edit4->toolTip(), "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
+    EXPECT_EQ(ui().Edit3->text(), "+0,03");
+    EXPECT_EQ(ui().Panel1->text(), "  ");
 
     typeSize("10");
-    w().Edit3->selectAll();
-    QTest::keyClicks(w().Edit3, "0.1");
-    w().Edit4->selectAll();
-    QTest::keyClicks(w().Edit4, "-0,1");
+    ui().Edit3->selectAll();
+    QTest::keyClicks(ui().Edit3, "0.1");
+    ui().Edit4->selectAll();
+    QTest::keyClicks(ui().Edit4, "-0,1");
     EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
 
     // The same in micrometres: the texts stay, the unit changes.
-    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(w().Edit3->text(), "0,1");
+    QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(ui().Edit3->text(), "0,1");
     EXPECT_EQ(results().mid(3), (QStringList{"10,0001", "9,9999", "10,00", "5,000"}));
-    w().Edit3->selectAll();
-    QTest::keyClicks(w().Edit3, "100");
-    w().Edit4->selectAll();
-    QTest::keyClicks(w().Edit4, "-100");
+    ui().Edit3->selectAll();
+    QTest::keyClicks(ui().Edit3, "100");
+    ui().Edit4->selectAll();
+    QTest::keyClicks(ui().Edit4, "-100");
     EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
-    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
 
     // Sign change, zero and mirror.
-    w().Edit3->selectAll();
-    QTest::keyClicks(w().Edit3, "+0,030");
-    QTest::mouseClick(w().Button3, Qt::LeftButton);
-    EXPECT_EQ(w().Edit3->text(), "-0,03");
-    w().Edit4->selectAll();
-    QTest::keyClicks(w().Edit4, "-0,012");
-    QTest::mouseClick(w().Button4, Qt::LeftButton);
-    EXPECT_EQ(w().Edit4->text(), "0,012");
-    w().Edit4->selectAll();
-    QTest::keyClicks(w().Edit4, "+-5");
-    QTest::mouseClick(w().Button4, Qt::LeftButton);
-    EXPECT_EQ(w().Edit4->text(), "+-5");
-    EXPECT_EQ(textOf(w().Edit4), UiStyle::Red);
-    EXPECT_EQ(w().Edit6->text(), "нет данных");
-    QTest::mouseClick(w().Button5, Qt::LeftButton);
-    EXPECT_EQ(w().Edit4->text(), "0");
-    w().Edit3->selectAll();
-    QTest::keyClicks(w().Edit3, "+0,03");
-    QTest::mouseClick(w().SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(w().Edit3->text(), "0");
-    EXPECT_EQ(w().Edit4->text(), "-0,03");
-    QTest::mouseClick(w().SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(w().Edit3->text(), "0,03");
-    EXPECT_EQ(w().Edit4->text(), "0");
-    QTest::mouseClick(w().Button1, Qt::LeftButton);
-    EXPECT_EQ(w().Edit3->text(), "0");
+    ui().Edit3->selectAll();
+    QTest::keyClicks(ui().Edit3, "+0,030");
+    QTest::mouseClick(ui().Button3, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit3->text(), "-0,03");
+    ui().Edit4->selectAll();
+    QTest::keyClicks(ui().Edit4, "-0,012");
+    QTest::mouseClick(ui().Button4, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit4->text(), "0,012");
+    ui().Edit4->selectAll();
+    QTest::keyClicks(ui().Edit4, "+-5");
+    QTest::mouseClick(ui().Button4, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit4->text(), "+-5");
+    EXPECT_EQ(textOf(ui().Edit4), UiStyle::Red);
+    EXPECT_EQ(ui().Edit6->text(), "нет данных");
+    QTest::mouseClick(ui().Button5, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit4->text(), "0");
+    ui().Edit3->selectAll();
+    QTest::keyClicks(ui().Edit3, "+0,03");
+    QTest::mouseClick(ui().SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit3->text(), "0");
+    EXPECT_EQ(ui().Edit4->text(), "-0,03");
+    QTest::mouseClick(ui().SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit3->text(), "0,03");
+    EXPECT_EQ(ui().Edit4->text(), "0");
+    QTest::mouseClick(ui().Button1, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit3->text(), "0");
 
     // Leaving manual mode recomputes the selected field.
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_EQ(results(), (QStringList{"H9", "+0,036", "0", "10,036", "10", "10,02", "5,009"}));
-    EXPECT_EQ(w().Panel1->text(), "Старое обозначение :  [ А3 ]");
-    EXPECT_TRUE(w().Edit3->isReadOnly());
+    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ А3 ]");
+    EXPECT_TRUE(ui().Edit3->isReadOnly());
 }
 
 TEST_F(MainWindow, FormulaCopy)
 {
     QGuiApplication::clipboard()->clear();
-    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mouseDClick(ui().Label9, Qt::LeftButton, {}, QPoint(5, 20));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "=(5+(+0,03 +0)/2)");
-    EXPECT_EQ(w().Panel2->text(), "Формула  скопирована ");
-    QTest::mouseDClick(w().Label4, Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(ui().Panel2->text(), "Формула  скопирована ");
+    QTest::mouseDClick(ui().Label4, Qt::LeftButton, {}, QPoint(5, 20));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "=(5+(+0,03 +0)/2)/2");
     // In micrometres the formula is still in millimetres.
-    QTest::mouseClick(w().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
     clickRow("h7");
-    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mouseDClick(ui().Label9, Qt::LeftButton, {}, QPoint(5, 20));
     const QString mean = QGuiApplication::clipboard()->text();
     EXPECT_EQ(mean, "=(5+(+0 -0,012)/2)");
     EXPECT_NEAR(formula_check::evaluate(mean.toStdString()), 4.994, 1e-12);
-    QTest::mouseDClick(w().Label4, Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mouseDClick(ui().Label4, Qt::LeftButton, {}, QPoint(5, 20));
     EXPECT_NEAR(formula_check::evaluate(QGuiApplication::clipboard()->text().toStdString()), 2.497, 1e-12);
     // Nothing is copied while a box holds no number.
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    w().Panel2->setText(QStringLiteral("    "));
+    ui().Panel2->setText(QStringLiteral("    "));
     typeSize("2000");
-    QTest::mouseDClick(w().Label9, Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mouseDClick(ui().Label9, Qt::LeftButton, {}, QPoint(5, 20));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
-    EXPECT_EQ(w().Panel2->text(), "    ");
+    EXPECT_EQ(ui().Panel2->text(), "    ");
     // A move over the bare page blanks the panel; over a control it does not.
-    w().Panel2->setText(QStringLiteral("Формула  скопирована "));
-    QTest::mouseMove(w().Edit7);
-    EXPECT_EQ(w().Panel2->text(), "Формула  скопирована ");
-    QMouseEvent move(QEvent::MouseMove, QPointF(600, 300), w().TabSheet1->mapToGlobal(QPointF(600, 300)), Qt::NoButton,
+    ui().Panel2->setText(QStringLiteral("Формула  скопирована "));
+    QTest::mouseMove(ui().Edit7);
+    EXPECT_EQ(ui().Panel2->text(), "Формула  скопирована ");
+    QMouseEvent move(QEvent::MouseMove, QPointF(600, 300), ui().TabSheet1->mapToGlobal(QPointF(600, 300)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w().TabSheet1, &move);
-    EXPECT_EQ(w().Panel2->text(), "    ");
+    QApplication::sendEvent(ui().TabSheet1, &move);
+    EXPECT_EQ(ui().Panel2->text(), "    ");
 }
 
 TEST_F(MainWindow, ThreadPageStartsAtFifteen)
 {
     openThreadPage();
-    EXPECT_EQ(w().cmbx_Rezba->count(), 46);
-    EXPECT_EQ(w().cmbx_Rezba->currentText(), "15");
-    EXPECT_EQ(w().cmbx_ShagRezb->count(), 2);
-    EXPECT_EQ(w().cmbx_ShagRezb->currentText(), "1,5");
-    EXPECT_EQ(w().lb_Rezba->text(), "Резьба с мелким шагом");
-    EXPECT_EQ(w().ed_DiamNom->text(), "13,43");
-    EXPECT_EQ(w().ed_DopRezb->text(), "+0,2");
-    EXPECT_EQ(w().ed_MidlDopRezb->text(), "13,53");
+    EXPECT_EQ(ui().cmbx_Rezba->count(), 46);
+    EXPECT_EQ(ui().cmbx_Rezba->currentText(), "15");
+    EXPECT_EQ(ui().cmbx_ShagRezb->count(), 2);
+    EXPECT_EQ(ui().cmbx_ShagRezb->currentText(), "1,5");
+    EXPECT_EQ(ui().lb_Rezba->text(), "Резьба с мелким шагом");
+    EXPECT_EQ(ui().ed_DiamNom->text(), "13,43");
+    EXPECT_EQ(ui().ed_DopRezb->text(), "+0,2");
+    EXPECT_EQ(ui().ed_MidlDopRezb->text(), "13,53");
 }
 
 TEST_F(MainWindow, ThreadDiameterChoiceFillsPitchesAndMovesFocus)
 {
-    w().PageControl1->setCurrentWidget(w().TabSheet2);
+    ui().PageControl1->setCurrentWidget(ui().TabSheet2);
     struct Case {
         const char* diameter;
         int pitches;
@@ -326,21 +327,21 @@ TEST_F(MainWindow, ThreadDiameterChoiceFillsPitchesAndMovesFocus)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.diameter);
-        const int item = w().cmbx_Rezba->findText(QString::fromUtf8(c.diameter));
+        const int item = ui().cmbx_Rezba->findText(QString::fromUtf8(c.diameter));
         ASSERT_GE(item, 0);
-        while (w().cmbx_Rezba->currentIndex() != item) {
-            w().cmbx_Rezba->setFocus();
-            QTest::keyClick(w().cmbx_Rezba, w().cmbx_Rezba->currentIndex() < item ? Qt::Key_Down : Qt::Key_Up);
-            EXPECT_EQ(QApplication::focusWidget(), w().cmbx_ShagRezb);
+        while (ui().cmbx_Rezba->currentIndex() != item) {
+            ui().cmbx_Rezba->setFocus();
+            QTest::keyClick(ui().cmbx_Rezba, ui().cmbx_Rezba->currentIndex() < item ? Qt::Key_Down : Qt::Key_Up);
+            EXPECT_EQ(QApplication::focusWidget(), ui().cmbx_ShagRezb);
         }
-        EXPECT_EQ(w().cmbx_ShagRezb->count(), c.pitches);
-        EXPECT_EQ(w().cmbx_ShagRezb->currentText(), c.pitch);
-        EXPECT_EQ(w().lb_Rezba->text(), QString::fromUtf8(c.kind));
-        EXPECT_EQ(w().ed_DiamNom->text(), c.hole);
-        EXPECT_EQ(w().ed_DopRezb->text(), c.tolerance);
-        EXPECT_EQ(w().ed_MidlDopRezb->text(), c.mid);
+        EXPECT_EQ(ui().cmbx_ShagRezb->count(), c.pitches);
+        EXPECT_EQ(ui().cmbx_ShagRezb->currentText(), c.pitch);
+        EXPECT_EQ(ui().lb_Rezba->text(), QString::fromUtf8(c.kind));
+        EXPECT_EQ(ui().ed_DiamNom->text(), c.hole);
+        EXPECT_EQ(ui().ed_DopRezb->text(), c.tolerance);
+        EXPECT_EQ(ui().ed_MidlDopRezb->text(), c.mid);
     }
-    EXPECT_EQ(QApplication::focusWidget(), w().cmbx_ShagRezb);
+    EXPECT_EQ(QApplication::focusWidget(), ui().cmbx_ShagRezb);
 }
 
 TEST_F(MainWindow, NestedRecalculationThroughTheDeviationBoxesEnds)
@@ -348,17 +349,17 @@ TEST_F(MainWindow, NestedRecalculationThroughTheDeviationBoxesEnds)
     int upperChanges = 0;
     int lowerChanges = 0;
     int dispatches = 0;
-    QObject::connect(w().Edit3, &QLineEdit::textChanged, [&] { ++upperChanges; });
-    QObject::connect(w().Edit4, &QLineEdit::textChanged, [&] { ++lowerChanges; });
-    QObject::connect(w().Edit5, &QLineEdit::textChanged, [&] { ++dispatches; });
+    QObject::connect(ui().Edit3, &QLineEdit::textChanged, [&] { ++upperChanges; });
+    QObject::connect(ui().Edit4, &QLineEdit::textChanged, [&] { ++lowerChanges; });
+    QObject::connect(ui().Edit5, &QLineEdit::textChanged, [&] { ++dispatches; });
     clickRow("h7");
     EXPECT_EQ(upperChanges, 1); // +0,03 -> 0
     EXPECT_EQ(lowerChanges, 1); // 0 -> -0,012
     upperChanges = lowerChanges = dispatches = 0;
     // Deleting the size shows "нет данных"; "1" brings back 0 / -0,01; "2" changes only the lower one.
     typeSize("12");
-    EXPECT_EQ(w().Edit3->text(), "0");
-    EXPECT_EQ(w().Edit4->text(), "-0,018");
+    EXPECT_EQ(ui().Edit3->text(), "0");
+    EXPECT_EQ(ui().Edit4->text(), "-0,018");
     EXPECT_EQ(upperChanges, 2);
     EXPECT_EQ(lowerChanges, 3);
     EXPECT_EQ(dispatches, 3);
@@ -367,22 +368,22 @@ TEST_F(MainWindow, NestedRecalculationThroughTheDeviationBoxesEnds)
 
 TEST_F(MainWindow, TheFilterLeavesWhatTheBoxAlreadyHeld)
 {
-    QTest::mouseClick(w().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
-    w().Edit3->selectAll();
-    QTest::keyClicks(w().Edit3, "0,00001");
-    QTest::mouseClick(w().Button3, Qt::LeftButton);
-    ASSERT_EQ(w().Edit3->text(), "-1E-5");
-    w().Edit3->setFocus();
-    w().Edit3->end(false);
-    QTest::keyClick(w().Edit3, Qt::Key_Backspace);
-    EXPECT_EQ(w().Edit3->text(), "-1E-");
-    QTest::keyClicks(w().Edit3, "7x ");
-    EXPECT_EQ(w().Edit3->text(), "-1E-7");
-    EXPECT_EQ(w().Edit5->text(), "4,9999999");
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    ui().Edit3->selectAll();
+    QTest::keyClicks(ui().Edit3, "0,00001");
+    QTest::mouseClick(ui().Button3, Qt::LeftButton);
+    ASSERT_EQ(ui().Edit3->text(), "-1E-5");
+    ui().Edit3->setFocus();
+    ui().Edit3->end(false);
+    QTest::keyClick(ui().Edit3, Qt::Key_Backspace);
+    EXPECT_EQ(ui().Edit3->text(), "-1E-");
+    QTest::keyClicks(ui().Edit3, "7x ");
+    EXPECT_EQ(ui().Edit3->text(), "-1E-7");
+    EXPECT_EQ(ui().Edit5->text(), "4,9999999");
     // A paste in the middle is filtered, the rest stays.
-    w().Edit3->setCursorPosition(2);
+    ui().Edit3->setCursorPosition(2);
     QGuiApplication::clipboard()->setText(QStringLiteral("a1 "));
-    QTest::keyClick(w().Edit3, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w().Edit3->text(), "-11E-7");
-    EXPECT_EQ(w().Edit3->cursorPosition(), 3);
+    QTest::keyClick(ui().Edit3, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui().Edit3->text(), "-11E-7");
+    EXPECT_EQ(ui().Edit3->cursorPosition(), 3);
 }

@@ -21,7 +21,7 @@
 #include "SheetView.h"
 #include "UiStyle.h"
 #include "frm_RezbTabl_Unit.h"
-#include "frm_RezbTabl_Unit_Model.h"
+#include "RezbaTableModel.h"
 
 namespace {
 

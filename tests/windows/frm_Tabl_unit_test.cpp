@@ -28,7 +28,7 @@
 #include "SheetView.h"
 #include "ToleranceTableCells.h"
 #include "frm_Tabl_unit.h"
-#include "frm_Tabl_unit_Model.h"
+#include "ToleranceTableModel.h"
 
 namespace {
 
@@ -93,12 +93,8 @@ class TableWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_filter = std::make_unique<QComboBox>();
-        m_filter->addItems({QStringLiteral("ВСЕ (без сортировки)"), QStringLiteral("ВАЛ"), QStringLiteral("отверстие"),
-                            QStringLiteral("неотв. р-р"), QStringLiteral("ВСЕ (сортировка по квалитету)")});
-        m_filter->setCurrentIndex(QualityOrderItem);
         m_window = std::make_unique<Tfrm_Table>();
-        m_window->setTypeFilter(m_filter.get());
+        selectType(QualityOrderItem);
         m_window->ensureControls();
         m_grid.view = m_window->findChild<SheetView*>(QStringLiteral("DrawGrid1"));
         ASSERT_NE(m_grid.view, nullptr);
@@ -155,7 +151,9 @@ protected:
 
     QImage rendered() const { return m_grid.rendered(); }
 
-    std::unique_ptr<QComboBox> m_filter;
+    // The main window's type filter at this item, as it opens the table.
+    void selectType(int item) { m_window->setTypeFilter(tolerance::TypeFilterItem(item)); }
+
     std::unique_ptr<Tfrm_Table> m_window;
     Grid m_grid;
 };
@@ -181,10 +179,10 @@ TEST_F(TableWindow, ColumnsFollowTheTypeFilterAtEveryReading)
 {
     EXPECT_EQ(headerRow(), QualityOrder);
     for (int item : {0, 1, 2, 3, -1}) {
-        m_filter->setCurrentIndex(item);
+        selectType(item);
         EXPECT_EQ(headerRow(), CatalogueOrder) << "item " << item;
     }
-    m_filter->setCurrentIndex(QualityOrderItem);
+    selectType(QualityOrderItem);
     EXPECT_EQ(headerRow(), QualityOrder);
 }
 
@@ -246,7 +244,7 @@ TEST_F(TableWindow, DeviationCellsInBothOrders)
         {"Js16", 29, "±2800", UiStyle::Green, UiStyle::PaleGreen},
     };
     for (int item : {QualityOrderItem, 0}) {
-        m_filter->setCurrentIndex(item);
+        selectType(item);
         for (const DeviationCase& expected : cases) {
             const int column = columnOf(QString::fromUtf8(expected.designation));
             SCOPED_TRACE(std::string(expected.designation) + " row " + std::to_string(expected.row) + " item "
@@ -427,23 +425,19 @@ TEST_F(TableWindow, PaintingAfterAFilterChangeMatchesAFreshWindow)
     showWindow();
     const QImage qualityOrder = rendered();
     m_window->close();
-    m_filter->setCurrentIndex(0);
+    selectType(0);
     showWindow();
     const QImage afterChange = rendered();
     EXPECT_NE(afterChange, qualityOrder);
 
-    QComboBox freshFilter;
-    freshFilter.addItems({QStringLiteral("ВСЕ (без сортировки)"), QStringLiteral("ВАЛ"), QStringLiteral("отверстие"),
-                          QStringLiteral("неотв. р-р"), QStringLiteral("ВСЕ (сортировка по квалитету)")});
-    freshFilter.setCurrentIndex(0);
     Tfrm_Table fresh;
-    fresh.setTypeFilter(&freshFilter);
+    fresh.setTypeFilter(tolerance::TypeFilterItem(0));
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
     EXPECT_EQ(afterChange, Grid{fresh.DrawGrid1}.rendered());
 
     m_window->close();
-    m_filter->setCurrentIndex(QualityOrderItem);
+    selectType(QualityOrderItem);
     showWindow();
     EXPECT_EQ(rendered(), qualityOrder);
 }
@@ -506,7 +500,7 @@ int pdfPageCount(const QString& path)
 TEST_F(TableWindow, EveryDeviationCellAgainstTheTableInBothOrders)
 {
     for (int item : {QualityOrderItem, 0}) {
-        m_filter->setCurrentIndex(item);
+        selectType(item);
         int cells = 0;
         for (int column = 1; column <= 40; ++column) {
             const int field = item == QualityOrderItem ? Data_Unit::QualitySortOrder(column) : column;

@@ -46,7 +46,6 @@ namespace {
 QStringList contextMenuOfSizeBox()
 {
     TForm1 window;
-    Form1 = &window;
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     QStringList texts;
@@ -58,10 +57,10 @@ QStringList contextMenuOfSizeBox()
             menu->close();
         }
     });
-    const QPoint at = window.Edit2->mapTo(&window, window.Edit2->rect().center());
+    const QWidget* sizeBox = window.findChild<QWidget*>(QStringLiteral("Edit2"));
+    const QPoint at = sizeBox->mapTo(&window, sizeBox->rect().center());
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
     QTest::qWait(100);
-    Form1 = nullptr;
     return texts;
 }
 

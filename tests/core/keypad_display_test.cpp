@@ -1,7 +1,7 @@
 // Key sequences found by fuzzing the keypad's display, kept as regression cases.
 #include <gtest/gtest.h>
 
-#include "frm_KeyBoard_unit_Display.h"
+#include "KeypadDisplay.h"
 
 TEST(KeypadDisplayFound, EnterThatDropsTheCommaFreesTheDecimalKey)
 {

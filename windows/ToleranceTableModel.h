@@ -3,8 +3,7 @@
 // column order in effect. The two fixed rows (new and old designation) are the
 // horizontal header, the fixed column (the size ranges) the vertical header.
 // The cells are worked out once for each of the two column orders and kept;
-// the order itself is read from the type filter at every request, so a change
-// of the filter shows at the next painting.
+// the order is the one of the type filter's item last given.
 //
 // Qt::DisplayRole     the text; a two-line cell has its lines joined by '\n'
 // Qt::ForegroundRole  the text colour
@@ -15,13 +14,13 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <vector>
 
-#include <QComboBox>
+#include "FieldFilter.h"
+#include "ToleranceTableCells.h"
 
 class ToleranceTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -29,7 +28,8 @@ public:
     static constexpr int OldDesignationRole = Qt::UserRole + 1;
 
     explicit ToleranceTableModel(QObject* parent = nullptr);
-    void setTypeFilter(const QComboBox* typeFilter) { m_typeFilter = typeFilter; }
+    // The type filter's item: all fields sorted by quality, or any other (catalogue order).
+    void setTypeFilter(tolerance::TypeFilterItem item);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -37,7 +37,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Tells the views that the column order may have changed with the type filter.
+    // Tells the views that the column order may have changed.
     void followTypeFilter();
 
     // FieldIndex shown in a grid column 1..40.
@@ -58,10 +58,10 @@ public:
     const Cell& cell(const QModelIndex& index) const { return cell(index.column() + 1, index.row() + 2); }
 
 private:
-    bool qualityOrder() const;
+    tolerance_table::ColumnOrder columnOrder() const;
     QVariant roleOf(const Cell& cell, int role) const;
 
-    QPointer<const QComboBox> m_typeFilter;
+    tolerance::TypeFilterItem m_typeFilter = tolerance::QualityOrderItem;
     // Cells by column order (by type, by quality), row by row; filled at first use.
     mutable std::array<std::vector<Cell>, 2> m_cells;
 };

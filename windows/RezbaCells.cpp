@@ -1,4 +1,4 @@
-#include "frm_RezbTabl_Unit_Cells.h"
+#include "RezbaCells.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>

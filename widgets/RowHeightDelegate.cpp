@@ -1,4 +1,4 @@
-#include "frm_Main_Unit_RowHeight.h"
+#include "RowHeightDelegate.h"
 
 #include <QAbstractItemView>
 #include <algorithm>

@@ -1,8 +1,7 @@
-#include "frm_Tabl_unit_Model.h"
+#include "ToleranceTableModel.h"
 
 #include "FieldFilter.h"
 
-#include <QComboBox>
 #include <QFont>
 
 #include "ToleranceTableCells.h"
@@ -37,9 +36,9 @@ QColor fillColour(tolerance_table::Fill fill)
     return {};
 }
 
-Cell shownCell(int column, int row, bool byQuality)
+Cell shownCell(int column, int row, tolerance_table::ColumnOrder order)
 {
-    const tolerance_table::Cell plain = tolerance_table::TableCell(column, row, byQuality);
+    const tolerance_table::Cell plain = tolerance_table::TableCell(column, row, order);
     Cell cell;
     cell.lines = {QString::fromStdString(plain.upper), QString::fromStdString(plain.lower)};
     cell.lineCount = plain.twoLines() ? 2 : 1;
@@ -66,9 +65,18 @@ int ToleranceTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : GridColumns - tolerance_table::FixedColumns;
 }
 
-bool ToleranceTableModel::qualityOrder() const
+tolerance_table::ColumnOrder ToleranceTableModel::columnOrder() const
 {
-    return m_typeFilter && m_typeFilter->currentIndex() == tolerance::QualityOrderItem;
+    return m_typeFilter == tolerance::QualityOrderItem ? tolerance_table::ColumnOrder::ByQuality
+                                                       : tolerance_table::ColumnOrder::Catalogue;
+}
+
+void ToleranceTableModel::setTypeFilter(tolerance::TypeFilterItem item)
+{
+    if (item == m_typeFilter)
+        return;
+    m_typeFilter = item;
+    followTypeFilter();
 }
 
 void ToleranceTableModel::followTypeFilter()
@@ -79,19 +87,19 @@ void ToleranceTableModel::followTypeFilter()
 
 int ToleranceTableModel::fieldOfColumn(int column) const
 {
-    return tolerance_table::FieldOfColumn(column, qualityOrder());
+    return tolerance_table::FieldOfColumn(column, columnOrder());
 }
 
 const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) const
 {
     Q_ASSERT(column >= 0 && column < GridColumns && row >= 0 && row < GridRows);
-    const bool byQuality = qualityOrder();
-    std::vector<Cell>& cells = m_cells[byQuality ? 1 : 0];
+    const tolerance_table::ColumnOrder order = columnOrder();
+    std::vector<Cell>& cells = m_cells[order == tolerance_table::ColumnOrder::ByQuality ? 1 : 0];
     if (cells.empty()) {
         cells.reserve(std::size_t(GridRows) * GridColumns);
         for (int r = 0; r < GridRows; ++r)
             for (int c = 0; c < GridColumns; ++c)
-                cells.push_back(shownCell(c, r, byQuality));
+                cells.push_back(shownCell(c, r, order));
     }
     return cells[std::size_t(row) * GridColumns + std::size_t(column)];
 }

@@ -9,7 +9,7 @@
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
-#include "frm_Tabl_unit_Model.h"
+#include "ToleranceTableModel.h"
 
 class QAbstractButton;
 class QTableView;

@@ -1,4 +1,4 @@
-#include "frm_KeyBoard_unit_Display.h"
+#include "KeypadDisplay.h"
 
 void KeypadDisplay::reset()
 {

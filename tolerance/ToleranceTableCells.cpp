@@ -46,12 +46,12 @@ Cell deviationCell(int field, int row)
 
 } // namespace
 
-int FieldOfColumn(int column, bool byQuality)
+int FieldOfColumn(int column, ColumnOrder order)
 {
-    return tolerance::fieldAtPosition(column, byQuality ? tolerance::QualityOrderItem : tolerance::AllFieldsItem);
+    return tolerance::fieldAtPosition(column, order == ColumnOrder::ByQuality ? tolerance::QualityOrderItem : tolerance::AllFieldsItem);
 }
 
-Cell TableCell(int column, int row, bool byQuality)
+Cell TableCell(int column, int row, ColumnOrder order)
 {
     Cell cell;
     if (column == 0) {
@@ -68,7 +68,7 @@ Cell TableCell(int column, int row, bool byQuality)
         }
         return cell;
     }
-    const int field = FieldOfColumn(column, byQuality);
+    const int field = FieldOfColumn(column, order);
     if (row == 0) {
         cell.upper = Data_Unit::Designation(field);
     } else if (row == 1) {

@@ -1,4 +1,4 @@
-#include "frm_RezbTabl_Unit_Model.h"
+#include "RezbaTableModel.h"
 
 #include "Rezba_Data_Unit.h"
 #include "ThreadSelection.h"

@@ -1,4 +1,4 @@
-#include "frm_Tabl_unit_Cells.h"
+#include "TablCells.h"
 
 #include <QAbstractButton>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "frm_Main_Unit_Shema.h"
+#include "FitSchemeBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,12 @@
 // a first text) it adds around these.
 #pragma once
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
+#include "CaptionFit.h"
 #include "NumberBox.h"
 #include "UiStyle.h"
 
@@ -51,6 +54,51 @@ inline NumberBox* makeNumberBox(QWidget* parent, const char* name, QRect bounds,
     box->setToolTip(hint);
     box->setTextMargins(0, 0, 0, 0);
     return box;
+}
+
+// A label of a page: one that starts with a caption sizes itself to it, as on the original
+// desktop; one the program fills later keeps its bounds.
+template <class Label = QLabel>
+Label* makeCaptionLabel(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font,
+                        const QColor& colour)
+{
+    Label* label = makeLabel<Label>(parent, name, text, bounds, font, colour);
+    if (!text.isEmpty())
+        CaptionFit::fitWhenShown(label, bounds.size());
+    return label;
+}
+
+// A number box of the main window's pages, which start at "0".
+inline NumberBox* makePageBox(QWidget* parent, const char* name, QRect bounds, const QFont& font, const QColor& colour,
+                              const QColor& background, bool readOnly, const QString& hint)
+{
+    return makeNumberBox(parent, name, bounds, font, QStringLiteral("0"), colour, background, readOnly, hint);
+}
+
+inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect bounds, const QFont& font)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(bounds);
+    button->setFont(font);
+    return button;
+}
+
+enum class BevelKind { Vertical, BottomLine };
+
+// An etched line: a vertical one down the middle of its bounds, a bottom line along their bottom edge.
+inline QFrame* makeBevel(QWidget* parent, const char* name, QRect bounds, BevelKind kind)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setGeometry(bounds);
+    line->setFrameShape(kind == BevelKind::Vertical ? QFrame::VLine : QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    if (kind == BevelKind::BottomLine) {
+        constexpr int EtchedDepth = 2;
+        line->setFrameRect(QRect(0, bounds.height() - EtchedDepth, bounds.width(), EtchedDepth));
+    }
+    return line;
 }
 
 } // namespace PageControls

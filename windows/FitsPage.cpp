@@ -1,4 +1,4 @@
-#include "frm_Main_Unit_Posadki.h"
+#include "FitsPage.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,8 +24,8 @@
 #include "TypeAhead.h"
 #include "TypeAheadSearch.h"
 #include "UiStyle.h"
-#include "frm_Main_Unit_RowHeight.h"
-#include "frm_Main_Unit_Shema.h"
+#include "RowHeightDelegate.h"
+#include "FitSchemeBox.h"
 
 using number::Decimal;
 

@@ -26,11 +26,14 @@ struct Cell {
     bool twoLines() const { return !lower.empty(); }
 };
 
-// FieldIndex shown in a column 1..40: catalogue order, or sorted by quality.
-int FieldOfColumn(int column, bool byQuality);
+// The order of the table's columns: the catalogue's, or the fields sorted by quality.
+enum class ColumnOrder { Catalogue, ByQuality };
+
+// FieldIndex shown in a column 1..40.
+int FieldOfColumn(int column, ColumnOrder order);
 
 // The cell at a grid column 0..40 and row 0..29, with the columns in one order.
 // The reference tables must be filled.
-Cell TableCell(int column, int row, bool byQuality);
+Cell TableCell(int column, int row, ColumnOrder order);
 
 } // namespace tolerance_table

@@ -1,4 +1,4 @@
-#include "frm_Main_Unit_FieldList.h"
+#include "FieldListBox.h"
 
 #include <QApplication>
 #include <QMouseEvent>
