@@ -389,7 +389,7 @@ constexpr IntervalLists kLists[25] = {
 
 // Intervals 26..28, upper then lower deviations of FieldIndex 26..40
 // (H11, H12, Js12, h13, H13, Js13, ... Js16). The other cells of these
-// intervals are set after loading.
+// intervals follow from them (makeDeviationTable).
 constexpr LargeIntervalLists kLargeLists[3] = {
     // interval 26: over 500 to 630 mm
     {{
@@ -420,33 +420,23 @@ constexpr int FieldH11 = 17, FieldH12 = 19;         // shafts h11, h12
 constexpr int FieldHole11 = 26, FieldHole12 = 27;   // holes H11, H12
 constexpr int FieldJs12 = 28;
 
-std::array<ToleranceField, FieldCount> g_catalogue;
-std::array<SizeRange, RangeCount> g_ranges;
-std::array<std::array<DeviationCell, RangeCount>, FieldCount> g_deviations;
-
-DeviationCell& cellAt(int fieldIndex, int rangeIndex)
+constexpr std::array<SizeRange, RangeCount> makeSizeRanges()
 {
-    return g_deviations[fieldIndex - 1][rangeIndex - 1];
-}
-
-[[maybe_unused]] bool validField(int fieldIndex) { return fieldIndex >= 1 && fieldIndex <= FieldCount; }
-[[maybe_unused]] bool validRange(int rangeIndex) { return rangeIndex >= 1 && rangeIndex <= RangeCount; }
-
-} // namespace
-
-void FillSizeRanges()
-{
-    g_ranges[0] = {0, kUpperBounds[0]};
+    std::array<SizeRange, RangeCount> ranges{};
+    ranges[0] = {0, kUpperBounds[0]};
     for (int k = 1; k < RangeCount; ++k)
-        g_ranges[k] = {g_ranges[k - 1].UpperBound, kUpperBounds[k]};
+        ranges[k] = {ranges[k - 1].UpperBound, kUpperBounds[k]};
+    return ranges;
 }
 
-void FillDeviationTable()
-{
-    for (auto& row : g_deviations)
-        for (auto& cell : row)
-            cell = DeviationCell{};
+using DeviationCells = std::array<std::array<DeviationCell, RangeCount>, FieldCount>;
 
+constexpr DeviationCells makeDeviationTable()
+{
+    DeviationCells cells{};
+    auto cellAt = [&cells](int fieldIndex, int rangeIndex) -> DeviationCell& {
+        return cells[fieldIndex - 1][rangeIndex - 1];
+    };
     for (int range = 1; range <= 25; ++range) {
         const IntervalLists& lists = kLists[range - 1];
         for (int field = 1; field <= FieldCount; ++field)
@@ -468,37 +458,39 @@ void FillDeviationTable()
         cellAt(FieldH12, range) = {-cellAt(FieldHole12, range).UpperDeviation, 0, true};
         cellAt(FieldJs12, range).Present = false;
     }
+    return cells;
 }
 
-void FillFieldCatalogue()
-{
-    for (int i = 0; i < FieldCount; ++i) {
-        g_catalogue[i].Quality = kQualities[i];
-        g_catalogue[i].Letter = kLetters[i];
-    }
-}
+// The tables as the program reads them, complete at compile time.
+constexpr std::array<SizeRange, RangeCount> kSizeRanges = makeSizeRanges();
+constexpr DeviationCells kDeviations = makeDeviationTable();
 
-namespace {
-
-// A read before the start-up fills (a tool, a test) finds the tables complete;
-// the start-up fills then write the same values again.
-void ensureFilled()
+// The catalogue holds its letters as strings, made once, at the first reading.
+const std::array<ToleranceField, FieldCount>& catalogue()
 {
-    [[maybe_unused]] static const bool filled = [] {
-        FillSizeRanges();
-        FillDeviationTable();
-        FillFieldCatalogue();
-        return true;
+    static const std::array<ToleranceField, FieldCount> fields = [] {
+        std::array<ToleranceField, FieldCount> made;
+        for (int i = 0; i < FieldCount; ++i)
+            made[i] = {kQualities[i], kLetters[i]};
+        return made;
     }();
+    return fields;
 }
+
+[[maybe_unused]] bool validField(int fieldIndex) { return fieldIndex >= 1 && fieldIndex <= FieldCount; }
+[[maybe_unused]] bool validRange(int rangeIndex) { return rangeIndex >= 1 && rangeIndex <= RangeCount; }
 
 } // namespace
+
+// The tables are compiled in whole: the start-up fills have nothing left to do.
+void FillSizeRanges() {}
+void FillDeviationTable() {}
+void FillFieldCatalogue() {}
 
 const ToleranceField& FieldCatalogue(int fieldIndex)
 {
     assert(validField(fieldIndex));
-    ensureFilled();
-    return g_catalogue[fieldIndex - 1];
+    return catalogue()[std::size_t(fieldIndex - 1)];
 }
 
 std::string Designation(int fieldIndex)
@@ -549,15 +541,13 @@ int QualitySortOrder(int position)
 const SizeRange& SizeRangeTable(int rangeIndex)
 {
     assert(validRange(rangeIndex));
-    ensureFilled();
-    return g_ranges[rangeIndex - 1];
+    return kSizeRanges[std::size_t(rangeIndex - 1)];
 }
 
 const DeviationCell& DeviationTable(int fieldIndex, int rangeIndex)
 {
     assert(validField(fieldIndex) && validRange(rangeIndex));
-    ensureFilled();
-    return g_deviations[fieldIndex - 1][rangeIndex - 1];
+    return kDeviations[std::size_t(fieldIndex - 1)][std::size_t(rangeIndex - 1)];
 }
 
 } // namespace Data_Unit

@@ -34,7 +34,7 @@ struct DeviationCell {
 enum class FieldColour { Blue, Red, Green };
 
 // Start-up fills, called once from the main window's creation in this order. The
-// tables are also complete on first use, so that nothing can read an empty one.
+// tables are constant data, complete at compile time: the fills change nothing.
 void FillSizeRanges();
 void FillDeviationTable();
 void FillFieldCatalogue();
