@@ -62,7 +62,8 @@ protected:
 TEST_F(AboutTest, ShowsTitleVersionAndDescription)
 {
     EXPECT_EQ(about.windowTitle(), "О программе");
-    EXPECT_TRUE(child<QLabel>("Label4")->text().endsWith(QStringLiteral(" 4.3.1")));
+    const QString version = QString::fromUtf8(AppInfo::Version);
+    EXPECT_TRUE(child<QLabel>("Label4")->text().endsWith(QLatin1Char(' ') + version));
     EXPECT_EQ(child<QLabel>("Label3")->text(), "Описание");
 
     const QStringList lines = child<QTextEdit>("Memo2")->toPlainText().split(QLatin1Char('\n'));
@@ -76,7 +77,7 @@ TEST_F(AboutTest, ShowsTitleVersionAndDescription)
         " ",
         "",
     }));
-    EXPECT_TRUE(lines.at(7).contains(QStringLiteral("4.3.1")));
+    EXPECT_TRUE(lines.at(7).contains(version));
     EXPECT_TRUE(lines.contains(QStringLiteral("ЕЩЕ:")));
     EXPECT_TRUE(child<QTextEdit>("Memo2")->isReadOnly());
 }
