@@ -42,7 +42,7 @@ private:
 // own texts in Russian.
 void prepareApplication();
 
-// The main window (also `Form1`) and the six secondary windows, hidden, in their
+// The main window `Form1` and the six secondary windows it owns, hidden, in their
 // start-up order, with the program's icon from `readAhead`: all that start-up makes
 // before the main window is shown.
 std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead);

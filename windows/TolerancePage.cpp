@@ -98,7 +98,6 @@ QPixmap keyboardPicture()
     return picture;
 }
 
-
 } // namespace
 
 TolerancePage::TolerancePage(QWidget* parent)
