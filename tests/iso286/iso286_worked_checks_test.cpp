@@ -2,6 +2,8 @@
 // reproduce, the corrigendum values, and the reading of class designations.
 #include <gtest/gtest.h>
 
+#include "RefusalText.h"
+
 #include "Limits.h"
 #include "NumberReading.h"
 
@@ -34,7 +36,7 @@ void expectLimits(const Check& c, Options options = {})
 {
     const Limits l = limits(c.size, c.designation, options);
     SCOPED_TRACE(std::string(c.size) + " mm " + c.designation);
-    ASSERT_TRUE(l.defined) << l.reason;
+    ASSERT_TRUE(l.defined) << reasonText(l.refusal);
     EXPECT_EQ(l.upper, decimal(c.upper));
     EXPECT_EQ(l.lower, decimal(c.lower));
 }
@@ -92,17 +94,23 @@ TEST(WorkedChecks, Refusals)
         {"600", "K9", "Поле K9 для размеров свыше 3 мм не определено"},
         {"0", "H7", "Номинальный размер должен быть больше 0 мм"},
         {"3150.001", "H7", "Система ISO 286 определена для размеров до 3150 мм"},
+        {"25.0000001", "H7", "Номинальный размер задаётся с точностью до 0,000001 мм"},
+        {"0.05", "c11", "При Ø0,05 мм наименьший размер вала c11 был бы −0,07 мм"},
+        {"0.01", "h9", "При Ø0,01 мм наименьший размер вала h9 был бы −0,015 мм"},
+        {"0.06", "c11", "При Ø0,06 мм наименьший размер вала c11 был бы −0,06 мм"},
+        {"0.12", "ZC11", "При Ø0,12 мм наименьший размер отверстия ZC11 был бы 0 мм"},
     };
     for (const auto& r : refusals) {
         const Limits l = limits(r.size, r.designation);
         EXPECT_FALSE(l.defined) << r.size << " " << r.designation;
-        EXPECT_EQ(l.reason, r.reason) << r.size << " " << r.designation;
+        EXPECT_EQ(reasonText(l.refusal), r.reason) << r.size << " " << r.designation;
     }
     // Just inside the refused ranges' edges the classes exist.
     expectLimits({"3", "K9", "0", "-25"});
     expectLimits({"1.001", "N9", "-4", "-29"});
     expectLimits({"24.001", "t7", "62", "41"});
     expectLimits({"3150", "h18", "0", "-33000"});
+    expectLimits({"0.121", "ZC11", "-60", "-120"});
 }
 
 TEST(WorkedChecks, Notes)
