@@ -177,3 +177,49 @@ TEST(NumberReading, CommaOrPoint)
     EXPECT_FALSE(readNumber("25мм"));
     EXPECT_FALSE(readNumber(""));
 }
+
+TEST(NumberReading, ExactOrRefusedForItsReason)
+{
+    using O = NumberOutcome;
+    const struct {
+        const char* text;
+        O size;
+        O deviation;
+        const char* value; // as read, when read
+    } cases[] = {
+        {"25", O::Read, O::Read, "25"},
+        {"\u221221", O::Read, O::Read, "-21"},                // the minus sign
+        {"\u00A025,5\u2009", O::Read, O::Read, "25.5"},      // no-break and thin space around
+        {" \u202F7.5e\u22121 ", O::Read, O::Read, "0.75"},   // narrow no-break space, minus in the exponent
+        {"2,5E1", O::Read, O::Read, "25"},
+        {"25,000001", O::Read, O::TooFine, "25.000001"},
+        {"7,125", O::Read, O::Read, "7.125"},
+        {"0,0005", O::Read, O::TooFine, "0.0005"},
+        {"25,0000001", O::TooFine, O::TooFine, ""},
+        {"1e-1000000", O::TooFine, O::TooFine, ""},
+        {"1e-99999999999999999999", O::TooFine, O::TooFine, ""},
+        {"0e-1000000", O::Read, O::Read, "0"},
+        {"-0", O::Read, O::Read, "0"},
+        {"100000", O::Read, O::Read, "100000"},
+        {"-100000,001", O::Read, O::TooLarge, "-100000.001"},
+        {"1e9", O::Read, O::TooLarge, "1000000000"},
+        {"1e100", O::TooLarge, O::TooLarge, ""},
+        {"1e999", O::TooLarge, O::TooLarge, ""},
+        {"4000000000000000000000000000000e-30", O::Read, O::Read, "4"},
+        {",", O::Unreadable, O::Unreadable, ""},
+        {"1,2.3", O::Unreadable, O::Unreadable, ""},
+        {"25 000", O::Unreadable, O::Unreadable, ""},
+        {"\u2212 5", O::Unreadable, O::Unreadable, ""},
+        {"1e", O::Unreadable, O::Unreadable, ""},
+        {"e5", O::Unreadable, O::Unreadable, ""},
+        {"25мм", O::Unreadable, O::Unreadable, ""},
+    };
+    for (const auto& c : cases) {
+        const NumberReading size = readSize(c.text), deviation = readDeviation(c.text);
+        EXPECT_EQ(size.outcome, c.size) << c.text;
+        EXPECT_EQ(deviation.outcome, c.deviation) << c.text;
+        for (const NumberReading* r : {&size, &deviation})
+            if (*r)
+                EXPECT_EQ(r->value.toPlainString(), c.value) << c.text;
+    }
+}
