@@ -85,14 +85,14 @@ void BM_Batch10000_Json(benchmark::State& state)
     const std::vector<std::string> lines = batchLines();
     for (auto _ : state)
         for (const std::string& line : lines)
-            benchmark::DoNotOptimize(limits::answerLine(line, {}, true));
+            benchmark::DoNotOptimize(limits::answerLine(line, {}, limits::Format::Json));
 }
 void BM_Batch10000_Text(benchmark::State& state)
 {
     const std::vector<std::string> lines = batchLines();
     for (auto _ : state)
         for (const std::string& line : lines)
-            benchmark::DoNotOptimize(limits::answerLine(line, {}, false));
+            benchmark::DoNotOptimize(limits::answerLine(line, {}, limits::Format::Text));
 }
 // 10,000 sizes looked up in the catalogue, one cell each.
 void BM_Baseline_Catalogue10000(benchmark::State& state)

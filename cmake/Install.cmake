@@ -34,6 +34,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 install(TARGETS dopusk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS dopusk-limits RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${pkg_bin}/dopusk-limits.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_src}/dopusk-limits.schema.json DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${pkg_src}/${DOPUSK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 get_property(hicolor GLOBAL PROPERTY DOPUSK_HICOLOR_DIR)

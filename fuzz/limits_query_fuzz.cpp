@@ -1,15 +1,19 @@
 // The reading of sizes, deviations and classes in dopusk-limits, and the answer to
-// one batch line: never crashes, never reads outside the text, reads a number
-// exactly when the program's grammar (with a full stop for the comma) allows it,
-// reads a class exactly when the text spells one (an independent transliteration
-// of the Cyrillic look-alikes), and every answer is valid UTF-8 whose printed
-// limits agree with each other.
+// one batch line: never crashes, never reads outside the text, reads a size or a
+// deviation exactly when the program's grammar allows it (a full stop for the
+// comma, the minus sign for the hyphen, no-break and thin spaces around) and its
+// digits and magnitude lie within the bounds, refusing it otherwise for the right
+// reason; reads a class exactly when the text spells one (an independent
+// transliteration of the Cyrillic look-alikes); and every answer is one short
+// line of valid UTF-8 whose printed limits agree with each other and give a size
+// above 0.
 #include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string>
 
 #include "Answers.h"
+#include "JsonOutput.h"
 #include "ClassList.h"
 #include "FuzzSupport.h"
 #include "NumberReading.h"
@@ -91,6 +95,69 @@ const std::set<std::string>& classNames()
     return names;
 }
 
+// The text with the blanks around a number dropped and the minus sign as a hyphen,
+// as the grammar of the number boxes reads it.
+std::string plainNumberText(std::string_view text)
+{
+    const std::string_view blanks[] = {" ", "\t", "\u00A0", "\u2007", "\u2009", "\u202F"};
+    for (bool more = true; more;) {
+        more = false;
+        for (const std::string_view b : blanks) {
+            if (text.substr(0, b.size()) == b) {
+                text.remove_prefix(b.size());
+                more = true;
+            }
+            if (text.size() >= b.size() && text.substr(text.size() - b.size()) == b) {
+                text.remove_suffix(b.size());
+                more = true;
+            }
+        }
+    }
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 3) == "\u2212") {
+            plain += '-';
+            i += 2;
+        } else {
+            plain += text[i];
+        }
+    }
+    return plain;
+}
+
+// What reading the text with these bounds must give, worked out on the grammar's own digits.
+iso286::NumberOutcome expectedOutcome(const std::string& plain, int finest, const char* largestDigits, int largestExponent,
+                                      fuzz::ExactValue* value)
+{
+    fuzz::GrammarNumber number;
+    // The tool wants a digit: a lone comma is not a number there.
+    if (!fuzz::readGrammar(plain, &number) || (number.integerDigits.empty() && number.fractionDigits.empty()))
+        return iso286::NumberOutcome::Unreadable;
+    *value = fuzz::exactValueOf(number);
+    if (value->digits.empty())
+        return iso286::NumberOutcome::Read;
+    if (value->exponent < finest)
+        return iso286::NumberOutcome::TooFine;
+    const long leading = value->exponent + long(value->digits.size()) - 1;
+    // Both bounds are a single digit 1 times a power of ten.
+    const bool above = leading > largestExponent || (leading == largestExponent && value->digits != largestDigits);
+    return above ? iso286::NumberOutcome::TooLarge : iso286::NumberOutcome::Read;
+}
+
+void checkReading(const iso286::NumberReading& reading, const std::string& plain, int finest, int largestExponent,
+                  const std::string& shown)
+{
+    fuzz::ExactValue value;
+    const iso286::NumberOutcome expected = expectedOutcome(plain, finest, "1", largestExponent, &value);
+    FUZZ_CHECK(reading.outcome == expected, "\"%s\": outcome %d, expected %d", shown.c_str(), int(reading.outcome),
+               int(expected));
+    if (reading) {
+        const fuzz::ExactValue got{reading.value.isNegative(), reading.value.digits(), reading.value.exponent()};
+        const fuzz::ExactValue want = value.digits.empty() ? fuzz::ExactValue{} : value;
+        FUZZ_CHECK(got == want, "\"%s\" read as %s", shown.c_str(), reading.value.toPlainString().c_str());
+    }
+}
+
 // The number after `"key":` in a JSON answer.
 std::optional<number::Decimal> jsonNumber(const std::string& json, const std::string& key)
 {
@@ -112,15 +179,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string shown(text);
 
     // Numbers: the grammar of the program, the full stop standing for the comma.
-    std::string withComma(text);
-    const bool both = withComma.find(',') != std::string::npos && withComma.find('.') != std::string::npos;
-    for (char& c : withComma)
+    std::string plain = plainNumberText(text);
+    const bool both = plain.find(',') != std::string::npos && plain.find('.') != std::string::npos;
+    for (char& c : plain)
         if (c == '.')
             c = ',';
-    fuzz::GrammarNumber number;
-    const bool grammar = !both && fuzz::readGrammar(withComma, &number);
-    const auto read = iso286::readNumber(text);
-    FUZZ_CHECK(!read || grammar, "read a number outside the grammar: \"%s\"", shown.c_str());
+    if (both)
+        plain = "x"; // never a number
+    checkReading(iso286::readSize(text), plain, iso286::FinestSizeExponent, 9, shown);
+    checkReading(iso286::readDeviation(text), plain, iso286::FinestDeviationExponent, 5, shown);
 
     // Classes: exactly the names of the classes, after transliteration.
     bool valid = false;
@@ -129,24 +196,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(bool(parsed) == (valid && classNames().count(latin) > 0), "\"%s\" read as a class: %d", shown.c_str(),
                int(bool(parsed)));
 
-    // One batch line, as JSON: valid UTF-8, and the printed limits agree.
-    const limits::Answer answer = limits::answerLine(text, {}, true);
+    // One batch line, as JSON: one short line of valid UTF-8, and the printed limits agree.
+    const limits::Answer answer = limits::answerLine(text, {}, limits::Format::Json);
     bool outputValid = false;
     decode(answer.output, &outputValid);
     FUZZ_CHECK(outputValid, "answer to \"%s\" is not UTF-8", shown.c_str());
-    FUZZ_CHECK((answer.status == limits::BadUsage) == answer.output.empty(), "\"%s\": status %d", shown.c_str(),
-               int(answer.status));
-    if (answer.output.find("\"class\"") != std::string::npos && answer.output.find("\"hole\"") == std::string::npos &&
-        answer.output.find("\"defined\":true") != std::string::npos) {
+    FUZZ_CHECK(bool(answer.error) == answer.output.empty() && bool(answer.error) == (answer.status == limits::Status::BadUsage),
+               "\"%s\": status %d", shown.c_str(), int(answer.status));
+    FUZZ_CHECK(answer.output.size() < 2048 && answer.output.find('\n') == std::string::npos, "\"%s\": %zu bytes",
+               shown.c_str(), answer.output.size());
+    if (answer.error) {
+        const std::string json = limits::errorJson(*answer.error);
+        decode(json, &outputValid);
+        FUZZ_CHECK(outputValid && json.size() < 1024, "error for \"%s\": %s", shown.c_str(), json.c_str());
+    } else {
+        FUZZ_CHECK(answer.output.rfind(R"({"answer":")", 0) == 0 && answer.output.find(R"("defined":)") != std::string::npos,
+                   "\"%s\": %s", shown.c_str(), answer.output.c_str());
+        FUZZ_CHECK((answer.status == limits::Status::Defined) ==
+                       (answer.output.find(R"("defined":false)") == std::string::npos),
+                   "\"%s\": %s", shown.c_str(), answer.output.c_str());
+    }
+    if (answer.output.rfind(R"({"answer":"class")", 0) == 0 && answer.output.find("\"defined\":true") != std::string::npos) {
         const auto upper = jsonNumber(answer.output, "upper_um"), lower = jsonNumber(answer.output, "lower_um");
         const auto it = jsonNumber(answer.output, "it_um"), size_mm = jsonNumber(answer.output, "size_mm");
         const auto max = jsonNumber(answer.output, "max_mm"), min = jsonNumber(answer.output, "min_mm");
         FUZZ_CHECK(upper && lower && it && size_mm && max && min, "\"%s\": %s", shown.c_str(), answer.output.c_str());
-        const bool rounded = answer.output.find("\"notes\":[\"IT7") != std::string::npos;
+        const bool rounded = answer.output.find("\"js7_convention\":\"catalogue\"") != std::string::npos;
         FUZZ_CHECK(*upper - *lower == (rounded ? *it - number::Decimal(1) : *it), "\"%s\": %s", shown.c_str(),
                    answer.output.c_str());
         FUZZ_CHECK(*max == *size_mm + upper->scaled(-3) && *min == *size_mm + lower->scaled(-3), "\"%s\": %s",
                    shown.c_str(), answer.output.c_str());
+        FUZZ_CHECK(*min > number::Decimal{}, "\"%s\": a size of 0 or less: %s", shown.c_str(), answer.output.c_str());
     }
     std::free(copy);
     return 0;

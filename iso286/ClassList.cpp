@@ -20,7 +20,8 @@ void collect(const SizePoint& point, Kind kind, const Options& options, std::vec
 {
     for (const ToleranceClass& c : allClasses(kind))
         if (const Derived d = derive(point.span, c, options); d.defined) // no decimals for the refused
-            out.push_back(limitsFrom(point, c, d));
+            if (Limits l = limitsFrom(point, c, d); l.defined)
+                out.push_back(std::move(l));
 }
 
 } // namespace

@@ -77,50 +77,27 @@ Interval emptyRun(const DeviationRow* rows, int count, int r)
     return run;
 }
 
-std::string sizesText(const Interval& run)
-{
-    if (run.over == 0)
-        return "до " + std::to_string(run.upTo) + " мм";
-    if (run.upTo == LargestSize)
-        return "свыше " + std::to_string(run.over) + " мм";
-    return "свыше " + std::to_string(run.over) + " до " + std::to_string(run.upTo) + " мм";
-}
-
 // Grades of the bands a letter has at all in a table: j has 5 to 8, J 6 to 8.
-std::string gradeRangeText(const DeviationRow* rows, const LetterRows& index, Letter letter)
+Derived& noBand(Derived& d, const DeviationRow* rows, const LetterRows& index, Letter letter)
 {
     const auto l = std::size_t(letter);
-    Grade from = Grade::IT18, to = Grade::IT01;
+    d.gradeFrom = Grade::IT18;
+    d.gradeTo = Grade::IT01;
     for (int r = index.first[l]; r < index.end[l]; ++r) {
-        from = std::min(from, rows[r].gradeFrom);
-        to = std::max(to, rows[r].gradeTo);
+        d.gradeFrom = std::min(d.gradeFrom, rows[r].gradeFrom);
+        d.gradeTo = std::max(d.gradeTo, rows[r].gradeTo);
     }
-    return gradeText(from) + "…" + gradeText(to);
+    d.interval = {0, LargestSize};
+    d.refusal = RefusalKind::LetterGrades;
+    return d;
 }
 
-struct Refusal {
-    Derived& derived;
-    std::string* reason;
-    const ToleranceClass& toleranceClass;
-
-    Derived& emptyRow(const DeviationRow* rows, int count, int r)
-    {
-        derived.interval = emptyRun(rows, count, r);
-        if (reason)
-            *reason = "Поле " + toleranceClass.name() + " для размеров " + sizesText(derived.interval) + " не определено";
-        return derived;
-    }
-    Derived& noBand(const DeviationRow* rows, const LetterRows& index)
-    {
-        derived.interval = {0, LargestSize};
-        if (reason) {
-            const std::string letter = letterText(toleranceClass.letter, toleranceClass.kind);
-            *reason = "Поле " + toleranceClass.name() + " не определено: поля " + letter + " есть только в квалитетах " +
-                      gradeRangeText(rows, index, toleranceClass.letter);
-        }
-        return derived;
-    }
-};
+Derived& emptyRow(Derived& d, const DeviationRow* rows, int count, int r)
+{
+    d.interval = emptyRun(rows, count, r);
+    d.refusal = RefusalKind::ClassNotDefined;
+    return d;
+}
 
 const ItRow& itRowOf(Span span)
 {
@@ -174,10 +151,9 @@ Span spanOf(const number::Decimal& size)
     return {boundaries[i - 1], boundaries[i]};
 }
 
-Derived derive(Span span, const ToleranceClass& c, const Options& options, std::string* reason)
+Derived derive(Span span, const ToleranceClass& c, const Options& options)
 {
     Derived d;
-    Refusal refuse{d, reason, c};
     const auto grade = std::size_t(c.grade);
 
     const ItRow& itRow = itRowOf(span);
@@ -185,16 +161,12 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
     d.interval = itRow.interval;
     if (d.it == Undefined) {
         d.interval = emptyItRun(itRow, grade);
-        if (reason)
-            *reason = c.grade <= Grade::IT0 ? "Квалитеты IT01 и IT0 определены до " + std::to_string(d.interval.over) + " мм"
-                                            : "Квалитет IT" + gradeText(c.grade) + " для размеров " +
-                                                  sizesText(d.interval) + " не определён";
+        d.refusal = RefusalKind::GradeNotDefined;
         return d;
     }
     if (c.grade >= FirstGradeOverOneMm && span.hi <= FootnoteSize) {
         d.interval = {0, FootnoteSize};
-        if (reason)
-            *reason = "Квалитеты IT14…IT18 определены для размеров свыше 1 мм";
+        d.refusal = RefusalKind::GradeOverOneMm;
         return d;
     }
     if (c.grade >= Grade::IT1 && c.grade <= Grade::IT5 && span.lo >= 500)
@@ -206,6 +178,8 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
         if (oddIt7 && !options.js7Exact) {
             half = (d.it - OneMicrometre) / 2;
             d.notes |= NoteJs7Rounded;
+        } else if (oddIt7) {
+            d.notes |= NoteJs7ExactHalves;
         }
         d.upper = half;
         d.lower = -half;
@@ -219,7 +193,7 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
         if (const int r = findRow(holeExceptionRows, exceptions, c.letter, c.grade, span); r >= 0) {
             const DeviationRow& row = holeExceptionRows[r];
             if (row.value == Undefined)
-                return refuse.emptyRow(holeExceptionRows, holeExceptionRowCount, r);
+                return emptyRow(d, holeExceptionRows, holeExceptionRowCount, r);
             d.interval = narrower(d.interval, row.interval);
             d.upper = row.value;
             d.lower = row.value - d.it;
@@ -227,7 +201,7 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
             return d;
         }
         if (c.letter == Letter::J)
-            return refuse.noBand(holeExceptionRows, exceptions);
+            return noBand(d, holeExceptionRows, exceptions, c.letter);
     }
 
     // The fundamental deviation of the shaft letter, for the shaft and for the hole that
@@ -236,10 +210,10 @@ Derived derive(Span span, const ToleranceClass& c, const Options& options, std::
     const bool kWithMiddleBand = c.kind == Kind::Hole && c.letter == Letter::K && c.grade <= Grade::IT8;
     const int r = findRow(shaftRows, shafts, c.letter, kWithMiddleBand ? Grade::IT4 : c.grade, span);
     if (r < 0)
-        return refuse.noBand(shaftRows, shafts);
+        return noBand(d, shaftRows, shafts, c.letter);
     const DeviationRow& row = shaftRows[r];
     if (row.value == Undefined)
-        return refuse.emptyRow(shaftRows, shaftRowCount, r);
+        return emptyRow(d, shaftRows, shaftRowCount, r);
     d.interval = narrower(d.interval, row.interval);
     if (c.kind == Kind::Shaft) {
         if (row.upper) {

@@ -9,6 +9,7 @@
 
 #include "BaseTables.h"
 #include "Decimal.h"
+#include "Refusal.h"
 #include "ToleranceClass.h"
 
 namespace iso286 {
@@ -33,6 +34,7 @@ enum Note : unsigned {
     NoteDeltaAssumedZero = 1, // Δ of IT01 ... IT2, which the standard does not give, taken as 0
     NoteExperimental = 2,     // IT1 ... IT5 above 500 mm
     NoteJs7Rounded = 4,       // odd IT7 of JS7/js7 rounded down to even before halving
+    NoteJs7ExactHalves = 8,   // odd IT7 of JS7/js7 halved exactly
 };
 
 struct Derived {
@@ -42,10 +44,13 @@ struct Derived {
     std::int32_t it = 0;
     tables::Interval interval; // where these values hold, or where the class is not defined
     unsigned notes = 0;
+    // Not defined: why; LetterGrades names the grades the letter has.
+    RefusalKind refusal = RefusalKind::ClassNotDefined;
+    Grade gradeFrom = Grade::IT01;
+    Grade gradeTo = Grade::IT18;
 };
 
-// With `reason` given, a refusal writes its reason there in Russian.
-Derived derive(Span span, const ToleranceClass& toleranceClass, const Options& options, std::string* reason = nullptr);
+Derived derive(Span span, const ToleranceClass& toleranceClass, const Options& options);
 
 // A size read once for all the look-ups at it: its span and, when it has no
 // digits finer than 10^-5 mm, the size in hundredths of a micrometre, so that
@@ -59,7 +64,8 @@ struct SizePoint {
 // Only for sizes inside the system (sizeInRange).
 SizePoint sizePoint(const number::Decimal& size);
 
-// The exact limits of a derivation at the size (without the reason of a refusal).
+// The exact limits of a derivation at the size, refused when the smallest limit
+// size would be 0 or less.
 Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, const Derived& derived);
 
 } // namespace iso286

@@ -1,6 +1,18 @@
 #include "Fit.h"
 
+#include "NumberText.h"
+
 namespace iso286 {
+
+namespace {
+
+std::string js7Note(const Limits& l)
+{
+    return "Зазоры, натяги и допуск посадки вычислены по показанным отклонениям " + l.toleranceClass.name() + " (±" +
+           number::generalNumberText(l.upper) + " мкм), не по точным половинам IT7";
+}
+
+} // namespace
 
 Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass& shaft, const Options& options)
 {
@@ -21,11 +33,12 @@ Fit fitOf(const Limits& holeLimits, const Limits& shaftLimits)
                  : shaftBasis            ? FitSystem::ShaftBasis
                                          : FitSystem::NonSystem;
     if (hole.kind != Kind::Hole || shaft.kind != Kind::Shaft) {
-        fit.reason = "В посадке первым пишется поле отверстия, вторым поле вала";
+        fit.refusal = Refusal{hole.kind != Kind::Hole ? RefusalKind::NotAHole : RefusalKind::NotAShaft,
+                              hole.kind != Kind::Hole ? hole : shaft};
         return fit;
     }
     if (!fit.hole.defined || !fit.shaft.defined) {
-        fit.reason = fit.hole.defined ? fit.shaft.reason : fit.hole.reason;
+        fit.refusal = fit.hole.defined ? fit.shaft.refusal : fit.hole.refusal;
         return fit;
     }
     fit.defined = true;
@@ -37,6 +50,9 @@ Fit fitOf(const Limits& holeLimits, const Limits& shaftLimits)
     fit.kind = fit.minClearance >= zero   ? FitKind::Clearance
                : fit.maxClearance <= zero ? FitKind::Interference
                                           : FitKind::Transition;
+    for (const Limits* l : {&fit.hole, &fit.shaft})
+        if (l->js7 == Js7Convention::Catalogue)
+            fit.notes.push_back(js7Note(*l));
     return fit;
 }
 

@@ -2,7 +2,9 @@
 // hole minus shaft; a negative clearance is an interference.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "Limits.h"
 
@@ -14,14 +16,17 @@ enum class FitSystem { HoleBasis, ShaftBasis, Both, NonSystem };
 struct Fit {
     Limits hole;
     Limits shaft;
-    bool defined = false; // both classes defined; otherwise `reason` is the first refusal
-    std::string reason;
+    bool defined = false; // both classes defined; otherwise the first refusal
+    std::optional<Refusal> refusal;
     Decimal maxClearance;  // ES − ei, µm
     Decimal minClearance;  // EI − es, µm
     Decimal meanClearance; // (max + min) / 2, µm
     Decimal fitTolerance;  // hole tolerance + shaft tolerance = max − min, µm
     FitKind kind = FitKind::Clearance;
     FitSystem system = FitSystem::NonSystem;
+    // Remarks on the fit's own figures, in Russian: those of a rounded JS7/js7
+    // follow the deviations shown, not the exact halves.
+    std::vector<std::string> notes;
 };
 
 // A clearance fit when the smallest clearance is >= 0, an interference fit when

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Fit.h"
+#include "RefusalText.h"
 
 namespace iso286 {
 

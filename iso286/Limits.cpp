@@ -15,34 +15,43 @@ std::string halfText(std::int32_t hundredths)
     return std::to_string(hundredths / 200) + ",5";
 }
 
+// A size of the system (or a limit size of one) in millionths of a millimetre: it has no finer digit.
+std::int64_t millionths(const Decimal& millimetres)
+{
+    std::int64_t value = 0;
+    for (const char c : millimetres.digits())
+        value = value * 10 + (c - '0');
+    for (int e = millimetres.exponent(); e > FinestSizeExponent; --e)
+        value *= 10;
+    return millimetres.isNegative() ? -value : value;
+}
+
 } // namespace
 
-bool sizeInRange(const Decimal& size) { return size > Decimal{} && size <= Decimal{LargestSize}; }
+bool sizeInRange(const Decimal& size) { return !sizeRefusal(size); }
 
-std::string sizeRefusal(const Decimal& size)
+std::optional<Refusal> sizeRefusal(const Decimal& size)
 {
     if (size <= Decimal{})
-        return "Номинальный размер должен быть больше 0 мм";
+        return Refusal{RefusalKind::SizeNotPositive};
     if (size > Decimal{LargestSize})
-        return "Система ISO 286 определена для размеров до 3150 мм";
-    return {};
+        return Refusal{RefusalKind::SizeBeyondSystem};
+    if (size.exponent() < FinestSizeExponent)
+        return Refusal{RefusalKind::SizeTooFine};
+    return std::nullopt;
 }
 
 Limits limitsOf(const Decimal& size, const ToleranceClass& toleranceClass, const Options& options)
 {
-    if (!sizeInRange(size)) {
+    if (auto refusal = sizeRefusal(size)) {
         Limits limits;
         limits.toleranceClass = toleranceClass;
         limits.size = size;
-        limits.reason = sizeRefusal(size);
+        limits.refusal = refusal;
         return limits;
     }
-    std::string reason;
     const SizePoint point = sizePoint(size);
-    const Derived d = derive(point.span, toleranceClass, options, &reason);
-    Limits limits = limitsFrom(point, toleranceClass, d);
-    limits.reason = std::move(reason);
-    return limits;
+    return limitsFrom(point, toleranceClass, derive(point.span, toleranceClass, options));
 }
 
 SizePoint sizePoint(const Decimal& size)
@@ -68,19 +77,34 @@ Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, 
     limits.size = point.size;
     limits.over = d.interval.over;
     limits.upTo = d.interval.upTo;
-    if (!d.defined)
+    if (!d.defined) {
+        Refusal refusal{d.refusal, toleranceClass, d.interval.over, d.interval.upTo};
+        refusal.gradeFrom = d.gradeFrom;
+        refusal.gradeTo = d.gradeTo;
+        limits.refusal = refusal;
         return limits;
+    }
+    const Decimal smallest = point.inHundredths ? Decimal(point.hundredths + d.lower).scaled(-5)
+                                          : point.size + micrometres(d.lower).scaled(-3);
+    // No part has a size of 0 or less: a class that would give one is not defined here.
+    if (smallest.isNegative() || smallest.isZero()) {
+        Refusal refusal{RefusalKind::NoPositiveSize, toleranceClass, d.interval.over, d.interval.upTo};
+        refusal.size = millionths(point.size);
+        refusal.smallest = millionths(smallest);
+        limits.refusal = refusal;
+        return limits;
+    }
     limits.defined = true;
     limits.upper = micrometres(d.upper);
     limits.lower = micrometres(d.lower);
     limits.it = micrometres(d.it);
-    if (point.inHundredths) {
-        limits.largest = Decimal(point.hundredths + d.upper).scaled(-5);
-        limits.smallest = Decimal(point.hundredths + d.lower).scaled(-5);
-    } else {
-        limits.largest = point.size + limits.upper.scaled(-3);
-        limits.smallest = point.size + limits.lower.scaled(-3);
-    }
+    limits.smallest = smallest;
+    limits.largest = point.inHundredths ? Decimal(point.hundredths + d.upper).scaled(-5)
+                                        : point.size + limits.upper.scaled(-3);
+    if (d.notes & NoteJs7Rounded)
+        limits.js7 = Js7Convention::Catalogue;
+    if (d.notes & NoteJs7ExactHalves)
+        limits.js7 = Js7Convention::ExactHalves;
     if (d.notes & NoteDeltaAssumedZero)
         limits.notes.push_back("Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0");
     if (d.notes & NoteExperimental)

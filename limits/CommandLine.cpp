@@ -4,7 +4,20 @@ namespace limits {
 
 namespace {
 
-bool isOption(const std::string& argument) { return argument.size() >= 2 && argument.compare(0, 2, "--") == 0; }
+// "--json", "-V"; "-13" and "-,5" are deviations, "-" standard input.
+bool isOption(const std::string& a)
+{
+    if (a.size() < 2 || a[0] != '-')
+        return false;
+    const char c = a[1];
+    return !(c >= '0' && c <= '9') && c != ',' && c != '.';
+}
+
+Request failed(Request request, Error error)
+{
+    request.error = std::move(error);
+    return request;
+}
 
 } // namespace
 
@@ -12,72 +25,86 @@ Request readCommandLine(const std::vector<std::string>& arguments)
 {
     Request request;
     std::vector<std::string> positional;
-    bool find = false, classes = false, batch = false, holes = false, shafts = false, help = false;
+    // JSON answers errors too, wherever --json stands among the options.
+    for (const std::string& a : arguments) {
+        if (a == "--")
+            break;
+        if (a == "--json")
+            request.format = Format::Json;
+    }
+    const char* mode = nullptr; // the option of the mode chosen: --find, --classes or --batch
+    const char* side = nullptr; // --holes or --shafts
+    bool help = false, version = false, optionsEnded = false;
+    auto chooseMode = [&](const char* option) -> std::optional<Error> {
+        if (mode)
+            return std::string(mode) == option ? Error{ErrorCode::OptionRepeated, option}
+                                               : Error{ErrorCode::OptionsConflict, option, mode};
+        mode = option;
+        return std::nullopt;
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        if (a == "-h" || a == "--help") {
+        if (optionsEnded || !isOption(a)) {
+            positional.push_back(a);
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "-h" || a == "--help") {
             help = true;
-        } else if (!isOption(a)) {
-            positional.push_back(a); // "-13" is a deviation, not an option
+        } else if (a == "-V" || a == "--version") {
+            version = true;
         } else if (a == "--json") {
-            request.json = true;
-        } else if (a == "--batch") {
-            batch = true;
+            // read above
         } else if (a == "--js7-exact") {
             request.options.js7Exact = true;
-        } else if (a == "--holes") {
-            holes = true;
-        } else if (a == "--shafts") {
-            shafts = true;
-        } else if (a == "--classes") {
-            classes = true;
+        } else if (a == "--holes" || a == "--shafts") {
+            const char* option = a == "--holes" ? "--holes" : "--shafts";
+            if (side && std::string(side) != option)
+                return failed(request, Error{ErrorCode::OptionsConflict, option, side});
+            side = option;
+        } else if (a == "--classes" || a == "--batch") {
+            if (auto error = chooseMode(a == "--classes" ? "--classes" : "--batch"))
+                return failed(request, *error);
         } else if (a == "--find") {
-            if (find) {
-                request.error = "--find указан дважды";
-                return request;
-            }
-            if (i + 2 >= arguments.size()) {
-                request.error = "после --find нужны верхнее и нижнее отклонение в мкм";
-                return request;
-            }
-            find = true;
+            if (auto error = chooseMode("--find"))
+                return failed(request, *error);
+            if (i + 2 >= arguments.size())
+                return failed(request, Error{ErrorCode::OptionNeedsValues, "--find"});
             request.upper = arguments[++i];
             request.lower = arguments[++i];
         } else {
-            request.error = "неизвестный ключ " + a;
-            return request;
+            return failed(request, Error{ErrorCode::UnknownOption, a});
         }
     }
-    if (help) {
-        request.mode = Mode::Help;
+    if (help || version) {
+        request.mode = help ? Mode::Help : Mode::Version;
         return request;
     }
-    if (int(find) + int(classes) + int(batch) > 1) {
-        request.error = "--find, --classes и --batch не сочетаются";
+    const std::string chosen = mode ? mode : "";
+    if (side && chosen != "--find")
+        return failed(request, Error{ErrorCode::OptionNeedsFind, side});
+    request.search = !side                           ? iso286::Search::Both
+                     : std::string(side) == "--holes" ? iso286::Search::Holes
+                                                      : iso286::Search::Shafts;
+    request.mode = chosen == "--batch"     ? Mode::Batch
+                   : chosen == "--find"    ? Mode::Find
+                   : chosen == "--classes" ? Mode::Classes
+                                           : Mode::Query;
+    if (request.mode == Mode::Batch) {
+        if (positional.size() > 1)
+            return failed(request, Error{ErrorCode::ExtraArgument, positional[1]});
+        if (!positional.empty())
+            request.batchFile = positional[0];
         return request;
     }
-    if ((holes || shafts) && !find) {
-        request.error = "--holes и --shafts действуют только с --find";
-        return request;
-    }
-    if (holes && shafts) {
-        request.error = "--holes и --shafts не сочетаются";
-        return request;
-    }
-    request.search = holes ? iso286::Search::Holes : shafts ? iso286::Search::Shafts : iso286::Search::Both;
-    const std::size_t expected = batch ? 0 : (find || classes) ? 1 : 2;
-    if (positional.size() != expected) {
-        request.error = batch              ? "с --batch запросы читаются со стандартного ввода, не из аргументов"
-                        : positional.empty() ? "не указан размер"
-                        : (find || classes)  ? "лишний аргумент " + positional[1]
-                        : positional.size() == 1 ? "не указано поле или посадка"
-                                                 : "лишний аргумент " + positional[2];
-        return request;
-    }
-    request.mode = batch ? Mode::Batch : find ? Mode::Find : classes ? Mode::Classes : Mode::Query;
-    if (!positional.empty())
-        request.size = positional[0];
-    if (positional.size() == 2)
+    const std::size_t expected = request.mode == Mode::Query ? 2 : 1;
+    if (positional.empty())
+        return failed(request, Error{ErrorCode::SizeMissing});
+    if (positional.size() < expected)
+        return failed(request, Error{ErrorCode::QueryMissing});
+    if (positional.size() > expected)
+        return failed(request, Error{ErrorCode::ExtraArgument, positional[expected]});
+    request.size = positional[0];
+    if (expected == 2)
         request.query = positional[1];
     return request;
 }
@@ -90,13 +117,21 @@ const char* usageText()
            "  dopusk-limits РАЗМЕР --find ВЕРХНЕЕ НИЖНЕЕ [--holes|--shafts]\n"
            "                                         поля с этими отклонениями, мкм\n"
            "  dopusk-limits --classes РАЗМЕР         все поля, определённые для размера\n"
+           "  dopusk-limits --batch [ФАЙЛ]           запросы по строкам из файла («-» или без файла —\n"
+           "                                         со стандартного ввода)\n"
            "Ключи:\n"
-           "  --json        ответ в JSON, один объект на запрос\n"
-           "  --batch       запросы «РАЗМЕР ПОЛЕ» или «РАЗМЕР ОТВЕРСТИЕ/ВАЛ» по строкам со стандартного ввода\n"
-           "  --js7-exact   JS7/js7 точными половинами IT7 (±7,5 мкм на 6–10 мм)\n"
-           "  --help        эта справка\n"
-           "Размер в мм и отклонения в мкм — с запятой или с точкой.\n"
-           "Код выхода: 0 — всё определено, 1 — поле или посадка не определены, 2 — ошибка в запросе.\n";
+           "  --json           ответ в JSON, один объект на запрос (и на ошибку)\n"
+           "  --js7-exact      JS7/js7 точными половинами IT7 (±7,5 мкм на 6–10 мм)\n"
+           "  --holes, --shafts  с --find: только отверстия или только валы\n"
+           "  -h, --help       эта справка\n"
+           "  -V, --version    версия программы\n"
+           "  --               конец ключей: дальше только аргументы\n"
+           "Размер в мм (до 0,000001 мм) и отклонения в мкм (до 0,001 мкм) — с запятой или с точкой.\n"
+           "В пакете пустые строки и строки, начинающиеся с #, пропускаются.\n"
+           "Код выхода: 0 — всё определено, 1 — поле, посадка или размер не определены (или с --find\n"
+           "нет точного совпадения), 2 — ошибка в запросе, 3 — не удалось прочитать ввод или записать ответ.\n";
 }
+
+std::string versionText() { return std::string("dopusk-limits ") + DOPUSK_VERSION; }
 
 } // namespace limits

@@ -1,14 +1,17 @@
 // The arguments of dopusk-limits, read into one request.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Errors.h"
 #include "ReverseLookup.h"
 
 namespace limits {
 
-enum class Mode { Query, Find, Classes, Batch, Help };
+enum class Mode { Query, Find, Classes, Batch, Help, Version };
+enum class Format { Text, Json };
 
 struct Request {
     Mode mode = Mode::Query;
@@ -16,15 +19,18 @@ struct Request {
     std::string query;  // "H7" or "H7/p6" (Mode::Query)
     std::string upper;  // µm as typed (Mode::Find)
     std::string lower;
+    std::string batchFile = "-"; // Mode::Batch: "-" is standard input
     iso286::Search search = iso286::Search::Both;
-    bool json = false;
+    Format format = Format::Text;
     iso286::Options options;
-    std::string error; // not empty: bad usage, in one line
+    std::optional<Error> error; // bad usage
 };
 
 Request readCommandLine(const std::vector<std::string>& arguments);
 
 // The usage text of --help.
 const char* usageText();
+// "dopusk-limits 4.3.1", for --version.
+std::string versionText();
 
 } // namespace limits

@@ -48,7 +48,8 @@ std::vector<std::string> utf8Arguments(int, char**)
 
 Utf8Console::Utf8Console()
 {
-    // The same bytes as on other systems: LF line ends, UTF-8.
+    // The same bytes as on other systems: LF line ends, UTF-8; the input's CRs are read as they come.
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
     if (isConsole(STD_OUTPUT_HANDLE) || isConsole(STD_ERROR_HANDLE)) {

@@ -7,17 +7,17 @@
 #include "ClassList.h"
 #include "Fit.h"
 #include "ReverseLookup.h"
+#include "Shown.h"
 
 namespace limits {
 
 // Exact, with the comma: "25,021", "-7,5", "0".
 std::string commaText(const iso286::Decimal& value);
 
-std::string classText(const iso286::Limits& limits);
-std::string fitText(const iso286::Fit& fit);
-std::string lookupText(const iso286::Decimal& size, const iso286::Decimal& upper, const iso286::Decimal& lower,
-                       const iso286::Lookup& lookup);
-std::string classesText(const iso286::Decimal& size, const iso286::ClassesAtSize& classes);
-std::string refusedSizeText(const iso286::Decimal& size);
+std::string classText(const SizeShown& size, const iso286::Limits& limits);
+std::string fitText(const SizeShown& size, const iso286::Fit& fit);
+std::string lookupText(const SizeShown& size, const Target& target, const iso286::Lookup& lookup);
+std::string classesText(const SizeShown& size, const iso286::ClassesAtSize& classes);
+std::string refusedSizeText(const SizeShown& size, const iso286::Refusal& refusal);
 
 } // namespace limits

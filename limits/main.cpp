@@ -1,64 +1,136 @@
 // dopusk-limits: the limit deviations of any ISO 286 tolerance class, fits and
 // the classes of given deviations, from the command line. See `man dopusk-limits`.
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "Answers.h"
 #include "Console.h"
 #include "JsonOutput.h"
+#include "LineReader.h"
+#include "NumberReading.h"
 
 namespace {
 
-void printError(const std::string& message)
+using limits::Error;
+using limits::ErrorCode;
+using limits::Format;
+using limits::Status;
+
+std::string systemReason(int error) { return std::strerror(error); }
+
+// Standard output, remembering the first failure to write.
+class Output {
+public:
+    void write(const std::string& text)
+    {
+        if (m_error == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            m_error = errno ? errno : EIO;
+    }
+    // Everything written out; false when some of it could not be.
+    bool finish()
+    {
+        if (m_error == 0 && std::fflush(stdout) != 0)
+            m_error = errno ? errno : EIO;
+        return m_error == 0;
+    }
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; }
+
+private:
+    int m_error = 0;
+};
+
+void printError(const std::string& message, bool hint)
 {
-    std::fprintf(stderr, "dopusk-limits: %s (справка: dopusk-limits --help)\n", message.c_str());
+    std::fprintf(stderr, "dopusk-limits: %s%s\n", message.c_str(), hint ? " (справка: dopusk-limits --help)" : "");
 }
 
-// Every line answered in order; blank lines are skipped. The status is the worst one.
-int runBatch(const limits::Request& request)
+// An error of usage, reading or input: on standard error, and with --json also as an answer.
+Status reportError(Output& out, const Error& error, Format format)
 {
-    int status = limits::Defined;
-    std::string line;
-    long number = 0;
-    while (std::getline(std::cin, line)) {
-        ++number;
-        if (line.find_first_not_of(" \t\r") == std::string::npos)
-            continue;
-        const limits::Answer answer = limits::answerLine(line, request.options, request.json);
-        if (answer.status == limits::BadUsage) {
-            const std::string message = "строка " + std::to_string(number) + ": " + answer.error;
-            std::cout << (request.json ? limits::errorJson(message) + "\n" : "ошибка: " + message + "\n\n");
-        } else {
-            std::cout << answer.output << (request.json ? "" : "\n");
-        }
-        status = std::max(status, int(answer.status));
-    }
-    std::cout.flush();
+    const Status status = limits::errorStatus(error.code);
+    printError(limits::errorText(error), status == Status::BadUsage);
+    if (format == Format::Json)
+        out.write(limits::errorJson(error) + "\n");
     return status;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// What is left to say when the answers could not be written.
+int outputFailed(const Output& out)
 {
-    const limits::Utf8Console console;
-    std::ios::sync_with_stdio(false);
-    const limits::Request request = limits::readCommandLine(limits::utf8Arguments(argc, argv));
-    if (!request.error.empty()) {
-        printError(request.error);
-        return limits::BadUsage;
+    printError(limits::errorText(Error{ErrorCode::OutputFailed, {}, systemReason(out.error())}), false);
+    return limits::exitCode(Status::InputOutput);
+}
+
+bool skipped(const std::string& line)
+{
+    std::size_t i = 0;
+    while (i < line.size()) {
+        const std::size_t blank = iso286::blankLength(std::string_view(line).substr(i));
+        if (blank == 0)
+            return line[i] == '#';
+        i += blank;
     }
+    return true;
+}
+
+// Every line answered in order; blank lines and comments are skipped but counted.
+// The status is the worst one.
+Status runBatch(const limits::Request& request, Output& out)
+{
+    std::FILE* file = stdin;
+    const bool named = request.batchFile != "-";
+    if (named && !(file = std::fopen(request.batchFile.c_str(), "rb")))
+        return reportError(out, Error{ErrorCode::InputFailed, request.batchFile, systemReason(errno)}, request.format);
+    const bool json = request.format == Format::Json;
+    Status status = Status::Defined;
+    limits::LineReader reader(file);
+    std::string line;
+    bool tooLong = false;
+    long number = 0;
+    while (!out.failed() && reader.next(line, tooLong)) {
+        ++number;
+        if (!tooLong && skipped(line))
+            continue;
+        limits::Answer answer = tooLong ? limits::Answer{Status::BadUsage, {}, Error{ErrorCode::LineTooLong}}
+                                        : limits::answerLine(line, request.options, request.format);
+        if (answer.error) {
+            const std::string message = "строка " + std::to_string(number) + ": " + limits::errorText(*answer.error);
+            printError(message, false);
+            out.write(json ? limits::withLine(limits::errorJson(*answer.error), number, line) + "\n"
+                           : "ошибка: " + message + "\n\n");
+        } else {
+            out.write(json ? limits::withLine(answer.output, number, line) + "\n" : answer.output + "\n");
+        }
+        status = limits::worse(status, answer.status);
+    }
+    if (reader.error() != 0 && !out.failed())
+        status = reportError(out, Error{ErrorCode::InputFailed, request.batchFile, systemReason(reader.error())},
+                             request.format);
+    if (named)
+        std::fclose(file);
+    return status;
+}
+
+Status run(const limits::Request& request, Output& out)
+{
+    if (request.error)
+        return reportError(out, *request.error, request.format);
     limits::Answer answer;
     switch (request.mode) {
     case limits::Mode::Help:
-        std::fputs(limits::usageText(), stdout);
-        return 0;
+        out.write(limits::usageText());
+        return Status::Defined;
+    case limits::Mode::Version:
+        out.write(limits::versionText() + "\n");
+        return Status::Defined;
     case limits::Mode::Batch:
-        return runBatch(request);
+        return runBatch(request, out);
     case limits::Mode::Query:
-        answer = limits::answerQuery(request.size, request.query, request.options, request.json);
+        answer = limits::answerQuery(request.size, request.query, request.options, request.format);
         break;
     case limits::Mode::Find:
         answer = limits::answerFind(request);
@@ -67,10 +139,22 @@ int main(int argc, char** argv)
         answer = limits::answerClasses(request);
         break;
     }
-    if (answer.status == limits::BadUsage) {
-        printError(answer.error);
-        return limits::BadUsage;
-    }
-    std::fwrite(answer.output.data(), 1, answer.output.size(), stdout);
+    if (answer.error)
+        return reportError(out, *answer.error, request.format);
+    out.write(answer.output + (request.format == Format::Json ? "\n" : ""));
     return answer.status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const limits::Utf8Console console;
+    Output out;
+    const Status status = run(limits::readCommandLine(limits::utf8Arguments(argc, argv)), out);
+    // A broken pipe ends the program by its signal, as other tools; where that
+    // signal is ignored, it is a failure to write like any other.
+    if (!out.finish())
+        return outputFailed(out);
+    return limits::exitCode(status);
 }

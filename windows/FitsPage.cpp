@@ -370,7 +370,7 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
     else if (size) { // without a size a class cannot be judged
         limits = iso286::limitsOf(*size, *parsed);
         if (!limits->defined)
-            reading.refusal = qs(limits->reason);
+            reading.refusal = qs(iso286::reasonText(limits->refusal));
     }
     markClassBox(box, reading.refusal, hint);
     if (limits && limits->defined) {
@@ -397,7 +397,7 @@ void FitsPage::showPreferredKinds(const std::optional<Decimal>& size)
         if (size) {
             const iso286::Fit fit = iso286::fitOf(*size, preferred.hole, preferred.shaft);
             kind = fit.defined ? shortKindText(fit.kind) : QStringLiteral("—");
-            hint = qs(fit.defined ? iso286::fitKindSentence(fit) : fit.reason);
+            hint = qs(fit.defined ? iso286::fitKindSentence(fit) : iso286::reasonText(fit.refusal));
             if (fit.defined)
                 colour = kindColour(fit.kind);
         }
@@ -472,7 +472,7 @@ void FitsPage::recompute()
     if (!read)
         sizeProblem = sizeText.isEmpty() ? QStringLiteral("Размер не указан") : UnreadableSize;
     else if (!iso286::sizeInRange(*read))
-        sizeProblem = qs(iso286::sizeRefusal(*read));
+        sizeProblem = qs(iso286::reasonText(iso286::sizeRefusal(*read)));
     else
         size = read;
     UiStyle::setTextColour(ed_PosRazmer, size ? UiStyle::Black : UiStyle::Red);

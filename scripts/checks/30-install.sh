@@ -32,7 +32,7 @@ expected=(
   usr/share/doc/dopusk/copyright
   usr/share/doc/dopusk/changelog.gz
 )
-expected+=(usr/bin/dopusk-limits usr/share/man/man1/dopusk-limits.1.gz)
+expected+=(usr/bin/dopusk-limits usr/share/man/man1/dopusk-limits.1.gz usr/share/doc/dopusk/dopusk-limits.schema.json)
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -51,7 +51,7 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metain
 
 step "the installed dopusk-limits"
 answer=$("$root/usr/bin/dopusk-limits" --json 25 H7)
-[[ "$answer" == '{"size_mm":25,"class":"H7","kind":"hole","defined":true,"upper_um":21,"lower_um":0,"it_um":21,"max_mm":25.021,"min_mm":25}' ]] ||
+[[ "$answer" == '{"answer":"class","size_mm":25,"class":"H7","class_kind":"hole","defined":true,"interval_mm":[18,30],"upper_um":21,"lower_um":0,"it_um":21,"max_mm":25.021,"min_mm":25}' ]] ||
   fail "dopusk-limits --json 25 H7 answers: $answer"
 man -l "$root/usr/share/man/man1/dopusk-limits.1.gz" >/dev/null 2>&1 || ! command -v man >/dev/null ||
   fail "the manual of dopusk-limits does not format"

@@ -4,6 +4,8 @@
 // so is exactly 1 mm, which the catalogue counts into its 1-3 mm interval.
 #include <gtest/gtest.h>
 
+#include "RefusalText.h"
+
 #include "Data_Unit.h"
 #include "Limits.h"
 
@@ -33,7 +35,7 @@ TEST(CatalogueConsistency, EveryFieldEveryInterval)
             for (const Decimal& size : sizes) {
                 const Limits l = limitsOf(size, *c);
                 SCOPED_TRACE(designation + " at " + size.toPlainString() + " mm");
-                ASSERT_TRUE(l.defined) << l.reason;
+                ASSERT_TRUE(l.defined) << reasonText(l.refusal);
                 EXPECT_EQ(l.upper, micrometres(cell.UpperDeviation));
                 EXPECT_EQ(l.lower, micrometres(cell.LowerDeviation));
                 ++compared;

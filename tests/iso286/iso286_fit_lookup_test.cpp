@@ -2,6 +2,8 @@
 // reverse look-up of classes by their deviations.
 #include <gtest/gtest.h>
 
+#include "RefusalText.h"
+
 #include "ClassList.h"
 #include "Fit.h"
 #include "ReverseLookup.h"
@@ -55,7 +57,7 @@ TEST(Fits, PreferredCombinationsAt25mm)
     for (const auto& f : fits) {
         const Fit fit = fitOf(Decimal(25), cls(f.hole), cls(f.shaft));
         SCOPED_TRACE(std::string(f.hole) + "/" + f.shaft);
-        ASSERT_TRUE(fit.defined) << fit.reason;
+        ASSERT_TRUE(fit.defined) << reasonText(fit.refusal);
         EXPECT_EQ(fit.kind, f.kind);
         EXPECT_EQ(fit.system, f.system);
         if (f.maxClearance || f.minClearance) {
@@ -77,7 +79,7 @@ TEST(Fits, HalvesAndRefusals)
     EXPECT_EQ(half.meanClearance.toPlainString(), "4.5");
     const Fit refused = fitOf(Decimal(20), cls("H7"), cls("t7"));
     EXPECT_FALSE(refused.defined);
-    EXPECT_EQ(refused.reason, "Поле t7 для размеров до 24 мм не определено");
+    EXPECT_EQ(reasonText(refused.refusal), "Поле t7 для размеров до 24 мм не определено");
     EXPECT_FALSE(fitOf(Decimal(25), cls("h7"), cls("H7")).defined); // shaft first
 }
 
@@ -93,7 +95,8 @@ TEST(ReverseLookup, FindsTheClassItCameFrom)
                 const Lookup lookup = findClasses(d, l.upper, l.lower, search);
                 EXPECT_TRUE(lookup.nearest.empty());
                 bool contains = false;
-                for (const Limits& e : lookup.exact) {
+                for (const Match& m : lookup.exact) {
+                    const Limits& e = m.limits;
                     EXPECT_EQ(e.upper, l.upper);
                     EXPECT_EQ(e.lower, l.lower);
                     contains = contains || e.toleranceClass == l.toleranceClass;
@@ -111,19 +114,20 @@ TEST(ReverseLookup, NearestWhenNoneMatches)
     const Lookup lookup = findClasses(Decimal(25), Decimal(22), Decimal(1), Search::Holes);
     EXPECT_TRUE(lookup.exact.empty());
     ASSERT_EQ(lookup.nearest.size(), 5u);
-    EXPECT_EQ(lookup.nearest.front().toleranceClass.name(), "H7");
-    auto distance = [](const Limits& l) {
+    EXPECT_EQ(lookup.nearest.front().limits.toleranceClass.name(), "H7");
+    auto distance = [](const Match& m) {
+        const Limits& l = m.limits;
         auto abs = [](Decimal d) { return d.isNegative() ? -d : d; };
         return std::max(abs(l.upper - Decimal(22)), abs(l.lower - Decimal(1)));
     };
     for (std::size_t i = 1; i < lookup.nearest.size(); ++i) {
         EXPECT_LE(distance(lookup.nearest[i - 1]), distance(lookup.nearest[i]));
-        EXPECT_EQ(lookup.nearest[i].toleranceClass.kind, Kind::Hole);
+        EXPECT_EQ(lookup.nearest[i].limits.toleranceClass.kind, Kind::Hole);
     }
     // Both kinds, holes first: 0/−21 at 25 mm is M7 (−8 + Δ 8) and h7.
     const Lookup both = findClasses(Decimal(25), Decimal(0), Decimal(-21), Search::Both);
     ASSERT_EQ(both.exact.size(), 2u);
-    EXPECT_EQ(both.exact[0].toleranceClass.name(), "M7");
-    EXPECT_EQ(both.exact[1].toleranceClass.name(), "h7");
+    EXPECT_EQ(both.exact[0].limits.toleranceClass.name(), "M7");
+    EXPECT_EQ(both.exact[1].limits.toleranceClass.name(), "h7");
     EXPECT_TRUE(findClasses(Decimal(0), Decimal(0), Decimal(-21), Search::Both).nearest.empty());
 }

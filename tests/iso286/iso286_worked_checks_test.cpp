@@ -2,6 +2,8 @@
 // reproduce, the corrigendum values, and the reading of class designations.
 #include <gtest/gtest.h>
 
+#include "RefusalText.h"
+
 #include "Limits.h"
 #include "NumberReading.h"
 
@@ -34,7 +36,7 @@ void expectLimits(const Check& c, Options options = {})
 {
     const Limits l = limits(c.size, c.designation, options);
     SCOPED_TRACE(std::string(c.size) + " mm " + c.designation);
-    ASSERT_TRUE(l.defined) << l.reason;
+    ASSERT_TRUE(l.defined) << reasonText(l.refusal);
     EXPECT_EQ(l.upper, decimal(c.upper));
     EXPECT_EQ(l.lower, decimal(c.lower));
 }
@@ -92,17 +94,23 @@ TEST(WorkedChecks, Refusals)
         {"600", "K9", "Поле K9 для размеров свыше 3 мм не определено"},
         {"0", "H7", "Номинальный размер должен быть больше 0 мм"},
         {"3150.001", "H7", "Система ISO 286 определена для размеров до 3150 мм"},
+        {"25.0000001", "H7", "Номинальный размер задаётся с точностью до 0,000001 мм"},
+        {"0.05", "c11", "При Ø0,05 мм наименьший размер вала c11 был бы −0,07 мм"},
+        {"0.01", "h9", "При Ø0,01 мм наименьший размер вала h9 был бы −0,015 мм"},
+        {"0.06", "c11", "При Ø0,06 мм наименьший размер вала c11 был бы −0,06 мм"},
+        {"0.12", "ZC11", "При Ø0,12 мм наименьший размер отверстия ZC11 был бы 0 мм"},
     };
     for (const auto& r : refusals) {
         const Limits l = limits(r.size, r.designation);
         EXPECT_FALSE(l.defined) << r.size << " " << r.designation;
-        EXPECT_EQ(l.reason, r.reason) << r.size << " " << r.designation;
+        EXPECT_EQ(reasonText(l.refusal), r.reason) << r.size << " " << r.designation;
     }
     // Just inside the refused ranges' edges the classes exist.
     expectLimits({"3", "K9", "0", "-25"});
     expectLimits({"1.001", "N9", "-4", "-29"});
     expectLimits({"24.001", "t7", "62", "41"});
     expectLimits({"3150", "h18", "0", "-33000"});
+    expectLimits({"0.121", "ZC11", "-60", "-120"});
 }
 
 TEST(WorkedChecks, Notes)
@@ -168,4 +176,52 @@ TEST(NumberReading, CommaOrPoint)
     EXPECT_FALSE(readNumber("1.2.3"));
     EXPECT_FALSE(readNumber("25мм"));
     EXPECT_FALSE(readNumber(""));
+}
+
+TEST(NumberReading, ExactOrRefusedForItsReason)
+{
+    using O = NumberOutcome;
+    const struct {
+        const char* text;
+        O size;
+        O deviation;
+        const char* value; // as read, when read
+    } cases[] = {
+        {"25", O::Read, O::Read, "25"},
+        {"\u221221", O::Read, O::Read, "-21"},                // the minus sign
+        {"\u00A025,5\u2009", O::Read, O::Read, "25.5"},      // no-break and thin space around
+        {" \u202F7.5e\u22121 ", O::Read, O::Read, "0.75"},   // narrow no-break space, minus in the exponent
+        {"2,5E1", O::Read, O::Read, "25"},
+        {"25,000001", O::Read, O::TooFine, "25.000001"},
+        {"7,125", O::Read, O::Read, "7.125"},
+        {"0,0005", O::Read, O::TooFine, "0.0005"},
+        {"25,0000001", O::TooFine, O::TooFine, ""},
+        {"1e-1000000", O::TooFine, O::TooFine, ""},
+        {"1e-99999999999999999999", O::TooFine, O::TooFine, ""},
+        {"0e-1000000", O::Read, O::Read, "0"},
+        {"-0", O::Read, O::Read, "0"},
+        {"100000", O::Read, O::Read, "100000"},
+        {"-100000,001", O::Read, O::TooLarge, "-100000.001"},
+        {"1e9", O::Read, O::TooLarge, "1000000000"},
+        {"1e100", O::TooLarge, O::TooLarge, ""},
+        {"1e999", O::TooLarge, O::TooLarge, ""},
+        {"4000000000000000000000000000000e-30", O::Read, O::Read, "4"},
+        {",", O::Unreadable, O::Unreadable, ""},
+        {"1,2.3", O::Unreadable, O::Unreadable, ""},
+        {"25 000", O::Unreadable, O::Unreadable, ""},
+        {"\u2212 5", O::Unreadable, O::Unreadable, ""},
+        {"1e", O::Unreadable, O::Unreadable, ""},
+        {"e5", O::Unreadable, O::Unreadable, ""},
+        {"25мм", O::Unreadable, O::Unreadable, ""},
+    };
+    for (const auto& c : cases) {
+        const NumberReading size = readSize(c.text), deviation = readDeviation(c.text);
+        EXPECT_EQ(size.outcome, c.size) << c.text;
+        EXPECT_EQ(deviation.outcome, c.deviation) << c.text;
+        for (const NumberReading* r : {&size, &deviation}) {
+            if (*r) {
+                EXPECT_EQ(r->value.toPlainString(), c.value) << c.text;
+            }
+        }
+    }
 }

@@ -302,6 +302,8 @@ TEST_F(FitsPageTest, EveryBadInputTurnsItsBoxRedAndComputesNothing)
         {"25", "H7", "", false, false, true, "Поле допуска не указано", 1},
         {"0,5", "A9", "g6", false, true, false, "Поле A9 для размеров до 1 мм не определено", 1},
         {"0,5", "A9", "a11", false, true, true, "Поле A9 для размеров до 1 мм не определено", 0},
+        {"0,05", "H7", "c11", false, false, true, "При Ø0,05 мм наименьший размер вала c11 был бы −0,07 мм", 1},
+        {"25,0000001", "H7", "g6", true, false, false, "Номинальный размер задаётся с точностью до 0,000001 мм", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.size) + " " + c.hole + "/" + c.shaft);
