@@ -76,6 +76,7 @@ TEST(Reading, UnreadableDesignations)
         {"M10-6", RefusalCode::ClassUnreadable},
         {"M10-H6", RefusalCode::ClassUnreadable},
         {"M10-06H", RefusalCode::ClassUnreadable},
+        {"M10-3333333333333", RefusalCode::ClassUnreadable},
         {"M10-6Hg", RefusalCode::ClassUnreadable},
         {"M10-5g6H", RefusalCode::ClassUnreadable},  // one kind within a class
         {"M10-6h/", RefusalCode::ClassUnreadable},
