@@ -160,6 +160,7 @@ TEST(WorkedChecks, RefusalCodesAreStable)
         {RefusalCode::GradeNotDefined, "grade_not_defined"},
         {RefusalCode::PositionNotDefined, "position_not_defined"},
         {RefusalCode::FitKindsMismatch, "fit_kinds_mismatch"},
+        {RefusalCode::ClassKindMismatch, "class_kind_mismatch"},
     };
     for (const auto& c : codes)
         EXPECT_STREQ(refusalCode(c.code), c.text);
@@ -187,6 +188,34 @@ TEST(Fits, ClearancesAtThePitchDiameterAndCrests)
         EXPECT_EQ(a.fit.minorClearanceMin, Decimal(f.minorMin));
         EXPECT_EQ(a.fit.majorClearanceMin, Decimal(f.majorMin));
     }
+}
+
+TEST(WorkedChecks, AClassOfTheOtherKind)
+{
+    const PlanThread m1 = planThreads()[0];
+    const NutLimits nut = nutLimits(m1, *readThreadClass("6g"));
+    EXPECT_FALSE(nut.defined);
+    EXPECT_EQ(nut.refusal.code, RefusalCode::ClassKindMismatch);
+    EXPECT_EQ(refusalText(nut.refusal), "Поле 6g — поле болта (e, f, g, h); гайке нужно поле G или H");
+    const BoltLimits bolt = boltLimits(m1, *readThreadClass("4H5H"));
+    EXPECT_FALSE(bolt.defined);
+    EXPECT_EQ(refusalText(bolt.refusal), "Поле 4H5H — поле гайки (G, H); болту нужно поле e, f, g или h");
+}
+
+TEST(WorkedChecks, AThreadMadeByHand)
+{
+    PlanThread m10;
+    m10.d = mm("10");
+    m10.pitch = mm("1,25");
+    const BoltLimits bolt = boltLimits(m10, *readThreadClass("6g"));
+    ASSERT_TRUE(bolt.defined) << refusalText(bolt.refusal);
+    EXPECT_EQ(bolt.thread.series, Series::Fine);
+    EXPECT_EQ(bolt.pitchMax, mm("9,16")); // 10 − 0,812 − 0,028
+    EXPECT_EQ(basicDiameters(m10).pitch, mm("9,188"));
+
+    PlanThread m13 = m10;
+    m13.d = mm("13");
+    EXPECT_EQ(nutLimits(m13, *readThreadClass("6H")).refusal.code, RefusalCode::DiameterNotInPlan);
 }
 
 TEST(Fits, AnUndefinedHalfLeavesTheFitUndefinedWithItsReason)
