@@ -3,6 +3,7 @@
 // "-6H", "-6g", "-5g6g", "-4H5H" or a fit "-6H/6g".
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 

@@ -59,7 +59,7 @@ struct Refusal {
 const char* refusalCode(RefusalCode code);
 
 // The reason in Russian, numbers with the decimal comma:
-// "Степень точности 6 для среднего диаметра D2 гайки при шаге 0,25 мм стандартом не установлена (есть 4, 5)".
+// "Степени точности 6 для среднего диаметра D2 гайки при шаге 0,25 мм стандарт не устанавливает (есть 4, 5)".
 std::string refusalText(const Refusal& refusal);
 
 } // namespace iso965
