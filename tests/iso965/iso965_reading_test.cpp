@@ -120,6 +120,18 @@ TEST(Reading, ClassesAlone)
     }
 }
 
+TEST(Reading, AClassForANutOrABolt)
+{
+    EXPECT_EQ(readClassOf(ThreadKind::Internal, " 6Н ").threadClass->name(), "6H");
+    EXPECT_EQ(readClassOf(ThreadKind::External, "7е6е").threadClass->name(), "7e6e");
+    const ClassReading bolt = readClassOf(ThreadKind::Internal, "6g");
+    EXPECT_FALSE(bolt.threadClass);
+    EXPECT_EQ(refusalText(bolt.refusal), "Поле 6g — поле болта (e, f, g, h); гайке нужно поле G или H");
+    const ClassReading typo = readClassOf(ThreadKind::External, "6q");
+    EXPECT_FALSE(typo.threadClass);
+    EXPECT_EQ(refusalText(typo.refusal), "Поле допуска «6q» не прочитано: пишется как 6H, 6g, 5g6g или 6H/6g");
+}
+
 TEST(Plan, ThreadsDiametersAndNames)
 {
     const auto& threads = planThreads();
