@@ -34,6 +34,14 @@ DiameterRange rangeOf(const ThreadRows& rows)
 
 } // namespace
 
+std::optional<DiameterRange> diameterRange(const PlanThread& thread)
+{
+    const ThreadRows rows = rowsOf(thread);
+    if (!rows.thread)
+        return std::nullopt;
+    return rangeOf(rows);
+}
+
 Refusal classRefusal(const PlanThread& thread, const ThreadClass& threadClass)
 {
     const ThreadRows rows = rowsOf(thread);

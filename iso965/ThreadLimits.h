@@ -3,6 +3,7 @@
 // diameter rounded to 0,001 mm plus whole-micrometre deviations.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "Decimal.h"
@@ -18,6 +19,9 @@ struct DiameterRange {
     Decimal over;
     Decimal upTo;
 };
+// The range of a thread of the plan, whatever class is asked of it; none for
+// a thread that is not one of the plan's.
+std::optional<DiameterRange> diameterRange(const PlanThread& thread);
 
 // The basic profile's diameters, mm (ISO 68-1, ISO 724): d = D, d2 = D2, d1 = D1, d3.
 struct BasicDiameters {
