@@ -84,6 +84,11 @@ iso286::Limits beyondAnySize(const iso286::ToleranceClass& c)
     return l;
 }
 
+std::optional<iso286::Refusal> sizeRefusal(const SizeRead& read)
+{
+    return read.size ? iso286::sizeRefusal(*read.size) : iso286::Refusal(iso286::RefusalKind::SizeBeyondSystem);
+}
+
 iso286::Limits limitsAt(const std::optional<Decimal>& size, const iso286::ToleranceClass& c,
                         const iso286::Options& options)
 {
@@ -138,7 +143,7 @@ Answer answerFind(const Request& request)
     const SizeShown shown{read.size, request.size};
     const Target target{*upper, *lower, request.search};
     const bool json = request.format == Format::Json;
-    const auto refusal = read.size ? iso286::sizeRefusal(*read.size) : iso286::Refusal(iso286::RefusalKind::SizeBeyondSystem);
+    const auto refusal = sizeRefusal(read);
     if (refusal)
         return answered(false, json ? refusedLookupJson(shown, target, *refusal) : refusedSizeText(shown, *refusal));
     const iso286::Lookup lookup = iso286::findClasses(*read.size, *upper, *lower, request.search, request.options);
@@ -153,7 +158,7 @@ Answer answerClasses(const Request& request)
         return failure;
     const SizeShown shown{read.size, request.size};
     const bool json = request.format == Format::Json;
-    const auto refusal = read.size ? iso286::sizeRefusal(*read.size) : iso286::Refusal(iso286::RefusalKind::SizeBeyondSystem);
+    const auto refusal = sizeRefusal(read);
     if (refusal)
         return answered(false, json ? refusedClassesJson(shown, *refusal) : refusedSizeText(shown, *refusal));
     const iso286::ClassesAtSize classes = iso286::classesAt(*read.size, request.options);

@@ -5,8 +5,9 @@
 // file as installed, without a library for it.
 #pragma once
 
-#include <cctype>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -142,30 +143,16 @@ private:
         } else if (m_text.compare(m_at, 4, "null") == 0) {
             m_at += 4;
         } else {
-            // JSON's number grammar: -?(0|[1-9]digits)(.digits)?([eE][+-]?digits)?
+            // The tool writes plain decimals: -?digits(.digits)?
             const std::size_t start = m_at;
-            auto digits = [&] {
-                const std::size_t from = m_at;
-                while (m_at < m_text.size() && std::isdigit(static_cast<unsigned char>(m_text[m_at])))
-                    ++m_at;
-                return m_at - from;
-            };
             take('-');
-            const std::size_t whole = m_at;
-            if (digits() == 0 || (m_text[whole] == '0' && m_at - whole > 1))
-                fail("bad number");
-            if (m_at < m_text.size() && m_text[m_at] == '.' && (++m_at, digits() == 0))
-                fail("bad fraction");
-            if (m_at < m_text.size() && (m_text[m_at] == 'e' || m_text[m_at] == 'E')) {
-                ++m_at;
-                if (m_at < m_text.size() && (m_text[m_at] == '+' || m_text[m_at] == '-'))
-                    ++m_at;
-                if (digits() == 0)
-                    fail("bad exponent");
-            }
+            const std::size_t digits = std::strspn(m_text.c_str() + m_at, "0123456789.");
+            m_at += digits;
             v.type = Json::Type::Number;
             v.text = m_text.substr(start, m_at - start);
             v.number = std::strtod(v.text.c_str(), nullptr);
+            if (digits == 0 || v.text.back() == '.' || std::count(v.text.begin(), v.text.end(), '.') > 1)
+                fail("bad number");
         }
         return v;
     }
@@ -192,7 +179,7 @@ private:
     {
         using T = Json::Type;
         if (type == "integer")
-            return v.type == T::Number && v.text.find_first_of(".eE") == std::string::npos;
+            return v.type == T::Number && v.text.find('.') == std::string::npos;
         const std::map<std::string, T> types = {{"null", T::Null},     {"boolean", T::Boolean}, {"number", T::Number},
                                                 {"string", T::String}, {"array", T::Array},     {"object", T::Object}};
         return types.count(type) && types.at(type) == v.type;
