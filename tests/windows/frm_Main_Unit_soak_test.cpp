@@ -332,7 +332,8 @@ private:
         if (!page.isBuilt())
             return;
         const auto size = readNumber(page.ed_PosRazmer->text());
-        const bool sizeOk = size && *size > Decimal{} && *size <= Decimal{3150};
+        // Over 0 up to 3150 mm, to a millionth of a millimetre at the finest.
+        const bool sizeOk = size && *size > Decimal{} && *size <= Decimal{3150} && size->exponent() >= -6;
         if ((UiStyle::textColour(page.ed_PosRazmer) == UiStyle::Red) == sizeOk)
             problems << QStringLiteral("ed_PosRazmer \"%1\" coloured wrongly").arg(page.ed_PosRazmer->text());
         auto classOk = [&](QComboBox* box, iso286::Kind kind) {
