@@ -2,6 +2,7 @@
 // the tool's answers on tolerance classes and fits.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,6 +1,8 @@
-// The thread answers in Russian: limits as the thread page shows them, numbers
-// exact with the decimal comma, in the manner of the class and fit answers.
+// The thread answers in Russian: the limits in GOST terms, numbers exact with
+// the decimal comma, in the manner of the class and fit answers.
 #include "ThreadOutput.h"
+
+#include <algorithm>
 
 #include "TextOutput.h"
 #include "TextSafety.h"
