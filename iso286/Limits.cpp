@@ -15,6 +15,17 @@ std::string halfText(std::int32_t hundredths)
     return std::to_string(hundredths / 200) + ",5";
 }
 
+// A size of the system (or a limit size of one) in millionths of a millimetre: it has no finer digit.
+std::int64_t millionths(const Decimal& millimetres)
+{
+    std::int64_t value = 0;
+    for (const char c : millimetres.digits())
+        value = value * 10 + (c - '0');
+    for (int e = millimetres.exponent(); e > FinestSizeExponent; --e)
+        value *= 10;
+    return millimetres.isNegative() ? -value : value;
+}
+
 } // namespace
 
 bool sizeInRange(const Decimal& size) { return !sizeRefusal(size); }
@@ -73,24 +84,23 @@ Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, 
         limits.refusal = refusal;
         return limits;
     }
-    const Decimal upper = micrometres(d.upper);
-    const Decimal lower = micrometres(d.lower);
     const Decimal smallest = point.inHundredths ? Decimal(point.hundredths + d.lower).scaled(-5)
-                                                : point.size + lower.scaled(-3);
+                                          : point.size + micrometres(d.lower).scaled(-3);
     // No part has a size of 0 or less: a class that would give one is not defined here.
-    if (smallest <= Decimal{}) {
+    if (smallest.isNegative() || smallest.isZero()) {
         Refusal refusal{RefusalKind::NoPositiveSize, toleranceClass, d.interval.over, d.interval.upTo};
-        refusal.size = point.size;
-        refusal.smallest = smallest;
+        refusal.size = millionths(point.size);
+        refusal.smallest = millionths(smallest);
         limits.refusal = refusal;
         return limits;
     }
     limits.defined = true;
-    limits.upper = upper;
-    limits.lower = lower;
+    limits.upper = micrometres(d.upper);
+    limits.lower = micrometres(d.lower);
     limits.it = micrometres(d.it);
     limits.smallest = smallest;
-    limits.largest = point.inHundredths ? Decimal(point.hundredths + d.upper).scaled(-5) : point.size + upper.scaled(-3);
+    limits.largest = point.inHundredths ? Decimal(point.hundredths + d.upper).scaled(-5)
+                                        : point.size + limits.upper.scaled(-3);
     if (d.notes & NoteJs7Rounded)
         limits.js7 = Js7Convention::Catalogue;
     if (d.notes & NoteJs7ExactHalves)

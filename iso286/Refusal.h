@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "Decimal.h"
 #include "ToleranceClass.h"
 
 namespace iso286 {
@@ -37,8 +36,10 @@ struct Refusal {
     int upTo = 0;
     Grade gradeFrom = Grade::IT01; // LetterGrades
     Grade gradeTo = Grade::IT18;
-    number::Decimal size;     // NoPositiveSize: the nominal size, mm
-    number::Decimal smallest; // NoPositiveSize: the smallest limit size it would have, mm
+    // NoPositiveSize: the nominal size and the smallest limit size it would have,
+    // in millionths of a millimetre (the finest digit of a size in the system).
+    std::int64_t size = 0;
+    std::int64_t smallest = 0;
 
     bool concernsSize() const { return kind <= RefusalKind::SizeTooFine; }
 };

@@ -1,7 +1,6 @@
 #include "RefusalText.h"
 
 #include "Limits.h"
-#include "NumberText.h"
 
 namespace iso286 {
 
@@ -16,11 +15,14 @@ std::string sizesText(const Refusal& r)
     return "свыше " + std::to_string(r.over) + " до " + std::to_string(r.upTo) + " мм";
 }
 
-// A size as the program writes it, a negative one with the minus sign.
-std::string millimetres(const Decimal& value)
+// Millionths of a millimetre as the program writes millimetres, a negative size with the minus sign.
+std::string millimetres(std::int64_t millionths)
 {
-    const std::string text = number::generalNumberText(value);
-    return value.isNegative() ? "−" + text.substr(1) : text;
+    std::string text = Decimal(millionths < 0 ? -millionths : millionths).scaled(FinestSizeExponent).toPlainString();
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+    return millionths < 0 ? "−" + text : text;
 }
 
 } // namespace

@@ -218,8 +218,10 @@ TEST(NumberReading, ExactOrRefusedForItsReason)
         const NumberReading size = readSize(c.text), deviation = readDeviation(c.text);
         EXPECT_EQ(size.outcome, c.size) << c.text;
         EXPECT_EQ(deviation.outcome, c.deviation) << c.text;
-        for (const NumberReading* r : {&size, &deviation})
-            if (*r)
+        for (const NumberReading* r : {&size, &deviation}) {
+            if (*r) {
                 EXPECT_EQ(r->value.toPlainString(), c.value) << c.text;
+            }
+        }
     }
 }
