@@ -230,6 +230,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    shown.c_str(), answer.output.c_str());
         FUZZ_CHECK(*min > number::Decimal{}, "\"%s\": a size of 0 or less: %s", shown.c_str(), answer.output.c_str());
     }
+    // A thread's limits: each diameter's span is its tolerance, and the pitch diameter lies between the others.
+    if (answer.output.rfind(R"({"answer":"thread_class")", 0) == 0 && answer.output.find("\"defined\":true") != std::string::npos) {
+        const bool nut = answer.output.find(R"("thread_kind":"internal")") != std::string::npos;
+        const auto get = [&](const char* key) {
+            const auto value = jsonNumber(answer.output, key);
+            FUZZ_CHECK(bool(value), "\"%s\": no %s in %s", shown.c_str(), key, answer.output.c_str());
+            return *value;
+        };
+        const bool ordered =
+            nut ? get("D2_max_mm") - get("D2_min_mm") == get("TD2_um").scaled(-3) &&
+                      get("D1_max_mm") - get("D1_min_mm") == get("TD1_um").scaled(-3) &&
+                      get("D_min_mm") > get("D2_max_mm") && get("D2_min_mm") > get("D1_max_mm")
+                : get("d_max_mm") - get("d_min_mm") == get("Td_um").scaled(-3) &&
+                      get("d2_max_mm") - get("d2_min_mm") == get("Td2_um").scaled(-3) &&
+                      get("d_min_mm") > get("d2_max_mm") && get("d2_min_mm") > get("d3_max_mm");
+        FUZZ_CHECK(ordered, "\"%s\": %s", shown.c_str(), answer.output.c_str());
+    }
     std::free(copy);
     return 0;
 }
