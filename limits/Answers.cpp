@@ -5,6 +5,7 @@
 #include "JsonOutput.h"
 #include "NumberReading.h"
 #include "TextOutput.h"
+#include "ThreadAnswers.h"
 
 namespace limits {
 
@@ -166,6 +167,8 @@ Answer answerClasses(const Request& request)
 
 Answer answerLine(std::string_view line, const iso286::Options& options, Format format)
 {
+    if (auto thread = answerThreadLine(line, format))
+        return std::move(*thread);
     std::string_view words[2];
     int count = 0;
     std::size_t i = 0;

@@ -21,7 +21,8 @@ struct Answer {
 Answer answerQuery(std::string_view size, std::string_view query, const iso286::Options& options, Format format);
 Answer answerFind(const Request& request);
 Answer answerClasses(const Request& request);
-// One line of --batch input: the size and the query separated by blanks.
+// One line of --batch input: the size and the query separated by blanks, or a
+// thread query ("M10-6g", "--threads 10").
 Answer answerLine(std::string_view line, const iso286::Options& options, Format format);
 
 } // namespace limits

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ThreadAnswers.h"
+
 namespace limits {
 
 namespace {
@@ -32,7 +34,7 @@ Request readCommandLine(const std::vector<std::string>& arguments)
         if (a == "--json")
             request.format = Format::Json;
     }
-    const char* mode = nullptr; // the option of the mode chosen: --find, --classes or --batch
+    const char* mode = nullptr; // the option of the mode chosen: --find, --classes, --batch or --threads
     const char* side = nullptr; // --holes or --shafts
     bool help = false, version = false, optionsEnded = false;
     auto chooseMode = [&](const char* option) -> std::optional<Error> {
@@ -64,6 +66,9 @@ Request readCommandLine(const std::vector<std::string>& arguments)
         } else if (a == "--classes" || a == "--batch") {
             if (auto error = chooseMode(a == "--classes" ? "--classes" : "--batch"))
                 return failed(request, *error);
+        } else if (a == "--threads") {
+            if (auto error = chooseMode("--threads"))
+                return failed(request, *error);
         } else if (a == "--find") {
             if (auto error = chooseMode("--find"))
                 return failed(request, *error);
@@ -88,12 +93,28 @@ Request readCommandLine(const std::vector<std::string>& arguments)
     request.mode = chosen == "--batch"     ? Mode::Batch
                    : chosen == "--find"    ? Mode::Find
                    : chosen == "--classes" ? Mode::Classes
+                   : chosen == "--threads" ? Mode::Threads
                                            : Mode::Query;
     if (request.mode == Mode::Batch) {
         if (positional.size() > 1)
             return failed(request, Error{ErrorCode::ExtraArgument, positional[1]});
         if (!positional.empty())
             request.batchFile = positional[0];
+        return request;
+    }
+    if (request.mode == Mode::Threads) {
+        if (positional.size() > 1)
+            return failed(request, Error{ErrorCode::ExtraArgument, positional[1]});
+        if (!positional.empty())
+            request.size = positional[0];
+        return request;
+    }
+    // A thread and its class, in one word or two: "M10-6g", "M10 6g".
+    if (request.mode == Mode::Query && !positional.empty() && isThreadQuery(positional[0])) {
+        if (positional.size() > 2)
+            return failed(request, Error{ErrorCode::ExtraArgument, positional[2]});
+        request.mode = Mode::Thread;
+        request.query = positional[0] + (positional.size() == 2 ? " " + positional[1] : "");
         return request;
     }
     const std::size_t expected = request.mode == Mode::Query ? 2 : 1;
@@ -117,6 +138,10 @@ const char* usageText()
            "  dopusk-limits РАЗМЕР --find ВЕРХНЕЕ НИЖНЕЕ [--holes|--shafts]\n"
            "                                         поля с этими отклонениями, мкм\n"
            "  dopusk-limits --classes РАЗМЕР         все поля, определённые для размера\n"
+           "  dopusk-limits РЕЗЬБА-ПОЛЕ              предельные диаметры резьбы гайки или болта\n"
+           "                                         (dopusk-limits M10x1,5-6H, dopusk-limits M10-6g)\n"
+           "  dopusk-limits РЕЗЬБА-ГАЙКА/БОЛТ        посадка резьбы (dopusk-limits M10x1,25-6H/6g)\n"
+           "  dopusk-limits --threads [ДИАМЕТР]      резьбы ряда ISO 261 или шаги при диаметре\n"
            "  dopusk-limits --batch [ФАЙЛ]           запросы по строкам из файла («-» или без файла —\n"
            "                                         со стандартного ввода)\n"
            "Ключи:\n"
@@ -128,7 +153,8 @@ const char* usageText()
            "  --               конец ключей: дальше только аргументы\n"
            "Размер в мм (до 0,000001 мм) и отклонения в мкм (до 0,001 мкм) — с запятой или с точкой.\n"
            "В пакете пустые строки и строки, начинающиеся с #, пропускаются.\n"
-           "Код выхода: 0 — всё определено, 1 — поле, посадка или размер не определены (или с --find\n"
+           "Резьба: M, диаметр, x и шаг (без шага — крупный); M и x можно набрать по-русски.\n"
+           "Код выхода: 0 — всё определено, 1 — поле, посадка, резьба или размер не определены (или с --find\n"
            "нет точного совпадения), 2 — ошибка в запросе, 3 — не удалось прочитать ввод или записать ответ.\n";
 }
 

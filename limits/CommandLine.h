@@ -10,13 +10,13 @@
 
 namespace limits {
 
-enum class Mode { Query, Find, Classes, Batch, Help, Version };
+enum class Mode { Query, Find, Classes, Batch, Thread, Threads, Help, Version };
 enum class Format { Text, Json };
 
 struct Request {
     Mode mode = Mode::Query;
-    std::string size;   // as typed
-    std::string query;  // "H7" or "H7/p6" (Mode::Query)
+    std::string size;   // as typed; Mode::Threads: the diameter, empty for the whole plan
+    std::string query;  // "H7" or "H7/p6" (Mode::Query); "M10x1,25-6H/6g" (Mode::Thread)
     std::string upper;  // µm as typed (Mode::Find)
     std::string lower;
     std::string batchFile = "-"; // Mode::Batch: "-" is standard input

@@ -30,6 +30,9 @@ const char* errorCodeName(ErrorCode code)
     case ErrorCode::ClassUnreadable: return "class_unreadable";
     case ErrorCode::NotAHole: return "not_a_hole";
     case ErrorCode::NotAShaft: return "not_a_shaft";
+    case ErrorCode::ThreadUnreadable: return "thread_unreadable";
+    case ErrorCode::ThreadClassUnreadable: return "class_unreadable";
+    case ErrorCode::ThreadFitReversed: return "fit_kinds_mismatch";
     case ErrorCode::LineUnreadable: return "line_unreadable";
     case ErrorCode::LineTooLong: return "line_too_long";
     case ErrorCode::InputFailed: return "input_failed";
@@ -61,6 +64,12 @@ std::string errorText(const Error& e)
     case ErrorCode::NotAHole:
     case ErrorCode::NotAShaft:
         return "в посадке " + quoted(s) + " слева пишется поле отверстия, справа поле вала (H7/p6)";
+    case ErrorCode::ThreadUnreadable:
+        return quoted(s) + " не обозначение резьбы (пример: M10, M10x1,25-6H, M10-6H/6g)";
+    case ErrorCode::ThreadClassUnreadable:
+        return "в " + quoted(s) + " не читается поле допуска резьбы (пример: 6H, 6g, 5g6g, 6H/6g)";
+    case ErrorCode::ThreadFitReversed:
+        return "в посадке резьбы " + quoted(s) + " слева пишется поле гайки (G, H), справа поле болта (e, f, g, h): 6H/6g";
     case ErrorCode::LineUnreadable: return "строка не вида «РАЗМЕР ПОЛЕ» или «РАЗМЕР ОТВЕРСТИЕ/ВАЛ»";
     case ErrorCode::LineTooLong: return "строка длиннее " + std::to_string(LongestLine) + " байт";
     case ErrorCode::InputFailed:

@@ -28,6 +28,9 @@ enum class ErrorCode : std::uint8_t {
     ClassUnreadable,
     NotAHole,            // subject: the fit
     NotAShaft,           // subject: the fit
+    ThreadUnreadable,      // subject: the designation as typed
+    ThreadClassUnreadable, // subject: the designation
+    ThreadFitReversed,     // subject: the designation
     LineUnreadable,
     LineTooLong,
     InputFailed,         // subject: the file ("-": standard input), other: the system's reason

@@ -1,5 +1,6 @@
 // dopusk-limits: the limit deviations of any ISO 286 tolerance class, fits and
-// the classes of given deviations, from the command line. See `man dopusk-limits`.
+// the classes of given deviations, and the limits of metric threads, from the
+// command line. See `man dopusk-limits`.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "JsonOutput.h"
 #include "LineReader.h"
 #include "NumberReading.h"
+#include "ThreadAnswers.h"
 
 namespace {
 
@@ -137,6 +139,12 @@ Status run(const limits::Request& request, Output& out)
         break;
     case limits::Mode::Classes:
         answer = limits::answerClasses(request);
+        break;
+    case limits::Mode::Thread:
+        answer = limits::answerThread(request.query, request.format);
+        break;
+    case limits::Mode::Threads:
+        answer = limits::answerThreads(request.size, request.format);
         break;
     }
     if (answer.error)

@@ -58,3 +58,37 @@ TEST(LimitsSchema, BreachesAreCaught)
     for (const char* answer : bad)
         EXPECT_NE(checker().check(parse(answer)), "") << answer;
 }
+
+TEST(LimitsSchema, EveryThreadAnswerHolds)
+{
+    const char* queries[] = {
+        "M10x1,5-6H", "M10-6g",     "M10x1,25-6H/6g", "M10",           "M1x0,2-6H",    "M10-6H/3g",
+        "M13-6H",     "M13x1-6H/6g", "M13",           "M10x1,3-6g",    "M33-6H",       "M1x0,2-6G",
+        "--threads",  "--threads 10", "--threads 13", "--threads abc", "M10-6g/6H",    "M10-6Q",
+        "Mx-6H",
+    };
+    int answers = 0;
+    for (const char* query : queries) {
+        const tool::Result r = tool::run(std::string("--json ") + query);
+        for (const std::string& line : tool::lines(r.out)) {
+            EXPECT_EQ(checker().check(parse(line)), "") << query << "\n" << line;
+            ++answers;
+        }
+    }
+    const tool::Result batch = tool::run("--json --batch", "M10-6g\n25 H7\n--threads 1,6\nM10 5g6g\nM10-6g/6H\n");
+    for (const std::string& line : tool::lines(batch.out)) {
+        EXPECT_EQ(checker().check(parse(line)), "") << line;
+        ++answers;
+    }
+    EXPECT_EQ(answers, int(std::size(queries)) + 5);
+
+    // A nut's class with a bolt's limits, or a fit without its clearance, does not hold.
+    const char* bad[] = {
+        R"({"answer":"thread_class","d_mm":10,"class":"6H","thread_kind":"internal","defined":true,"interval_mm":[5.6,11.2],"es_d2_um":-32})",
+        R"({"answer":"thread_fit","d_mm":10,"fit":"6H/6g","defined":true,"interval_mm":null,"nut":{"class":"6H","thread_kind":"internal","defined":false,"interval_mm":null,"code":"diameter_not_in_plan","reason":""},"bolt":{"class":"6g","thread_kind":"external","defined":false,"interval_mm":null,"code":"diameter_not_in_plan","reason":""}})",
+        R"({"answer":"thread","d_mm":13,"defined":false,"interval_mm":null,"code":"class_not_defined","reason":""})",
+        R"({"answer":"threads","defined":true,"interval_mm":null,"threads":[{"thread":"M10","d_mm":10,"pitch_mm":1.5,"series":"coarse","choice":4}]})",
+    };
+    for (const char* answer : bad)
+        EXPECT_NE(checker().check(parse(answer)), "") << answer;
+}
