@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows build: cross-builds the Qt-free cores, their tests and dopusk-limits.exe with
-# MinGW-w64 (cmake/mingw-w64-x86_64.cmake) into build/win, the ISO 286 table generator and a
+# MinGW-w64 (cmake/mingw-w64-x86_64.cmake) into build/win, the ISO 286 and ISO 965 table generators and a
 # native dopusk-limits into build/win-host; packs the zip of the tool with its manual; runs the
 # core tests under Wine in a new, temporary Wine prefix, and dopusk-limits.exe on a set of
 # queries whose output (bytes on stdout and stderr) and exit status must be the native tool's.
@@ -31,21 +31,22 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
   finish
 fi
 
-# The build machine's generator and tool, then the cross build fed with that generator.
+# The build machine's table generators and tool, then the cross build fed with those generators.
 t=$SECONDS
 log=$host.log
 if ! { cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_GUI=OFF -DDOPUSK_BUILD_TESTS=OFF &&
-       cmake --build "$host" -j"$jobs" --target iso286_generate_tables dopusk-limits; } >"$log" 2>&1; then
+       cmake --build "$host" -j"$jobs" --target iso286_generate_tables iso965_generate_tables dopusk-limits; } >"$log" 2>&1; then
   tail -30 "$log"
-  bad "the native build of the generator and dopusk-limits (log $log)"
+  bad "the native build of the generators and dopusk-limits (log $log)"
   finish
 fi
-phase "native generator and dopusk-limits built" "$t"
+phase "native generators and dopusk-limits built" "$t"
 t=$SECONDS
 log=$win.log
 if ! { cmake -S "$root" -B "$win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
          -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_GUI=OFF \
-         -DISO286_HOST_GENERATOR="$host/iso286/iso286_generate_tables" &&
+         -DISO286_HOST_GENERATOR="$host/iso286/iso286_generate_tables" \
+         -DISO965_HOST_GENERATOR="$host/iso965/iso965_generate_tables" &&
        cmake --build "$win" -j"$jobs" &&
        cmake --build "$win" -j"$jobs" --target dopusk-limits-zip; } >"$log" 2>&1; then
   grep -E -m20 'error|Error' "$log" || tail -30 "$log"

@@ -1,0 +1,126 @@
+#include "ThreadLimits.h"
+
+#include "BasicDiameters.h"
+#include "PlanRows.h"
+#include "ToleranceLookup.h"
+
+namespace iso965 {
+
+namespace {
+
+Decimal um(std::int32_t value) { return Decimal(value); }
+
+// The refusal of a thread outside the plan or of a class of the other kind; None otherwise.
+Refusal refusalOutside(const PlanThread& thread, const ThreadRows& rows, const ThreadClass& threadClass, ThreadKind kind)
+{
+    if (!rows.thread)
+        return findThread(thread.d, thread.pitch).refusal;
+    if (threadClass.kind() != kind) {
+        Refusal refusal;
+        refusal.code = RefusalCode::FitKindsMismatch;
+        refusal.text = threadClass.name();
+        refusal.d = thread.d;
+        refusal.pitch = thread.pitch;
+        return refusal;
+    }
+    return {};
+}
+
+DiameterRange rangeOf(const ThreadRows& rows)
+{
+    return {fromMicrometres(rows.range->overUm), fromMicrometres(rows.range->upToUm)};
+}
+
+} // namespace
+
+Refusal classRefusal(const PlanThread& thread, const ThreadClass& threadClass)
+{
+    const ThreadRows rows = rowsOf(thread);
+    if (!rows.thread)
+        return findThread(thread.d, thread.pitch).refusal;
+    return refusalAt(rows, threadClass);
+}
+
+NutLimits nutLimits(const PlanThread& thread, const ThreadClass& threadClass)
+{
+    NutLimits limits;
+    limits.thread = thread;
+    limits.threadClass = threadClass;
+    const ThreadRows rows = rowsOf(thread);
+    limits.refusal = refusalOutside(thread, rows, threadClass, ThreadKind::Internal);
+    if (!limits.refusal)
+        limits.refusal = refusalAt(rows, threadClass);
+    if (limits.refusal)
+        return limits;
+
+    const BasicMicrometres basic = basicMicrometres(thread.dUm, thread.pitchUm);
+    const std::int32_t eiPitch = deviationOf(rows, threadClass.pitch.position);
+    const std::int32_t eiMinor = deviationOf(rows, threadClass.crest.position);
+    const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::NutPitch, threadClass.pitch.grade);
+    const std::int32_t tMinor = toleranceOf(rows, ThreadDiameter::NutMinor, threadClass.crest.grade);
+
+    limits.defined = true;
+    limits.basic = basicDiameters(thread);
+    limits.range = rangeOf(rows);
+    limits.eiPitch = um(eiPitch);
+    limits.eiMinor = um(eiMinor);
+    limits.tPitch = um(tPitch);
+    limits.tMinor = um(tMinor);
+    limits.majorMin = fromMicrometres(basic.major + eiPitch);
+    limits.pitchMin = fromMicrometres(basic.pitch + eiPitch);
+    limits.pitchMax = fromMicrometres(basic.pitch + eiPitch + tPitch);
+    limits.minorMin = fromMicrometres(basic.minor + eiMinor);
+    limits.minorMax = fromMicrometres(basic.minor + eiMinor + tMinor);
+    return limits;
+}
+
+BoltLimits boltLimits(const PlanThread& thread, const ThreadClass& threadClass)
+{
+    BoltLimits limits;
+    limits.thread = thread;
+    limits.threadClass = threadClass;
+    const ThreadRows rows = rowsOf(thread);
+    limits.refusal = refusalOutside(thread, rows, threadClass, ThreadKind::External);
+    if (!limits.refusal)
+        limits.refusal = refusalAt(rows, threadClass);
+    if (limits.refusal)
+        return limits;
+
+    const BasicMicrometres basic = basicMicrometres(thread.dUm, thread.pitchUm);
+    const std::int32_t esPitch = deviationOf(rows, threadClass.pitch.position);
+    const std::int32_t esMajor = deviationOf(rows, threadClass.crest.position);
+    const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::BoltPitch, threadClass.pitch.grade);
+    const std::int32_t tMajor = toleranceOf(rows, ThreadDiameter::BoltMajor, threadClass.crest.grade);
+
+    limits.defined = true;
+    limits.basic = basicDiameters(thread);
+    limits.range = rangeOf(rows);
+    limits.esPitch = um(esPitch);
+    limits.esMajor = um(esMajor);
+    limits.tPitch = um(tPitch);
+    limits.tMajor = um(tMajor);
+    limits.majorMax = fromMicrometres(basic.major + esMajor);
+    limits.majorMin = fromMicrometres(basic.major + esMajor - tMajor);
+    limits.pitchMax = fromMicrometres(basic.pitch + esPitch);
+    limits.pitchMin = fromMicrometres(basic.pitch + esPitch - tPitch);
+    limits.rootMax = fromMicrometres(basic.root + esPitch);
+    return limits;
+}
+
+ThreadFit threadFit(const PlanThread& thread, const ThreadClass& nutClass, const ThreadClass& boltClass)
+{
+    ThreadFit fit;
+    fit.nut = nutLimits(thread, nutClass);
+    fit.bolt = boltLimits(thread, boltClass);
+    fit.defined = fit.nut.defined && fit.bolt.defined;
+    if (!fit.defined)
+        return fit;
+    const auto micrometres = [](const Decimal& mm) { return mm.scaled(3); };
+    fit.pitchClearanceMin = micrometres(fit.nut.pitchMin - fit.bolt.pitchMax);
+    fit.pitchClearanceMax = micrometres(fit.nut.pitchMax - fit.bolt.pitchMin);
+    fit.minorClearanceMin = micrometres(fit.nut.minorMin - fit.bolt.rootMax);
+    fit.majorClearanceMin = micrometres(fit.nut.majorMin - fit.bolt.majorMax);
+    return fit;
+}
+
+} // namespace iso965
