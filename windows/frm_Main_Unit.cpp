@@ -184,6 +184,7 @@ TForm1::TForm1(QWidget* parent)
     TabSheet3 = new FitsPage;
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Посадки"));
+    PageControl1->addTab(TabSheet4 = new ThreadTolerancePage, QStringLiteral("Допуски резьбы"));
     setCentralWidget(PageControl1);
 
     createTolerancePage();
@@ -892,6 +893,8 @@ void TForm1::PageControl1Change()
         ensureThreadPage();
     else if (PageControl1->currentWidget() == TabSheet3)
         TabSheet3->open(Edit2->text());
+    else if (PageControl1->currentWidget() == TabSheet4)
+        TabSheet4->open(cmbx_Rezba ? cmbx_Rezba->currentText() : QString(), cmbx_ShagRezb ? cmbx_ShagRezb->currentText() : QString());
 }
 
 void createSecondaryWindows(TForm1* mainWindow)

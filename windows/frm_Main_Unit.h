@@ -11,6 +11,7 @@
 #include "NumberBox.h"
 #include "frm_Main_Unit_FieldList.h"
 #include "frm_Main_Unit_Posadki.h"
+#include "ThreadTolerancePage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +41,7 @@ public:
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr; // its controls are made when it is first opened
     FitsPage* TabSheet3 = nullptr; // its controls are made when it is first opened
+    ThreadTolerancePage* TabSheet4 = nullptr; // its controls are made when it is first opened
 
     // Tolerance page
     ClickableLabel* Label5 = nullptr;
