@@ -123,12 +123,12 @@ void ThreadTolerancePage::build()
     cmbx_RezbD = makeList(this, "cmbx_RezbD", {28, 24, 70, 31}, DiameterHint);
     lb_RezbX = makeCaption(this, "lb_RezbX", QStringLiteral("×"), {100, 22, 14, 34}, bold24, black);
     lb_RezbP = makeCaption(this, "lb_RezbP", QStringLiteral("Шаг"), {114, 8, 60, 14}, bold11, UiStyle::Maroon);
-    cmbx_RezbP = makeList(this, "cmbx_RezbP", {114, 24, 62, 31}, QStringLiteral("Шаг резьбы, мм: крупный первым"));
-    lb_KlassGaiki = makeCaption(this, "lb_KlassGaiki", QStringLiteral("Гайка"), {186, 8, 80, 14}, bold11, UiStyle::Maroon);
-    cmbx_KlassGaiki = makeClassBox(this, "cmbx_KlassGaiki", {186, 24, 80, 31}, NutHint);
-    lb_RezbDrob = makeCaption(this, "lb_RezbDrob", QStringLiteral("/"), {268, 22, 10, 34}, bold24, black);
-    lb_KlassBolta = makeCaption(this, "lb_KlassBolta", QStringLiteral("Болт"), {280, 8, 80, 14}, bold11, UiStyle::Maroon);
-    cmbx_KlassBolta = makeClassBox(this, "cmbx_KlassBolta", {280, 24, 86, 31}, BoltHint);
+    cmbx_RezbP = makeList(this, "cmbx_RezbP", {114, 24, 72, 31}, QStringLiteral("Шаг резьбы, мм: крупный первым"));
+    lb_KlassGaiki = makeCaption(this, "lb_KlassGaiki", QStringLiteral("Гайка"), {194, 8, 76, 14}, bold11, UiStyle::Maroon);
+    cmbx_KlassGaiki = makeClassBox(this, "cmbx_KlassGaiki", {194, 24, 76, 31}, NutHint);
+    lb_RezbDrob = makeCaption(this, "lb_RezbDrob", QStringLiteral("/"), {272, 22, 10, 34}, bold24, black);
+    lb_KlassBolta = makeCaption(this, "lb_KlassBolta", QStringLiteral("Болт"), {284, 8, 80, 14}, bold11, UiStyle::Maroon);
+    cmbx_KlassBolta = makeClassBox(this, "cmbx_KlassBolta", {284, 24, 82, 31}, BoltHint);
     lb_RezbVid = makeCaption(this, "lb_RezbVid", QString(), {8, 60, 358, 14}, bold11, UiStyle::Maroon);
 
     buildResults();
@@ -316,7 +316,6 @@ void ThreadTolerancePage::cmbx_RezbDChange()
     showDiameterChoice();
     fillPitchList();
     recompute();
-    cmbx_RezbP->setFocus();
 }
 
 void ThreadTolerancePage::cmbx_RezbPChange()
@@ -425,9 +424,11 @@ void ThreadTolerancePage::recompute()
     for (int i = 0; i < thread_texts::LimitCount; ++i)
         showLimit(boxes[i], thread_texts::AllLimits[std::size_t(i)], nut, bolt);
 
+    // A refusal longer than the line is cut with an ellipsis; its hint holds it whole.
     const auto showDeviations = [](QLabel* label, const QString& refusal, const QString& line) {
         UiStyle::setTextColour(label, refusal.isEmpty() ? UiStyle::Navy : UiStyle::Red);
-        label->setText(refusal.isEmpty() ? line : refusal);
+        const QString text = refusal.isEmpty() ? line : refusal;
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
         label->setToolTip(refusal);
     };
     showDeviations(lb_GaikaOtkl, nutClass.refusal, nut ? qs(thread_texts::deviationLine(*nut)) : QString());
