@@ -38,6 +38,25 @@ void drawLabel(QPainter& painter, const thread_diagram::Label& label, Ground gro
     painter.drawText(QPointF(left, baseline), text);
 }
 
+// A note as lines no wider than `width`, broken between words.
+std::vector<std::string> wrapped(const std::string& note, const QFontMetrics& metrics, int width)
+{
+    std::vector<std::string> lines;
+    QString line;
+    for (const QString& word : qs(note).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.push_back(line.toStdString());
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines.push_back(line.toStdString());
+    return lines;
+}
+
 } // namespace
 
 ThreadSchemeBox::ThreadSchemeBox(QWidget* parent)
@@ -60,10 +79,18 @@ void ThreadSchemeBox::setDiagram(thread_diagram::DiagramInput input, const QStri
     update();
 }
 
-thread_diagram::ThreadDiagram ThreadSchemeBox::layout() const
+thread_diagram::ThreadDiagram ThreadSchemeBox::layout() const { return layoutFor(contentsRect().size()); }
+
+thread_diagram::ThreadDiagram ThreadSchemeBox::layoutFor(QSize size) const
 {
-    const QSize size = contentsRect().size();
-    return thread_diagram::layoutThreadDiagram(m_input, size.width(), size.height());
+    // The notes are broken into lines that fit, so that a long reason is read whole.
+    thread_diagram::DiagramInput input = m_input;
+    input.notes.clear();
+    const QFontMetrics metrics(UiStyle::sansFont(10));
+    for (const std::string& note : m_input.notes)
+        for (std::string& line : wrapped(note, metrics, size.width() - 4))
+            input.notes.push_back(std::move(line));
+    return thread_diagram::layoutThreadDiagram(input, size.width(), size.height());
 }
 
 void ThreadSchemeBox::paintEvent(QPaintEvent* event)
@@ -89,7 +116,7 @@ QImage ThreadSchemeBox::picture() const
 void ThreadSchemeBox::paintDiagram(QPainter& painter, QSize size) const
 {
     using thread_diagram::Part;
-    const thread_diagram::ThreadDiagram diagram = thread_diagram::layoutThreadDiagram(m_input, size.width(), size.height());
+    const thread_diagram::ThreadDiagram diagram = layoutFor(size);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QFont plain = UiStyle::sansFont(10);
     QFont bold = plain;

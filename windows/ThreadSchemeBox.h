@@ -38,6 +38,7 @@ protected:
 
 private:
     void paintDiagram(QPainter& painter, QSize size) const;
+    thread_diagram::ThreadDiagram layoutFor(QSize size) const;
 
     thread_diagram::DiagramInput m_input;
     QString m_summary;
