@@ -35,7 +35,9 @@ BasicMicrometres basicMicrometres(std::int32_t dUm, std::int32_t pitchUm)
 
 BasicDiameters basicDiameters(const PlanThread& thread)
 {
-    const BasicMicrometres b = basicMicrometres(thread.dUm, thread.pitchUm);
+    const std::int32_t dUm = thread.dUm ? thread.dUm : toMicrometres(thread.d).value_or(0);
+    const std::int32_t pitchUm = thread.pitchUm ? thread.pitchUm : toMicrometres(thread.pitch).value_or(0);
+    const BasicMicrometres b = basicMicrometres(dUm, pitchUm);
     return {fromMicrometres(b.major), fromMicrometres(b.pitch), fromMicrometres(b.minor), fromMicrometres(b.root)};
 }
 

@@ -100,6 +100,23 @@ DesignationReading readClasses(std::string_view text)
     return reading;
 }
 
+ClassReading readClassOf(ThreadKind kind, std::string_view text)
+{
+    ClassReading reading;
+    text = trimmed(text);
+    reading.threadClass = readThreadClass(text);
+    if (!reading.threadClass) {
+        reading.refusal.code = RefusalCode::ClassUnreadable;
+        reading.refusal.text = std::string(text);
+    } else if (reading.threadClass->kind() != kind) {
+        reading.refusal.code = RefusalCode::ClassKindMismatch;
+        reading.refusal.text = reading.threadClass->name();
+        reading.refusal.position = reading.threadClass->pitch.position;
+        reading.threadClass.reset();
+    }
+    return reading;
+}
+
 DesignationReading readDesignation(std::string_view text)
 {
     const std::string_view whole = trimmed(text);

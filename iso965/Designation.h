@@ -3,6 +3,7 @@
 // "-6H", "-6g", "-5g6g", "-4H5H" or a fit "-6H/6g".
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -32,6 +33,13 @@ struct DesignationReading {
 DesignationReading readDesignation(std::string_view text);
 // A class or a fit alone: "6H", "5g6g", "6H/6g".
 DesignationReading readClasses(std::string_view text);
+
+struct ClassReading {
+    std::optional<ThreadClass> threadClass;
+    Refusal refusal; // ClassUnreadable or ClassKindMismatch when none
+};
+// One class for a nut or for a bolt, as typed in the box of one of them.
+ClassReading readClassOf(ThreadKind kind, std::string_view text);
 
 enum class AnswerKind : std::uint8_t { Refused, Thread, Nut, Bolt, Fit };
 

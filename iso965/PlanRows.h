@@ -17,5 +17,7 @@ number::Decimal fromMicrometres(std::int64_t um);
 
 // The row of a thread of the plan; null when it is not one.
 const tables::ThreadRow* planRow(std::int32_t dUm, std::int32_t pitchUm);
+// The thread of a row.
+PlanThread planThreadOf(const tables::ThreadRow& row);
 
 } // namespace iso965

@@ -22,6 +22,7 @@ enum class RefusalCode : std::uint8_t {
     GradeNotDefined,    // no tolerance of grade `grade` for `diameter` at `pitch`
     PositionNotDefined, // position `position` does not exist at `pitch`
     FitKindsMismatch,   // a fit is written nut class / bolt class: `text`
+    ClassKindMismatch,  // class `text` (position `position`) is of the other kind of thread
 };
 
 // The diameter whose tolerance or deviation is missing.
@@ -53,11 +54,12 @@ struct Refusal {
 
 // The stable English code: "thread_unreadable", "class_unreadable",
 // "diameter_not_in_plan", "no_coarse_pitch", "pitch_not_in_plan",
-// "grade_not_defined", "position_not_defined", "fit_kinds_mismatch" ("" for None).
+// "grade_not_defined", "position_not_defined", "fit_kinds_mismatch",
+// "class_kind_mismatch" ("" for None).
 const char* refusalCode(RefusalCode code);
 
 // The reason in Russian, numbers with the decimal comma:
-// "Степень точности 6 для среднего диаметра D2 гайки при шаге 0,25 мм стандартом не установлена (есть 4, 5)".
+// "Степени точности 6 для среднего диаметра D2 гайки при шаге 0,25 мм стандарт не устанавливает (есть 4, 5)".
 std::string refusalText(const Refusal& refusal);
 
 } // namespace iso965

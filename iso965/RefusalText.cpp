@@ -83,6 +83,8 @@ const char* refusalCode(RefusalCode code)
         return "position_not_defined";
     case RefusalCode::FitKindsMismatch:
         return "fit_kinds_mismatch";
+    case RefusalCode::ClassKindMismatch:
+        return "class_kind_mismatch";
     }
     return "";
 }
@@ -102,6 +104,10 @@ std::string refusalText(const Refusal& r)
         return "Поле допуска «" + r.text + "» не прочитано: пишется как 6H, 6g, 5g6g или 6H/6g";
     case RefusalCode::FitKindsMismatch:
         return "В «" + r.text + "» поле гайки (G, H) и поле болта (e, f, g, h) перепутаны: посадка пишется как 6H/6g";
+    case RefusalCode::ClassKindMismatch:
+        if (kindOf(r.position) == ThreadKind::External)
+            return "Поле " + r.text + " — поле болта (e, f, g, h); гайке нужно поле G или H";
+        return "Поле " + r.text + " — поле гайки (G, H); болту нужно поле e, f, g или h";
     case RefusalCode::DiameterNotInPlan:
         return "Резьбы диаметром " + mm(r.d) + " мм нет в ряду метрических резьб ISO 261 (1…300 мм)";
     case RefusalCode::NoCoarsePitch:

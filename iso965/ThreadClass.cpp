@@ -27,14 +27,12 @@ void skipBlanks(std::string_view& text)
 
 std::optional<ToleranceZone> readZone(std::string_view& text)
 {
-    int grade = 0;
     std::size_t digits = 0;
-    while (digits < text.size() && isDigit(text[digits])) {
-        grade = grade * 10 + (text[digits] - '0');
+    while (digits < text.size() && isDigit(text[digits]))
         ++digits;
-    }
     if (digits == 0 || digits > 2 || text[0] == '0')
         return std::nullopt;
+    const int grade = digits == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
     text.remove_prefix(digits);
     if (text.empty())
         return std::nullopt;

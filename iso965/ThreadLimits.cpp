@@ -17,8 +17,9 @@ Refusal refusalOutside(const PlanThread& thread, const ThreadRows& rows, const T
         return findThread(thread.d, thread.pitch).refusal;
     if (threadClass.kind() != kind) {
         Refusal refusal;
-        refusal.code = RefusalCode::FitKindsMismatch;
+        refusal.code = RefusalCode::ClassKindMismatch;
         refusal.text = threadClass.name();
+        refusal.position = threadClass.pitch.position;
         refusal.d = thread.d;
         refusal.pitch = thread.pitch;
         return refusal;
@@ -52,15 +53,17 @@ NutLimits nutLimits(const PlanThread& thread, const ThreadClass& threadClass)
         limits.refusal = refusalAt(rows, threadClass);
     if (limits.refusal)
         return limits;
+    limits.thread = planThreadOf(*rows.thread);
 
-    const BasicMicrometres basic = basicMicrometres(thread.dUm, thread.pitchUm);
+    const BasicMicrometres basic = basicMicrometres(rows.thread->dUm, rows.thread->pitchUm);
     const std::int32_t eiPitch = deviationOf(rows, threadClass.pitch.position);
     const std::int32_t eiMinor = deviationOf(rows, threadClass.crest.position);
     const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::NutPitch, threadClass.pitch.grade);
     const std::int32_t tMinor = toleranceOf(rows, ThreadDiameter::NutMinor, threadClass.crest.grade);
 
     limits.defined = true;
-    limits.basic = basicDiameters(thread);
+    limits.basic = {fromMicrometres(basic.major), fromMicrometres(basic.pitch), fromMicrometres(basic.minor),
+                    fromMicrometres(basic.root)};
     limits.range = rangeOf(rows);
     limits.eiPitch = um(eiPitch);
     limits.eiMinor = um(eiMinor);
@@ -85,15 +88,17 @@ BoltLimits boltLimits(const PlanThread& thread, const ThreadClass& threadClass)
         limits.refusal = refusalAt(rows, threadClass);
     if (limits.refusal)
         return limits;
+    limits.thread = planThreadOf(*rows.thread);
 
-    const BasicMicrometres basic = basicMicrometres(thread.dUm, thread.pitchUm);
+    const BasicMicrometres basic = basicMicrometres(rows.thread->dUm, rows.thread->pitchUm);
     const std::int32_t esPitch = deviationOf(rows, threadClass.pitch.position);
     const std::int32_t esMajor = deviationOf(rows, threadClass.crest.position);
     const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::BoltPitch, threadClass.pitch.grade);
     const std::int32_t tMajor = toleranceOf(rows, ThreadDiameter::BoltMajor, threadClass.crest.grade);
 
     limits.defined = true;
-    limits.basic = basicDiameters(thread);
+    limits.basic = {fromMicrometres(basic.major), fromMicrometres(basic.pitch), fromMicrometres(basic.minor),
+                    fromMicrometres(basic.root)};
     limits.range = rangeOf(rows);
     limits.esPitch = um(esPitch);
     limits.esMajor = um(esMajor);

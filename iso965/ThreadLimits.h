@@ -81,7 +81,7 @@ struct ThreadFit {
     Decimal majorClearanceMin; // D min − d max
 };
 
-// The class must be of the matching kind (an internal class for a nut).
+// A class of the other kind (a bolt's class for a nut) is refused as such.
 NutLimits nutLimits(const PlanThread& thread, const ThreadClass& threadClass);
 BoltLimits boltLimits(const PlanThread& thread, const ThreadClass& threadClass);
 ThreadFit threadFit(const PlanThread& thread, const ThreadClass& nutClass, const ThreadClass& boltClass);

@@ -21,13 +21,13 @@ std::optional<std::int32_t> toMicrometres(const Decimal& mm)
 
 Decimal fromMicrometres(std::int64_t um) { return Decimal(um).scaled(-3); }
 
-namespace {
-
-PlanThread threadOf(const tables::ThreadRow& row)
+PlanThread planThreadOf(const tables::ThreadRow& row)
 {
     return {fromMicrometres(row.dUm), fromMicrometres(row.pitchUm), row.coarse ? Series::Coarse : Series::Fine,
             row.choice, row.dUm, row.pitchUm};
 }
+
+namespace {
 
 // The rows of one diameter, as [first, last).
 std::pair<const tables::ThreadRow*, const tables::ThreadRow*> rowsAt(std::int32_t dUm)
@@ -72,7 +72,7 @@ const std::vector<PlanThread>& planThreads()
         std::vector<PlanThread> all;
         all.reserve(std::size_t(tables::threadRowCount));
         for (int i = 0; i < tables::threadRowCount; ++i)
-            all.push_back(threadOf(tables::threadRows[i]));
+            all.push_back(planThreadOf(tables::threadRows[i]));
         return all;
     }();
     return threads;
@@ -84,7 +84,7 @@ std::vector<PlanThread> planThreadsAt(const Decimal& d)
     if (const auto dUm = toMicrometres(d)) {
         const auto [first, last] = rowsAt(*dUm);
         for (auto row = first; row != last; ++row)
-            threads.push_back(threadOf(*row));
+            threads.push_back(planThreadOf(*row));
     }
     return threads;
 }
@@ -119,14 +119,14 @@ ThreadLookup findThread(const Decimal& d, const std::optional<Decimal>& pitch)
             lookup.refusal.code = RefusalCode::NoCoarsePitch;
             return lookup;
         }
-        lookup.thread = threadOf(*first);
+        lookup.thread = planThreadOf(*first);
         return lookup;
     }
     lookup.refusal.pitch = *pitch;
     const auto pitchUm = toMicrometres(*pitch);
     for (auto row = first; pitchUm && row != last; ++row)
         if (row->pitchUm == *pitchUm) {
-            lookup.thread = threadOf(*row);
+            lookup.thread = planThreadOf(*row);
             lookup.refusal = {};
             return lookup;
         }

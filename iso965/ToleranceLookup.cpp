@@ -9,7 +9,10 @@ namespace t = tables;
 ThreadRows rowsOf(const PlanThread& thread)
 {
     ThreadRows rows;
-    rows.thread = planRow(thread.dUm, thread.pitchUm);
+    // A thread made by hand may carry its sizes as decimals only.
+    const auto dUm = thread.dUm ? std::optional(thread.dUm) : toMicrometres(thread.d);
+    const auto pitchUm = thread.pitchUm ? std::optional(thread.pitchUm) : toMicrometres(thread.pitch);
+    rows.thread = dUm && pitchUm ? planRow(*dUm, *pitchUm) : nullptr;
     if (rows.thread) {
         rows.pitch = &t::pitchRows[rows.thread->pitchRow];
         rows.range = &t::rangeRows[rows.thread->rangeRow];

@@ -129,6 +129,8 @@ std::int32_t value(const Table& table, std::size_t row, const std::string& text)
 // grade on (a coarse grade may be missing at a fine pitch, not one in between).
 void checkTolerances(const Table& table, std::size_t row, const std::vector<std::int32_t>& values)
 {
+    if (values.front() == t::NotDefined)
+        throw Fault(table.where(row) + ": no tolerance of the finest grade");
     bool ended = false;
     std::int32_t previous = 0;
     for (const std::int32_t v : values) {
@@ -142,8 +144,6 @@ void checkTolerances(const Table& table, std::size_t row, const std::vector<std:
             throw Fault(table.where(row) + ": tolerance " + std::to_string(v) + " does not grow with the grade");
         previous = v;
     }
-    if (values.front() == t::NotDefined)
-        throw Fault(table.where(row) + ": no tolerance of the finest grade");
 }
 
 std::vector<std::int32_t> values(const Table& table, std::size_t row, std::size_t from, std::size_t count)

@@ -8,6 +8,7 @@ out=$root/build/fuzz
 seconds=${FUZZ_SECONDS:-30}
 targets=(parse_number number_text mirror keypad)
 targets+=(limits_query) # dopusk-limits: sizes, deviations, classes and batch lines
+targets+=(thread_designation) # thread designations and their limits
 
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
