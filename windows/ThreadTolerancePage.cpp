@@ -11,6 +11,7 @@
 #include "LimitCalculation.h"
 #include "NumberBox.h"
 #include "PageControls.h"
+#include "Designation.h"
 #include "ThreadLimitTexts.h"
 #include "ThreadLimits.h"
 #include "ThreadSchemeBox.h"
@@ -332,8 +333,8 @@ void ThreadTolerancePage::btm_RezbDopTablClick()
         m_table = new ThreadToleranceTable(this);
     // The classes of the page when they read as classes of their kinds; 6H and 6g otherwise.
     auto classOf = [](QComboBox* box, ThreadKind kind, const char* fallback) {
-        const auto read = iso965::readThreadClass(box->currentText().toStdString());
-        return read && read->kind() == kind ? *read : *iso965::readThreadClass(fallback);
+        const iso965::ClassReading read = iso965::readClassOf(kind, box->currentText().toStdString());
+        return read.threadClass ? *read.threadClass : *iso965::readThreadClass(fallback);
     };
     m_table->setClasses(classOf(cmbx_KlassGaiki, ThreadKind::Internal, "6H"),
                         classOf(cmbx_KlassBolta, ThreadKind::External, "6g"));
@@ -366,17 +367,11 @@ ThreadTolerancePage::ClassReading ThreadTolerancePage::readClass(QComboBox* box,
                                                                  const PlanThread& thread)
 {
     const bool nut = kind == ThreadKind::Internal;
-    const QString text = box->currentText();
+    const iso965::ClassReading read = iso965::readClassOf(kind, box->currentText().toStdString());
+    const std::optional<iso965::ThreadClass>& parsed = read.threadClass;
     ClassReading reading;
-    const std::optional<iso965::ThreadClass> parsed = iso965::readThreadClass(text.toStdString());
     if (!parsed)
-        reading.refusal = text.trimmed().isEmpty()
-                              ? QStringLiteral("Поле допуска не указано")
-                              : QStringLiteral("«%1» не поле допуска резьбы (пример: %2)")
-                                    .arg(text, nut ? QStringLiteral("6H, 4H5H") : QStringLiteral("6g, 5g6g"));
-    else if (parsed->kind() != kind)
-        reading.refusal = (nut ? QStringLiteral("%1 — поле болта, а не гайки") : QStringLiteral("%1 — поле гайки, а не болта"))
-                              .arg(qs(parsed->name()));
+        reading.refusal = qs(iso965::refusalText(read.refusal));
     else if (const iso965::Refusal refusal = iso965::classRefusal(thread, *parsed))
         reading.refusal = qs(iso965::refusalText(refusal));
     UiStyle::setTextColour(box, reading.refusal.isEmpty() ? UiStyle::Navy : UiStyle::Red);
