@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -178,6 +181,20 @@ TEST_F(ThreadTolerancePageTest, TakesOverTheThreadPagesThreadWhenItChanged)
     openPage();
     EXPECT_EQ(page().cmbx_RezbD->currentText(), QStringLiteral("24"));
     EXPECT_EQ(page().cmbx_RezbP->currentText(), QStringLiteral("2"));
+
+    // A thread of the thread page that the plan does not have: its diameter, the plan's pitch, and a red note.
+    openThreadPage();
+    QComboBox* pitches = w().cmbx_ShagRezb;
+    pitches->setFocus();
+    QTest::keyClick(pitches, Qt::Key_Home);
+    ASSERT_EQ(pitches->currentText(), QStringLiteral("0,5"));
+    openPage();
+    EXPECT_EQ(page().cmbx_RezbD->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(page().cmbx_RezbP->currentText(), QStringLiteral("1,5"));
+    EXPECT_EQ(page().lb_RezbVid->text(), QStringLiteral("Резьбы М10×0,5 в ряду ISO 261 нет; показан шаг 1,5"));
+    EXPECT_TRUE(red(page().lb_RezbVid));
+    chooseThread(QStringLiteral("10"), QStringLiteral("1,25"));
+    EXPECT_EQ(page().lb_RezbVid->text(), QStringLiteral("Резьба с мелким шагом, 1-й ряд"));
 }
 
 TEST_F(ThreadTolerancePageTest, PitchesOfADiameterCoarseFirst)
@@ -281,6 +298,8 @@ TEST_F(ThreadTolerancePageTest, TableOfEveryThreadOpensCopiesAndCloses)
     openPage();
     typeClass(page().cmbx_KlassBolta, QStringLiteral("4h6h"));
     QString copied;
+    const QString pdfPath = QDir(QDir::tempPath()).filePath(QStringLiteral("thread-tolerance-table-test.pdf"));
+    QFile::remove(pdfPath);
     int rows = 0;
     QString title;
     QTimer::singleShot(0, [&] {
@@ -300,6 +319,9 @@ TEST_F(ThreadTolerancePageTest, TableOfEveryThreadOpensCopiesAndCloses)
                           sheet->visualRect(table->tableModel()->index(m8x1, 3)).center());
         QTest::keyClick(sheet, Qt::Key_C, Qt::ControlModifier);
         copied = QApplication::clipboard()->text();
+        // Ctrl+S writes the whole table to a PDF where the user chooses.
+        sheet->setFileChooser([&](QWidget*, const QString&) { return pdfPath; });
+        QTest::keyClick(sheet, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(table, Qt::Key_Escape);
     });
     QTest::mouseClick(page().btm_RezbDopTabl, Qt::LeftButton);
@@ -308,4 +330,11 @@ TEST_F(ThreadTolerancePageTest, TableOfEveryThreadOpensCopiesAndCloses)
     EXPECT_TRUE(copied.startsWith(QStringLiteral("M8×1\t8,000\t7,350\t7,500\t6,917\t7,153\t8,000\t7,820\t7,350\t7,279\t")))
         << copied.toStdString();
     EXPECT_FALSE(page().tableWindow()->isVisible());
+    EXPECT_GT(QFileInfo(pdfPath).size(), 10000);
+    QFile::remove(pdfPath);
+    // On paper the 352 lines take several A4 pages, each with the heading row.
+    const TableSheet sheet = page().tableWindow()->sheet();
+    EXPECT_EQ(sheet.fixedRows, 1);
+    EXPECT_EQ(sheet.rowHeights.size(), 353u);
+    EXPECT_GT(SheetPrint::pages(sheet, QSize(1047, 718)).size(), 10u);
 }
