@@ -35,7 +35,8 @@ void ThreadToleranceTable::setClasses(const iso965::ThreadClass& nut, const iso9
         && m_model->boltClass() == QString::fromStdString(bolt.name()))
         return;
     m_model->setClasses(nut, bolt);
-    setWindowTitle(QStringLiteral("Предельные размеры резьб: гайка %1, болт %2 (мм)").arg(m_model->nutClass(), m_model->boltClass()));
+    // The title names the PDF file too: no characters a file name cannot hold.
+    setWindowTitle(QStringLiteral("Предельные размеры резьб — гайка %1, болт %2 (мм)").arg(m_model->nutClass(), m_model->boltClass()));
 }
 
 void ThreadToleranceTable::buildControls()
