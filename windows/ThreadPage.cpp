@@ -132,6 +132,16 @@ void ThreadPage::createControls()
     connect(Label23, &ClickableLabel::clicked, this, &ThreadPage::aboutRequested);
 }
 
+QString ThreadPage::diameterText() const
+{
+    return cmbx_Rezba ? cmbx_Rezba->currentText() : QString();
+}
+
+QString ThreadPage::pitchText() const
+{
+    return cmbx_ShagRezb ? cmbx_ShagRezb->currentText() : QString();
+}
+
 void ThreadPage::ensureControls()
 {
     if (controlsMade())

@@ -21,6 +21,9 @@ public:
     // Makes the controls now if the page has not been opened yet.
     void ensureControls();
     bool controlsMade() const { return cmbx_Rezba != nullptr; }
+    // The thread shown, as its two lists write it; empty before the page is first opened.
+    QString diameterText() const;
+    QString pitchText() const;
     // The main window is shown for the first time: the pitches of the selected diameter
     // are listed, now or when the page is made.
     void FormShow();

@@ -8,6 +8,7 @@
 #include "Data_Unit.h"
 #include "FitsPage.h"
 #include "ThreadPage.h"
+#include "ThreadTolerancePage.h"
 #include "TolerancePage.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
@@ -61,6 +62,8 @@ TForm1::TForm1(QWidget* parent)
     TabSheet3 = new FitsPage;
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Посадки"));
+    TabSheet4 = new ThreadTolerancePage; // names itself TabSheet4
+    PageControl1->addTab(TabSheet4, QStringLiteral("Допуски резьбы"));
     setCentralWidget(PageControl1);
 
     TabSheet1->createControls();
@@ -148,4 +151,6 @@ void TForm1::PageControl1Change()
         TabSheet2->ensureControls();
     else if (PageControl1->currentWidget() == TabSheet3)
         TabSheet3->open(TabSheet1->sizeText());
+    else if (PageControl1->currentWidget() == TabSheet4)
+        TabSheet4->open(TabSheet2->diameterText(), TabSheet2->pitchText());
 }

@@ -8,6 +8,7 @@
 #include "FieldFilter.h"
 
 class FitsPage;
+class ThreadTolerancePage;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
@@ -58,6 +59,7 @@ private:
     TolerancePage* TabSheet1 = nullptr;
     ThreadPage* TabSheet2 = nullptr; // its controls are made when it is first opened
     FitsPage* TabSheet3 = nullptr; // its controls are made when it is first opened
+    ThreadTolerancePage* TabSheet4 = nullptr; // its controls are made when it is first opened
 
     QPointer<Tfrm_Table> m_table;
     QPointer<Tfrm_About> m_about;
