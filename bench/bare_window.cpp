@@ -1,9 +1,10 @@
-// The floor of a Qt Widgets program: one empty 644 x 439 window, shown.
-// Built a second time with BARE_WITH_TEXT, the window shows one short label:
-// the floor of any window with text, which must load the system's fonts.
-// Built a third time with BARE_WITH_FONTS, it shows one label in each of the
-// eight fonts the main window's first page is drawn in (DejaVu Sans standing in
-// for Verdana where that is not installed, as in the program).
+// A bare Qt Widgets program: one empty 644 x 439 window, shown.
+// Built a second time with BARE_WITH_TEXT, the window shows one short label: what any
+// window with text pays, since it must load the system's fonts.
+// Built a third time with BARE_WITH_FONTS, it shows one label in each of the eight fonts
+// the main window's first page is drawn in (DejaVu Sans standing in for Verdana where
+// that is not installed, as in the program): the start-up's floor, the least a program
+// with the program's look can do.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>

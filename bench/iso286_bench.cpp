@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "SummaryReporter.h"
+#include "SummaryTable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -133,7 +134,8 @@ void printSummary(const SummaryReporter& reporter)
         {"batch of 10,000 queries, JSON", "BM_Batch10000_Json", "BM_Baseline_Catalogue10000", 1e9, "< 1 s"},
         {"batch of 10,000 queries, text", "BM_Batch10000_Text", "BM_Baseline_Catalogue10000", 1e9, "< 1 s"},
     };
-    std::printf("\n%-36s %11s %11s %9s   %s\n", "ISO 286 figures", "dopusk", "table read", "ratio", "target");
+    SummaryTable table("ISO 286 figures (median)", {"figure", "dopusk", "table read", "ratio", "target"},
+                       {36, 11, 11, 8});
     for (const Line& line : lines) {
         const double figure = reporter.figure(line.figure);
         const double baseline = reporter.figure(line.baseline);
@@ -142,8 +144,9 @@ void printSummary(const SummaryReporter& reporter)
         std::string target = line.target;
         if (line.targetNs > 0)
             target += figure < line.targetNs ? ", holds" : ", MISSED";
-        std::printf("%-36s %11s %11s %8.1fx   %s\n", line.title, timeText(figure).c_str(),
-                    timeText(baseline).c_str(), figure / baseline, target.c_str());
+        char ratio[32];
+        std::snprintf(ratio, sizeof ratio, "%.1fx", figure / baseline);
+        table.row({line.title, timeText(figure), timeText(baseline), ratio, target});
     }
 }
 

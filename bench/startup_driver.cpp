@@ -1,15 +1,16 @@
-// Starts the program and its floor, a bare Qt window of the main window's size with
-// one Russian label (what any program that draws text must pay for its fonts),
-// alternately as whole processes and prints the median time from process start to
-// the first painted frame and the median peak resident memory of both, with their
-// ratio and target. The empty bare window is started in the same rounds and set
-// beside for reference only: against the program, and against the floor (what
-// loading the fonts costs).
+// Starts the program and its floor alternately as whole processes and prints the
+// median time from process start to the first painted frame and the median peak
+// resident memory of both, with their ratio and target. The floor is the least a
+// program with the program's look can do: a bare Qt window of the main window's size
+// with one label in each of the eight fonts the main window's first page is drawn in.
+// The same window with one Russian label (what any program that draws text must pay
+// for its fonts) and the empty bare window are started in the same rounds and set
+// beside for reference only.
 //
-//   bench_startup [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE [FONTS_EXECUTABLE]]
+//   bench_startup [--runs N] [--platform NAME] [--no-targets] FLOOR DOPUSK [ONE_LABEL [EMPTY]]
 //
-// FONTS_EXECUTABLE is the floor's window with one label in each of the fonts the
-// main window's first page is drawn in: what those fonts alone cost beside the floor.
+// --platform names the display in the summary ("under Xvfb"); --no-targets prints the
+// ratios without targets (offscreen, for reference).
 //
 // The number of processors and the load average before and after the rounds are
 // printed too, so that a reader can judge how quiet the machine was.
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "Median.h"
+#include "SummaryTable.h"
 
 namespace {
 
@@ -77,14 +79,22 @@ bool runOnce(const char* executable, Sample& sample)
     return true;
 }
 
-void printFigure(const char* name, double figure, double baseline, const char* unit, double target)
+std::string text(const char* format, double value)
+{
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+// One figure against its baseline, with its target (0: none).
+void printFigure(SummaryTable& table, const std::string& name, double figure, double baseline, const char* unit,
+                 double target)
 {
     const double ratio = figure / baseline;
-    std::printf("%-52s %9.2f %-3s %9.2f %-3s %7.2fx   ", name, figure, unit, baseline, unit, ratio);
+    std::string verdict = "-";
     if (target > 0)
-        std::printf("<= %gx  %s\n", target, ratio <= target ? "holds" : "MISSED");
-    else
-        std::printf("-\n");
+        verdict = text("<= %gx, ", target) + (ratio <= target ? "holds" : "MISSED");
+    table.row({name, text("%.2f ", figure) + unit, text("%.2f ", baseline) + unit, text("%.2fx", ratio), verdict});
 }
 
 std::string loadAverage()
@@ -100,22 +110,32 @@ std::string loadAverage()
 int main(int argc, char** argv)
 {
     int runs = 15;
+    std::string platform = "offscreen";
+    bool targets = true;
     int arg = 1;
-    if (arg + 1 < argc && std::strcmp(argv[arg], "--runs") == 0) {
-        runs = std::max(1, std::atoi(argv[arg + 1]));
-        arg += 2;
+    for (; arg < argc && std::strncmp(argv[arg], "--", 2) == 0; ++arg) {
+        if (std::strcmp(argv[arg], "--runs") == 0 && arg + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++arg]));
+        else if (std::strcmp(argv[arg], "--platform") == 0 && arg + 1 < argc)
+            platform = argv[++arg];
+        else if (std::strcmp(argv[arg], "--no-targets") == 0)
+            targets = false;
+        else
+            break;
     }
     if (argc - arg < 2 || argc - arg > 4) {
-        std::fprintf(stderr, "usage: %s [--runs N] FLOOR_EXECUTABLE DOPUSK_EXECUTABLE [EMPTY_EXECUTABLE [FONTS_EXECUTABLE]]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--runs N] [--platform NAME] [--no-targets] FLOOR DOPUSK [ONE_LABEL [EMPTY]]\n",
                      argv[0]);
         return 2;
     }
-    // 0: the floor, 1: the program, 2: the empty window, 3: the floor in the program's fonts.
+    // 0: the floor, 1: the program, 2: the one-label window, 3: the empty window.
     std::vector<const char*> programs(argv + arg, argv + argc);
     std::vector<std::vector<double>> ms(programs.size()), mib(programs.size());
 
     std::printf("Processors online: %ld\n", sysconf(_SC_NPROCESSORS_ONLN));
-    std::printf("Load average before the rounds: %s\n", loadAverage().c_str());
+    const std::string loadBefore = loadAverage();
+    std::printf("Load average before the rounds: %s\n", loadBefore.c_str());
     // One start of each, not counted, brings the libraries into the page cache.
     for (const char* program : programs) {
         Sample warm;
@@ -137,26 +157,32 @@ int main(int argc, char** argv)
             mib[p].push_back(s.peakMiB);
         }
     }
-    std::printf("Load average after the rounds:  %s\n\n", loadAverage().c_str());
+    const std::string loadAfter = loadAverage();
+    std::printf("Load average after the rounds:  %s\n", loadAfter.c_str());
 
-    std::printf("%-52s %13s %13s %8s   %s\n", "Start-up, whole processes", "dopusk", "floor", "ratio", "target");
-    char name[96];
-    std::snprintf(name, sizeof name, "Process start to first painted frame (median of %d)", runs);
-    printFigure(name, median(ms[1]), median(ms[0]), "ms", 1.2);
-    printFigure("Peak resident memory (median)", median(mib[1]), median(mib[0]), "MiB", 1.12);
+    SummaryTable table("Start-up, whole processes, " + platform + " (median of " + std::to_string(runs) +
+                           " starts; load average " + loadBefore.substr(0, loadBefore.find(' ')) + " before, " +
+                           loadAfter.substr(0, loadAfter.find(' ')) + " after)",
+                       {"figure", "dopusk", "baseline", "ratio", "target"}, {56, 10, 10, 7});
+    const double timeTarget = targets ? 1.2 : 0;
+    const double memoryTarget = targets ? 1.2 : 0;
+    printFigure(table, "process start to first painted frame vs the floor", median(ms[1]), median(ms[0]), "ms", timeTarget);
+    printFigure(table, "peak resident memory vs the floor", median(mib[1]), median(mib[0]), "MiB", memoryTarget);
     if (programs.size() >= 3) {
-        std::printf("For reference, beside the empty bare window:\n");
-        printFigure("  dopusk: first frame vs empty window", median(ms[1]), median(ms[2]), "ms", 0);
-        printFigure("  dopusk: peak memory vs empty window", median(mib[1]), median(mib[2]), "MiB", 0);
-        printFigure("  floor: first frame vs empty window (fonts)", median(ms[0]), median(ms[2]), "ms", 0);
-        printFigure("  floor: peak memory vs empty window (fonts)", median(mib[0]), median(mib[2]), "MiB", 0);
+        printFigure(table, "for reference: dopusk's first frame vs the one-label window", median(ms[1]),
+                    median(ms[2]), "ms", 0);
+        printFigure(table, "for reference: dopusk's memory vs the one-label window", median(mib[1]),
+                    median(mib[2]), "MiB", 0);
+        printFigure(table, "for reference: the floor's first frame vs the one-label window", median(ms[0]),
+                    median(ms[2]), "ms", 0);
+        printFigure(table, "for reference: the floor's memory vs the one-label window", median(mib[0]),
+                    median(mib[2]), "MiB", 0);
     }
     if (programs.size() == 4) {
-        std::printf("For reference, the floor's window in the main window's eight fonts:\n");
-        printFigure("  eight fonts: first frame vs floor", median(ms[3]), median(ms[0]), "ms", 0);
-        printFigure("  eight fonts: peak memory vs floor", median(mib[3]), median(mib[0]), "MiB", 0);
-        printFigure("  dopusk: first frame vs eight fonts", median(ms[1]), median(ms[3]), "ms", 0);
-        printFigure("  dopusk: peak memory vs eight fonts", median(mib[1]), median(mib[3]), "MiB", 0);
+        printFigure(table, "for reference: the one-label window vs the empty window", median(ms[2]), median(ms[3]),
+                    "ms", 0);
+        printFigure(table, "for reference: the one-label window's memory vs the empty window", median(mib[2]),
+                    median(mib[3]), "MiB", 0);
     }
     return 0;
 }

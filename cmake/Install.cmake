@@ -1,8 +1,12 @@
 # Install rules and the Debian package.
-#   cmake --install <build> [--prefix /usr]   the program, its menu entry, icons, metadata, manual
-#   (cd <build> && cpack)                     <build>/deb/dopusk_<version>_<arch>.deb
+#   cmake --install <build> [--prefix /usr]   dopusk-limits and its manual in every build; with the
+#                                             windows the program, its menu entry, icons, metadata
+#                                             and manual too
+#   (cd <build> && cpack)                     <build>/deb/dopusk_<version>_<arch>.deb (with the windows)
 include(GNUInstallDirs)
-include(${PROJECT_SOURCE_DIR}/packaging/Icons.cmake)
+if(DOPUSK_BUILD_GUI)
+  include(${PROJECT_SOURCE_DIR}/packaging/Icons.cmake)
+endif()
 
 set(DOPUSK_MAINTAINER "dopusk project <${DOPUSK_MAIL_ADDRESS}>")
 
@@ -11,15 +15,19 @@ execute_process(COMMAND date --utc --rfc-email --date=${DOPUSK_RELEASE_DATE}
 
 set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
 set(pkg_bin ${PROJECT_BINARY_DIR}/packaging)
-configure_file(${pkg_src}/${DOPUSK_APP_ID}.metainfo.xml.in ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml @ONLY)
-configure_file(${pkg_src}/changelog.in ${pkg_bin}/changelog @ONLY)
-configure_file(${pkg_src}/dopusk.1.in ${pkg_bin}/dopusk.1 @ONLY)
 configure_file(${pkg_src}/dopusk-limits.1.in ${pkg_bin}/dopusk-limits.1 @ONLY)
+set(docs dopusk-limits.1)
+if(DOPUSK_BUILD_GUI)
+  configure_file(${pkg_src}/${DOPUSK_APP_ID}.metainfo.xml.in ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml @ONLY)
+  configure_file(${pkg_src}/changelog.in ${pkg_bin}/changelog @ONLY)
+  configure_file(${pkg_src}/dopusk.1.in ${pkg_bin}/dopusk.1 @ONLY)
+  list(APPEND docs changelog dopusk.1)
+endif()
 
 # Debian wants the changelog and the manuals compressed, without a time stamp in the gzip header.
 find_program(GZIP gzip REQUIRED)
 set(compressed)
-foreach(doc changelog dopusk.1 dopusk-limits.1)
+foreach(doc IN LISTS docs)
   add_custom_command(OUTPUT ${pkg_bin}/${doc}.gz
     COMMAND ${GZIP} -9 --no-name --keep --force ${pkg_bin}/${doc}
     DEPENDS ${pkg_bin}/${doc}
@@ -31,10 +39,15 @@ add_custom_target(dopusk_docs ALL DEPENDS ${compressed})
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-install(TARGETS dopusk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS dopusk-limits RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${pkg_bin}/dopusk-limits.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${pkg_src}/dopusk-limits.schema.json DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The rest comes with the windows.
+if(NOT DOPUSK_BUILD_GUI)
+  return()
+endif()
+install(TARGETS dopusk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${pkg_src}/${DOPUSK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 get_property(hicolor GLOBAL PROPERTY DOPUSK_HICOLOR_DIR)

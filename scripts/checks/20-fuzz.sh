@@ -4,7 +4,7 @@
 # from the seed corpus in fuzz/corpus. Skips when clang's libFuzzer is not installed.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-out=$root/build/fuzz
+out=$root/build/fuzz # the preset "fuzz"
 seconds=${FUZZ_SECONDS:-30}
 targets=(parse_number number_text mirror keypad)
 targets+=(limits_query) # dopusk-limits: sizes, deviations, classes and batch lines
@@ -19,12 +19,9 @@ if ! command -v clang++ >/dev/null || ! clang++ -fsanitize=fuzzer "$probe/p.cpp"
   exit 0
 fi
 
-# The cores alone, built with clang, the sanitizers and the fuzzer's coverage.
-sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-if ! { cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-         -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-         -DDOPUSK_BUILD_GUI=OFF -DDOPUSK_BUILD_TESTS=OFF -DDOPUSK_BUILD_FUZZERS=ON >"$out.log" 2>&1 &&
-       cmake --build "$out" -j"$(nproc)" --target "${targets[@]/%/_fuzz}" >>"$out.log" 2>&1; }; then
+# The cores alone, built with clang, the sanitizers and the fuzzer's coverage (the preset "fuzz").
+if ! { (cd "$root" && cmake --preset fuzz) >"$out.log" 2>&1 &&
+       (cd "$root" && cmake --build --preset fuzz -j"$(nproc)" --target "${targets[@]/%/_fuzz}") >>"$out.log" 2>&1; }; then
   tail -30 "$out.log"
   echo "fuzz: building the fuzz targets failed (log $out.log)"
   echo "fuzz: 0 passed, ${#targets[@]} failed"

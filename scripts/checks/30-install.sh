@@ -110,12 +110,29 @@ XDG_RUNTIME_DIR=$stage/run xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [[ "$icon" == *"_NET_WM_ICON(CARDINAL) = "* ]] || { echo "the main window has no icon" >&2; exit 1; }
 ' _ "$root/usr/bin/dopusk" || fail "the installed program did not start with its window and icon"
 
-step "the README's build from source on a machine without Google Benchmark"
-# Configured as the README says, with the package hidden from CMake: a look-up of it
-# anywhere would fail the configure step.
+step "the README's build from source on a machine without GoogleTest and Google Benchmark"
+# Configured as the README says, with both packages hidden from CMake: a look-up that
+# requires either would fail the configure step. The configure output says the tests are out.
 plain=build/plain
-cmake -S . -B "$plain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >"$stage/plain.log" 2>&1 &&
-  cmake --build "$plain" -j"$(nproc)" >>"$stage/plain.log" 2>&1 ||
-  { tail -30 "$stage/plain.log" >&2; fail "the plain build without Google Benchmark failed"; }
+rm -f "$plain/CMakeCache.txt" # configured afresh, as a first configure is
+cmake -S . -B "$plain" -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+  >"$stage/plain.log" 2>&1 || { tail -30 "$stage/plain.log" >&2; fail "the configure without GoogleTest failed"; }
+grep -q "Tests: not built, GoogleTest not found" "$stage/plain.log" ||
+  fail "the configure output does not say that the tests are not built"
+cmake --build "$plain" -j"$(nproc)" >>"$stage/plain.log" 2>&1 ||
+  { tail -30 "$stage/plain.log" >&2; fail "the plain build without GoogleTest and Google Benchmark failed"; }
 
-echo "30-install: OK — installed files, desktop entry, AppStream metadata, $(basename "$deb") (lintian: no errors), start under Xvfb, plain build without Google Benchmark"
+step "dopusk-limits alone: a build without the windows installs the tool and its manual"
+tool=build/tool
+rm -f "$tool/CMakeCache.txt"
+cmake -S . -B "$tool" -DDOPUSK_BUILD_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON >"$stage/tool.log" 2>&1 &&
+  cmake --build "$tool" -j"$(nproc)" >>"$stage/tool.log" 2>&1 &&
+  cmake --install "$tool" --prefix "$stage/tool" >>"$stage/tool.log" 2>&1 ||
+  { tail -30 "$stage/tool.log" >&2; fail "the build and install without the windows failed"; }
+installed=$(cd "$stage/tool" && find . -type f | sort | tr '\n' ' ')
+[[ "$installed" == "./bin/dopusk-limits ./share/man/man1/dopusk-limits.1.gz " ]] ||
+  fail "a build without the windows installs: $installed"
+[[ "$("$stage/tool/bin/dopusk-limits" --json 25 H7)" == "$answer" ]] ||
+  fail "the dopusk-limits of the build without the windows answers otherwise"
+
+echo "30-install: OK — installed files, desktop entry, AppStream metadata, $(basename "$deb") (lintian: no errors), start under Xvfb, plain build without GoogleTest and Google Benchmark, dopusk-limits alone"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The Windows build: cross-builds the Qt-free cores, their tests and dopusk-limits.exe with
-# MinGW-w64 (cmake/mingw-w64-x86_64.cmake) into build/win, the ISO 286 and ISO 965 table generators and a
+# MinGW-w64 (cmake/mingw-w64-x86_64.cmake) into build/win, the ISO 286 table generator and a
 # native dopusk-limits into build/win-host; packs the zip of the tool with its manual; runs the
 # core tests under Wine in a new, temporary Wine prefix, and dopusk-limits.exe on a set of
 # queries whose output (bytes on stdout and stderr) and exit status must be the native tool's.
 # Without MinGW-w64 everything is skipped; without a usable Wine only the runs are skipped.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-host=$root/build/win-host
+host=$root/build/win-host # the presets "win-host" and "win"
 win=$root/build/win
 jobs=2
 passed=0
@@ -34,8 +34,7 @@ fi
 # The build machine's table generators and tool, then the cross build fed with those generators.
 t=$SECONDS
 log=$host.log
-if ! { cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_GUI=OFF -DDOPUSK_BUILD_TESTS=OFF &&
-       cmake --build "$host" -j"$jobs" --target iso286_generate_tables iso965_generate_tables dopusk-limits; } >"$log" 2>&1; then
+if ! (cd "$root" && cmake --preset win-host && cmake --build --preset win-host -j"$jobs") >"$log" 2>&1; then
   tail -30 "$log"
   bad "the native build of the generators and dopusk-limits (log $log)"
   finish
@@ -43,12 +42,7 @@ fi
 phase "native generators and dopusk-limits built" "$t"
 t=$SECONDS
 log=$win.log
-if ! { cmake -S "$root" -B "$win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-         -DCMAKE_BUILD_TYPE=Release -DDOPUSK_BUILD_GUI=OFF \
-         -DISO286_HOST_GENERATOR="$host/iso286/iso286_generate_tables" \
-         -DISO965_HOST_GENERATOR="$host/iso965/iso965_generate_tables" &&
-       cmake --build "$win" -j"$jobs" &&
-       cmake --build "$win" -j"$jobs" --target dopusk-limits-zip; } >"$log" 2>&1; then
+if ! (cd "$root" && cmake --preset win && cmake --build --preset win -j"$jobs") >"$log" 2>&1; then
   grep -E -m20 'error|Error' "$log" || tail -30 "$log"
   bad "the cross build (log $log)"
   finish
@@ -110,7 +104,7 @@ phase "Wine prefix made" "$t"
 
 t=$SECONDS
 out=$win/ctest.log
-(cd "$win" && ctest --output-on-failure -j"$jobs") >"$out" 2>&1
+(cd "$root" && ctest --preset win -j"$jobs") >"$out" 2>&1
 status=$?
 summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$out" | tail -1)
 echo "windows: core tests under Wine: ${summary:-no summary}"
