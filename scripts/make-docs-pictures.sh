@@ -15,6 +15,7 @@ views=(
   "thread-page      tab:PageControl1:1 grab:Form1"
   "fits-page        tab:PageControl1:2 type:ed_PosRazmer:25 type:cmbx_Otverstie:H7 type:cmbx_Val:p6 grab:Form1"
   "tolerance-table  type:Edit2:25 click:Button20 wait:500 grab:frm_Table"
+  "thread-tolerances tab:PageControl1:3 grab:Form1"
 )
 
 preset=${DOPUSK_PRESET:-release}
