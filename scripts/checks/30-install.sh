@@ -122,7 +122,7 @@ grep -q "Tests: not built, GoogleTest not found" "$stage/plain.log" ||
 cmake --build "$plain" -j"$(nproc)" >>"$stage/plain.log" 2>&1 ||
   { tail -30 "$stage/plain.log" >&2; fail "the plain build without GoogleTest and Google Benchmark failed"; }
 
-step "dopusk-limits alone: a build without the windows installs the tool and its manual"
+step "dopusk-limits alone: a build without the windows installs the tool, its manual and its JSON schema"
 tool=build/tool
 rm -f "$tool/CMakeCache.txt"
 cmake -S . -B "$tool" -DDOPUSK_BUILD_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON >"$stage/tool.log" 2>&1 &&
@@ -130,7 +130,7 @@ cmake -S . -B "$tool" -DDOPUSK_BUILD_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=
   cmake --install "$tool" --prefix "$stage/tool" >>"$stage/tool.log" 2>&1 ||
   { tail -30 "$stage/tool.log" >&2; fail "the build and install without the windows failed"; }
 installed=$(cd "$stage/tool" && find . -type f | sort | tr '\n' ' ')
-[[ "$installed" == "./bin/dopusk-limits ./share/man/man1/dopusk-limits.1.gz " ]] ||
+[[ "$installed" == "./bin/dopusk-limits ./share/doc/dopusk/dopusk-limits.schema.json ./share/man/man1/dopusk-limits.1.gz " ]] ||
   fail "a build without the windows installs: $installed"
 [[ "$("$stage/tool/bin/dopusk-limits" --json 25 H7)" == "$answer" ]] ||
   fail "the dopusk-limits of the build without the windows answers otherwise"
