@@ -98,10 +98,7 @@ void boltMembers(JsonObject& o, const iso965::BoltLimits& l, const std::optional
 
 std::string classArray(const PlanThread& thread, iso965::ThreadKind kind)
 {
-    std::string text = "[";
-    for (const iso965::ThreadClass& c : iso965::classesFor(thread, kind))
-        text += (text.size() > 1 ? "," : "") + jsonString(c.name());
-    return text + "]";
+    return jsonArray(iso965::classesFor(thread, kind), [](const iso965::ThreadClass& c) { return jsonString(c.name()); });
 }
 
 std::string aloneJson(const ThreadQuery& query)
@@ -205,10 +202,7 @@ std::string threadsJson(const PlanQuery& query)
         .raw("interval_mm", query.threads.empty() || !query.diameter ? "null" : rangeJson(query.threads.front()));
     if (query.refusal)
         refused(o, query.refusal);
-    std::string list = "[";
-    for (const PlanThread& t : query.threads)
-        list += (list.size() > 1 ? "," : "") + planEntry(t);
-    return o.raw("threads", list + "]").str();
+    return o.raw("threads", jsonArray(query.threads, planEntry)).str();
 }
 
 } // namespace limits
