@@ -7,12 +7,9 @@
 // grade band, or a letter or grade it does not know.
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>

@@ -9,12 +9,9 @@
 // pitch-diameter tables covering different pitches, or a thread of the plan
 // that the tables do not cover.
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
