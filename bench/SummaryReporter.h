@@ -59,3 +59,26 @@ inline std::string timeText(double ns)
         std::snprintf(text, sizeof text, "%.0f ns", ns);
     return text;
 }
+
+// The target column: "< 1 ms, holds" or "< 1 ms, MISSED" for a figure against a target in ns,
+// the target's text alone when it has no figure (targetNs 0).
+inline std::string targetVerdict(double figure, double targetNs, const char* target)
+{
+    std::string text = target;
+    if (targetNs > 0)
+        text += figure < targetNs ? ", holds" : ", MISSED";
+    return text;
+}
+
+// The main of a benchmark program: its benchmarks as asked on the command line, then
+// `printSummary(reporter)` of their figures.
+template <typename PrintSummary>
+int runWithSummary(int argc, char** argv, PrintSummary printSummary)
+{
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printSummary(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -141,9 +141,7 @@ void printSummary(const SummaryReporter& reporter)
         const double baseline = reporter.figure(line.baseline);
         if (figure < 0 || baseline < 0)
             continue; // filtered out
-        std::string target = line.target;
-        if (line.targetNs > 0)
-            target += figure < line.targetNs ? ", holds" : ", MISSED";
+        const std::string target = targetVerdict(figure, line.targetNs, line.target);
         char ratio[32];
         std::snprintf(ratio, sizeof ratio, "%.1fx", figure / baseline);
         table.row({line.title, timeText(figure), timeText(baseline), ratio, target});
@@ -154,10 +152,5 @@ void printSummary(const SummaryReporter& reporter)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runWithSummary(argc, argv, printSummary);
 }

@@ -178,9 +178,7 @@ void printSummary(const SummaryReporter& reporter)
         const double baseline = reporter.figure(line.baseline) / line.per;
         if (figure < 0 || baseline < 0)
             continue; // filtered out
-        std::string target = line.target;
-        if (line.targetNs > 0)
-            target += figure < line.targetNs ? ", holds" : ", MISSED";
+        const std::string target = targetVerdict(figure, line.targetNs, line.target);
         std::printf("%-36s %11s %11s %8.1fx   %s\n", line.title, timeText(figure).c_str(), timeText(baseline).c_str(),
                     figure / baseline, target.c_str());
     }
@@ -192,10 +190,5 @@ void printSummary(const SummaryReporter& reporter)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runWithSummary(argc, argv, printSummary);
 }

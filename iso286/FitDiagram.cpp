@@ -4,6 +4,7 @@
 
 #include "FitTexts.h"
 #include "NumberText.h"
+#include "ZoneGeometry.h"
 
 namespace iso286 {
 
@@ -93,29 +94,14 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
         zone.right = (hole ? HoleRight : ShaftRight) * sx;
         zone.top = yOf(limits->upper);
         zone.bottom = yOf(limits->lower);
-        if (zone.bottom - zone.top < MinZoneHeight) {
-            // Grown away from the zero line, so that the zone stays on its side of it.
+        if (zone_geometry::growToMinimum(zone.top, zone.bottom, limits->lower >= Decimal{}, limits->upper <= Decimal{},
+                                         MinZoneHeight)) {
             zone.toScale = false;
-            if (limits->lower >= Decimal{})
-                zone.top = zone.bottom - MinZoneHeight;
-            else if (limits->upper <= Decimal{})
-                zone.bottom = zone.top + MinZoneHeight;
-            else {
-                const double middle = (zone.top + zone.bottom) / 2;
-                zone.top = middle - MinZoneHeight / 2;
-                zone.bottom = middle + MinZoneHeight / 2;
-            }
             diagram.notes.push_back("Поле " + limits->toleranceClass.name() + " увеличено: не в масштабе");
         }
         const double labelX = hole ? zone.left - LabelGap * sx : zone.right + LabelGap * sx;
         const TextAnchor anchor = hole ? TextAnchor::Right : TextAnchor::Left;
-        double upperY = zone.top;
-        double lowerY = zone.bottom;
-        if (lowerY - upperY < LabelSpacing) {
-            const double middle = (upperY + lowerY) / 2;
-            upperY = middle - LabelSpacing / 2;
-            lowerY = middle + LabelSpacing / 2;
-        }
+        const auto [upperY, lowerY] = zone_geometry::deviationHeights(zone.top, zone.bottom, LabelSpacing);
         zone.upper = {deviationText(limits->upper), labelX, upperY, anchor};
         zone.lower = {deviationText(limits->lower), labelX, lowerY, anchor};
         const double centre = (zone.left + zone.right) / 2;

@@ -32,6 +32,33 @@ DiameterRange rangeOf(const ThreadRows& rows)
     return {fromMicrometres(rows.range->overUm), fromMicrometres(rows.range->upToUm)};
 }
 
+// What a nut's and a bolt's limits share: the thread and class asked, the refusal, or else the
+// plan's thread, its basic diameters and range. The rows and the basic diameters in µm when defined.
+struct Start {
+    ThreadRows rows;
+    BasicMicrometres basic;
+};
+template <typename Limits>
+std::optional<Start> startLimits(Limits& limits, const PlanThread& thread, const ThreadClass& threadClass, ThreadKind kind)
+{
+    limits.thread = thread;
+    limits.threadClass = threadClass;
+    const ThreadRows rows = rowsOf(thread);
+    limits.refusal = refusalOutside(thread, rows, threadClass, kind);
+    if (!limits.refusal)
+        limits.refusal = refusalAt(rows, threadClass);
+    if (limits.refusal)
+        return std::nullopt;
+    limits.thread = planThreadOf(*rows.thread);
+
+    const BasicMicrometres basic = basicMicrometres(rows.thread->dUm, rows.thread->pitchUm);
+    limits.defined = true;
+    limits.basic = {fromMicrometres(basic.major), fromMicrometres(basic.pitch), fromMicrometres(basic.minor),
+                    fromMicrometres(basic.root)};
+    limits.range = rangeOf(rows);
+    return Start{rows, basic};
+}
+
 } // namespace
 
 std::optional<DiameterRange> diameterRange(const PlanThread& thread)
@@ -53,26 +80,15 @@ Refusal classRefusal(const PlanThread& thread, const ThreadClass& threadClass)
 NutLimits nutLimits(const PlanThread& thread, const ThreadClass& threadClass)
 {
     NutLimits limits;
-    limits.thread = thread;
-    limits.threadClass = threadClass;
-    const ThreadRows rows = rowsOf(thread);
-    limits.refusal = refusalOutside(thread, rows, threadClass, ThreadKind::Internal);
-    if (!limits.refusal)
-        limits.refusal = refusalAt(rows, threadClass);
-    if (limits.refusal)
+    const std::optional<Start> started = startLimits(limits, thread, threadClass, ThreadKind::Internal);
+    if (!started)
         return limits;
-    limits.thread = planThreadOf(*rows.thread);
-
-    const BasicMicrometres basic = basicMicrometres(rows.thread->dUm, rows.thread->pitchUm);
+    const auto& [rows, basic] = *started;
     const std::int32_t eiPitch = deviationOf(rows, threadClass.pitch.position);
     const std::int32_t eiMinor = deviationOf(rows, threadClass.crest.position);
     const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::NutPitch, threadClass.pitch.grade);
     const std::int32_t tMinor = toleranceOf(rows, ThreadDiameter::NutMinor, threadClass.crest.grade);
 
-    limits.defined = true;
-    limits.basic = {fromMicrometres(basic.major), fromMicrometres(basic.pitch), fromMicrometres(basic.minor),
-                    fromMicrometres(basic.root)};
-    limits.range = rangeOf(rows);
     limits.eiPitch = um(eiPitch);
     limits.eiMinor = um(eiMinor);
     limits.tPitch = um(tPitch);
@@ -88,26 +104,15 @@ NutLimits nutLimits(const PlanThread& thread, const ThreadClass& threadClass)
 BoltLimits boltLimits(const PlanThread& thread, const ThreadClass& threadClass)
 {
     BoltLimits limits;
-    limits.thread = thread;
-    limits.threadClass = threadClass;
-    const ThreadRows rows = rowsOf(thread);
-    limits.refusal = refusalOutside(thread, rows, threadClass, ThreadKind::External);
-    if (!limits.refusal)
-        limits.refusal = refusalAt(rows, threadClass);
-    if (limits.refusal)
+    const std::optional<Start> started = startLimits(limits, thread, threadClass, ThreadKind::External);
+    if (!started)
         return limits;
-    limits.thread = planThreadOf(*rows.thread);
-
-    const BasicMicrometres basic = basicMicrometres(rows.thread->dUm, rows.thread->pitchUm);
+    const auto& [rows, basic] = *started;
     const std::int32_t esPitch = deviationOf(rows, threadClass.pitch.position);
     const std::int32_t esMajor = deviationOf(rows, threadClass.crest.position);
     const std::int32_t tPitch = toleranceOf(rows, ThreadDiameter::BoltPitch, threadClass.pitch.grade);
     const std::int32_t tMajor = toleranceOf(rows, ThreadDiameter::BoltMajor, threadClass.crest.grade);
 
-    limits.defined = true;
-    limits.basic = {fromMicrometres(basic.major), fromMicrometres(basic.pitch), fromMicrometres(basic.minor),
-                    fromMicrometres(basic.root)};
-    limits.range = rangeOf(rows);
     limits.esPitch = um(esPitch);
     limits.esMajor = um(esMajor);
     limits.tPitch = um(tPitch);

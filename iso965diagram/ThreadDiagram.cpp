@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ZoneGeometry.h"
+
 namespace thread_diagram {
 
 namespace {
@@ -150,31 +152,15 @@ ThreadDiagram layoutThreadDiagram(const DiagramInput& input, double width, doubl
         zone.right = columns.right * sx;
         zone.top = yOf(limits.upper);
         zone.bottom = yOf(limits.lower);
-        if (zone.bottom - zone.top < MinZoneHeight) {
-            // Grown away from the zero line, so that the zone stays on its side of it.
+        if (zone_geometry::growToMinimum(zone.top, zone.bottom, limits.lower >= 0, limits.upper <= 0, MinZoneHeight)) {
             zone.toScale = false;
-            if (limits.lower >= 0)
-                zone.top = zone.bottom - MinZoneHeight;
-            else if (limits.upper <= 0)
-                zone.bottom = zone.top + MinZoneHeight;
-            else {
-                const double middle = (zone.top + zone.bottom) / 2;
-                zone.top = middle - MinZoneHeight / 2;
-                zone.bottom = middle + MinZoneHeight / 2;
-            }
             diagram.notes.push_back("Поле " + headingText(d.part, d.diameter, limits.className)
                                     + " увеличено: не в масштабе");
         }
         const bool nut = d.part == Part::Nut;
         const double labelX = nut ? zone.left - LabelGap * sx : zone.right + LabelGap * sx;
         const TextAnchor anchor = nut ? TextAnchor::Right : TextAnchor::Left;
-        double upperY = zone.top;
-        double lowerY = zone.bottom;
-        if (lowerY - upperY < LabelSpacing) {
-            const double middle = (upperY + lowerY) / 2;
-            upperY = middle - LabelSpacing / 2;
-            lowerY = middle + LabelSpacing / 2;
-        }
+        const auto [upperY, lowerY] = zone_geometry::deviationHeights(zone.top, zone.bottom, LabelSpacing);
         zone.upper = {deviationText(limits.upper), labelX, upperY, anchor};
         zone.lower = {deviationText(limits.lower), labelX, lowerY, anchor};
         // Headed on the side away from the zero line: the nut above, the bolt below.

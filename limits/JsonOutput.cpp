@@ -60,10 +60,7 @@ std::string spanInterval(const SizeShown& size, bool inSystem)
 
 std::string notesArray(const std::vector<std::string>& notes)
 {
-    std::string text = "[";
-    for (std::size_t i = 0; i < notes.size(); ++i)
-        text += (i ? "," : "") + jsonString(notes[i]);
-    return text + "]";
+    return jsonArray(notes, [](const std::string& note) { return jsonString(note); });
 }
 
 JsonObject answerObject(const char* kind, const SizeShown& size)
@@ -112,22 +109,16 @@ std::string entry(const Limits& l)
 
 std::string list(const std::vector<Limits>& entries)
 {
-    std::string text = "[";
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        text += (i ? "," : "") + entry(entries[i]);
-    return text + "]";
+    return jsonArray(entries, entry);
 }
 
 std::string matches(const std::vector<iso286::Match>& found)
 {
-    std::string text = "[";
-    for (std::size_t i = 0; i < found.size(); ++i) {
+    return jsonArray(found, [](const iso286::Match& match) {
         JsonObject o;
-        classMembers(o, found[i].limits);
-        o.number("distance_um", found[i].distance);
-        text += (i ? "," : "") + o.str();
-    }
-    return text + "]";
+        classMembers(o, match.limits);
+        return o.number("distance_um", match.distance).str();
+    });
 }
 
 JsonObject lookupObject(const SizeShown& size, const Target& target)

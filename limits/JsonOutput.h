@@ -19,6 +19,19 @@ namespace limits {
 // A JSON string literal; bytes that are not UTF-8 become U+FFFD.
 std::string jsonString(std::string_view text);
 
+// A JSON array of `items`, each written as JSON by `element`.
+template <typename Items, typename Element>
+std::string jsonArray(const Items& items, Element element)
+{
+    std::string text = "[";
+    for (const auto& item : items) {
+        if (text.size() > 1)
+            text += ',';
+        text += element(item);
+    }
+    return text + "]";
+}
+
 // One JSON object, its members in the order they are added.
 class JsonObject {
 public:

@@ -51,15 +51,24 @@ std::optional<PlanThread> threadOf(const ThreadQuery& query)
     return query.answer.thread;
 }
 
-// A nut's class; `refusal` stands for the limits' own when the thread is not the plan's.
+// What a nut's class and a bolt's class both give; the reason when refused. `refusal` stands for
+// the limits' own when the thread is not the plan's. Whether the class is defined.
+template <typename Limits>
+bool classMembers(JsonObject& o, const Limits& l, const char* threadKind, const std::optional<PlanThread>& thread,
+                  const Refusal& refusal)
+{
+    o.text("class", l.threadClass.name()).text("thread_kind", threadKind).boolean("defined", l.defined);
+    o.raw("interval_mm", rangeJson(thread));
+    if (!l.defined)
+        refused(o, refusal);
+    return l.defined;
+}
+
+// A nut's class.
 void nutMembers(JsonObject& o, const iso965::NutLimits& l, const std::optional<PlanThread>& thread, const Refusal& refusal)
 {
-    o.text("class", l.threadClass.name()).text("thread_kind", "internal").boolean("defined", l.defined);
-    o.raw("interval_mm", rangeJson(thread));
-    if (!l.defined) {
-        refused(o, refusal);
+    if (!classMembers(o, l, "internal", thread, refusal))
         return;
-    }
     o.number("EI_D2_um", l.eiPitch)
         .number("EI_D1_um", l.eiMinor)
         .number("TD2_um", l.tPitch)
@@ -71,14 +80,11 @@ void nutMembers(JsonObject& o, const iso965::NutLimits& l, const std::optional<P
         .number("D1_max_mm", l.minorMax);
 }
 
+// A bolt's class.
 void boltMembers(JsonObject& o, const iso965::BoltLimits& l, const std::optional<PlanThread>& thread, const Refusal& refusal)
 {
-    o.text("class", l.threadClass.name()).text("thread_kind", "external").boolean("defined", l.defined);
-    o.raw("interval_mm", rangeJson(thread));
-    if (!l.defined) {
-        refused(o, refusal);
+    if (!classMembers(o, l, "external", thread, refusal))
         return;
-    }
     o.number("es_d2_um", l.esPitch)
         .number("es_d_um", l.esMajor)
         .number("Td2_um", l.tPitch)
@@ -92,10 +98,7 @@ void boltMembers(JsonObject& o, const iso965::BoltLimits& l, const std::optional
 
 std::string classArray(const PlanThread& thread, iso965::ThreadKind kind)
 {
-    std::string text = "[";
-    for (const iso965::ThreadClass& c : iso965::classesFor(thread, kind))
-        text += (text.size() > 1 ? "," : "") + jsonString(c.name());
-    return text + "]";
+    return jsonArray(iso965::classesFor(thread, kind), [](const iso965::ThreadClass& c) { return jsonString(c.name()); });
 }
 
 std::string aloneJson(const ThreadQuery& query)
@@ -199,10 +202,7 @@ std::string threadsJson(const PlanQuery& query)
         .raw("interval_mm", query.threads.empty() || !query.diameter ? "null" : rangeJson(query.threads.front()));
     if (query.refusal)
         refused(o, query.refusal);
-    std::string list = "[";
-    for (const PlanThread& t : query.threads)
-        list += (list.size() > 1 ? "," : "") + planEntry(t);
-    return o.raw("threads", list + "]").str();
+    return o.raw("threads", jsonArray(query.threads, planEntry)).str();
 }
 
 } // namespace limits

@@ -7,16 +7,14 @@
 // grade band, or a letter or grade it does not know.
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "CsvTable.h"
 #include "ToleranceClass.h"
 
 namespace {
@@ -27,65 +25,9 @@ std::string gradeName(int grade) { return "IT" + iso286::gradeText(iso286::Grade
 
 constexpr int LargestSize = 3150;
 
-struct Fault : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-struct Table {
-    std::string file;
-    std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
-    std::vector<int> lines;
-};
-
-std::vector<std::string> splitLine(const std::string& line)
-{
-    std::vector<std::string> cells;
-    std::string cell;
-    std::istringstream in(line);
-    while (std::getline(in, cell, ','))
-        cells.push_back(cell);
-    if (!line.empty() && line.back() == ',')
-        cells.emplace_back();
-    return cells;
-}
-
-Table readTable(const std::string& dir, const std::string& file, const std::vector<std::string>& header)
-{
-    std::ifstream in(dir + "/" + file);
-    if (!in)
-        throw Fault(file + ": cannot be read");
-    Table table{file, {}, {}, {}};
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        auto cells = splitLine(line);
-        if (table.header.empty()) {
-            if (cells != header)
-                throw Fault(file + ":1: unexpected header \"" + line + "\"");
-            table.header = cells;
-            continue;
-        }
-        if (cells.size() != header.size())
-            throw Fault(file + ":" + std::to_string(number) + ": " + std::to_string(cells.size()) + " cells, not " +
-                        std::to_string(header.size()));
-        table.rows.push_back(std::move(cells));
-        table.lines.push_back(number);
-    }
-    if (table.rows.empty())
-        throw Fault(file + ": no rows");
-    return table;
-}
-
-std::string where(const Table& table, std::size_t row)
-{
-    return table.file + ":" + std::to_string(table.lines[row]);
-}
+using csvtables::Fault;
+using csvtables::readTable;
+using csvtables::Table;
 
 // "-270", "0.3", "1.5" as hundredths; empty as the Undefined marker.
 std::string hundredths(const Table& table, std::size_t row, const std::string& text)
@@ -104,14 +46,14 @@ std::string hundredths(const Table& table, std::size_t row, const std::string& t
         while (i < text.size() && std::isdigit((unsigned char)text[i]))
             fraction += text[i++];
         if (fraction.empty())
-            throw Fault(where(table, row) + ": \"" + text + "\" is not a number");
+            throw Fault(table.where(row) + ": \"" + text + "\" is not a number");
     }
     if (i != text.size() || integer.empty() || integer.size() > 6)
-        throw Fault(where(table, row) + ": \"" + text + "\" is not a number");
+        throw Fault(table.where(row) + ": \"" + text + "\" is not a number");
     while (fraction.size() > 2 && fraction.back() == '0')
         fraction.pop_back();
     if (fraction.size() > 2)
-        throw Fault(where(table, row) + ": \"" + text + "\" is finer than a hundredth of a micrometre");
+        throw Fault(table.where(row) + ": \"" + text + "\" is finer than a hundredth of a micrometre");
     fraction.resize(2, '0');
     const long value = std::stol(integer) * 100 + std::stol(fraction);
     return std::to_string(negative ? -value : value);
@@ -120,10 +62,10 @@ std::string hundredths(const Table& table, std::size_t row, const std::string& t
 int millimetres(const Table& table, std::size_t row, const std::string& text)
 {
     if (text.empty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit((unsigned char)c); }))
-        throw Fault(where(table, row) + ": size \"" + text + "\" is not a whole number of millimetres");
+        throw Fault(table.where(row) + ": size \"" + text + "\" is not a whole number of millimetres");
     const int value = std::stoi(text);
     if (value > LargestSize)
-        throw Fault(where(table, row) + ": size " + text + " beyond " + std::to_string(LargestSize) + " mm");
+        throw Fault(table.where(row) + ": size " + text + " beyond " + std::to_string(LargestSize) + " mm");
     return value;
 }
 
@@ -133,7 +75,7 @@ std::pair<int, int> interval(const Table& table, std::size_t row, std::size_t ov
     const int over = millimetres(table, row, table.rows[row][overColumn]);
     const int upTo = millimetres(table, row, table.rows[row][overColumn + 1]);
     if (over >= upTo)
-        throw Fault(where(table, row) + ": empty interval " + std::to_string(over) + "-" + std::to_string(upTo));
+        throw Fault(table.where(row) + ": empty interval " + std::to_string(over) + "-" + std::to_string(upTo));
     boundaries.insert(over);
     boundaries.insert(upTo);
     return {over, upTo};
@@ -144,7 +86,7 @@ int gradeIndex(const Table& table, std::size_t row, const std::string& text)
     for (int g = 0; g < iso286::GradeCount; ++g)
         if (text == gradeName(g))
             return g;
-    throw Fault(where(table, row) + ": unknown grade \"" + text + "\"");
+    throw Fault(table.where(row) + ": unknown grade \"" + text + "\"");
 }
 
 // The grade band in the two columns from `fromColumn`: its first and its last grade.
@@ -154,7 +96,7 @@ std::pair<int, int> gradeBand(const Table& table, std::size_t row, std::size_t f
     const int from = gradeIndex(table, row, cells[fromColumn]);
     const int to = gradeIndex(table, row, cells[fromColumn + 1]);
     if (from > to)
-        throw Fault(where(table, row) + ": grade band " + cells[fromColumn] + "-" + cells[fromColumn + 1] + " is reversed");
+        throw Fault(table.where(row) + ": grade band " + cells[fromColumn] + "-" + cells[fromColumn + 1] + " is reversed");
     return {from, to};
 }
 
@@ -165,14 +107,14 @@ int letterIndex(const Table& table, std::size_t row, const std::string& text, bo
     for (char& c : upper) {
         const bool ok = hole ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
         if (!ok)
-            throw Fault(where(table, row) + ": letter \"" + text + "\" not written as a " + (hole ? "hole" : "shaft"));
+            throw Fault(table.where(row) + ": letter \"" + text + "\" not written as a " + (hole ? "hole" : "shaft"));
         if (!hole)
             c = char(c - 'a' + 'A');
     }
     for (int l = 0; l < iso286::LetterCount; ++l)
         if (upper == letterName(l))
             return l;
-    throw Fault(where(table, row) + ": unknown letter \"" + text + "\"");
+    throw Fault(table.where(row) + ": unknown letter \"" + text + "\"");
 }
 
 // Rows of one key must follow each other without gap or overlap from `from` to `to`.
@@ -281,7 +223,7 @@ void generate(const std::string& dir, const std::string& output)
         const std::string& kind = cells[5];
         const bool upper = kind == "es";
         if (kind != "es" && kind != "ei")
-            throw Fault(where(shafts, r) + ": kind \"" + kind + "\" is neither es nor ei");
+            throw Fault(shafts.where(r) + ": kind \"" + kind + "\" is neither es nor ei");
         bands[{cells[2], from, to}].emplace_back(over, upTo);
         shaftEntries.push_back({letter, from, to, over, upTo, upper, hundredths(shafts, r, cells[6])});
     }
@@ -307,11 +249,11 @@ void generate(const std::string& dir, const std::string& output)
         const int letter = letterIndex(holes, r, cells[0], true);
         const auto [from, to] = gradeBand(holes, r, 1);
         if (cells[5] != "ES")
-            throw Fault(where(holes, r) + ": deviation \"" + cells[5] + "\" is not ES");
+            throw Fault(holes.where(r) + ": deviation \"" + cells[5] + "\" is not ES");
         for (const DeviationEntry& e : holeEntries)
             if (e.letter == letter && from <= e.gradeTo && e.gradeFrom <= to &&
                 over < e.upTo && e.over < upTo)
-                throw Fault(where(holes, r) + ": overlaps an earlier row of " + cells[0]);
+                throw Fault(holes.where(r) + ": overlaps an earlier row of " + cells[0]);
         holeEntries.push_back({letter, from, to, over, upTo, true, hundredths(holes, r, cells[6])});
     }
     writeDeviationRows(out, "holeExceptionRows", "holeExceptionRowCount", holeEntries);
@@ -324,32 +266,9 @@ void generate(const std::string& dir, const std::string& output)
     }
     out << "};\nconst int boundaryCount = int(std::size(boundaries));\n\n} // namespace iso286::tables\n";
 
-    // Written only when it changes, so that an unchanged table rebuilds nothing.
-    std::ifstream old(output);
-    std::stringstream previous;
-    previous << old.rdbuf();
-    if (old && previous.str() == out.str())
-        return;
-    old.close();
-    std::ofstream file(output);
-    file << out.str();
-    if (!file)
-        throw Fault(output + ": cannot be written");
+    csvtables::writeIfChanged(output, out.str());
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <tables dir> <output .cpp>\n", argv[0]);
-        return 2;
-    }
-    try {
-        generate(argv[1], argv[2]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "iso286 tables: %s\n", e.what());
-        return 1;
-    }
-    return 0;
-}
+int main(int argc, char** argv) { return csvtables::runGenerator(argc, argv, "iso286 tables", generate); }

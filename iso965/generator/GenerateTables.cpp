@@ -9,17 +9,15 @@
 // pitch-diameter tables covering different pitches, or a thread of the plan
 // that the tables do not cover.
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "BaseTables.h"
+#include "CsvTable.h"
 #include "ThreadClass.h"
 
 namespace {
@@ -27,65 +25,12 @@ namespace {
 using namespace iso965;
 namespace t = iso965::tables;
 
-struct Fault : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using csvtables::Fault;
+using csvtables::readTable;
+using csvtables::Table;
 
 // The standard's diameter ranges of T_d2 and T_D2, µm: over one boundary up to the next.
 constexpr std::int32_t RangeBoundaries[] = {990, 1400, 2800, 5600, 11200, 22400, 45000, 90000, 180000, 355000};
-
-struct Table {
-    std::string file;
-    std::vector<std::vector<std::string>> rows;
-    std::vector<int> lines;
-
-    std::string where(std::size_t row) const { return file + ":" + std::to_string(lines[row]); }
-};
-
-std::vector<std::string> splitLine(const std::string& line)
-{
-    std::vector<std::string> cells;
-    std::string cell;
-    std::istringstream in(line);
-    while (std::getline(in, cell, ','))
-        cells.push_back(cell);
-    if (!line.empty() && line.back() == ',')
-        cells.emplace_back();
-    return cells;
-}
-
-Table readTable(const std::string& dir, const std::string& file, const std::vector<std::string>& header)
-{
-    std::ifstream in(dir + "/" + file);
-    if (!in)
-        throw Fault(file + ": cannot be read");
-    Table table{file, {}, {}};
-    std::string line;
-    int number = 0;
-    bool headerRead = false;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        auto cells = splitLine(line);
-        if (!headerRead) {
-            if (cells != header)
-                throw Fault(file + ":" + std::to_string(number) + ": unexpected header \"" + line + "\"");
-            headerRead = true;
-            continue;
-        }
-        if (cells.size() != header.size())
-            throw Fault(file + ":" + std::to_string(number) + ": " + std::to_string(cells.size()) + " cells, not " +
-                        std::to_string(header.size()));
-        table.rows.push_back(std::move(cells));
-        table.lines.push_back(number);
-    }
-    if (table.rows.empty())
-        throw Fault(file + ": no rows");
-    return table;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -352,32 +297,9 @@ void generate(const std::string& dir, const std::string& output)
             << th.pitchRow << ", " << th.rangeRow << "},\n";
     out << "};\nconst int threadRowCount = int(std::size(threadRows));\n\n} // namespace iso965::tables\n";
 
-    // Written only when it changes, so that an unchanged table rebuilds nothing.
-    std::ifstream old(output);
-    std::stringstream previous;
-    previous << old.rdbuf();
-    if (old && previous.str() == out.str())
-        return;
-    old.close();
-    std::ofstream file(output);
-    file << out.str();
-    if (!file)
-        throw Fault(output + ": cannot be written");
+    csvtables::writeIfChanged(output, out.str());
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <tables dir> <output .cpp>\n", argv[0]);
-        return 2;
-    }
-    try {
-        generate(argv[1], argv[2]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "iso965 tables: %s\n", e.what());
-        return 1;
-    }
-    return 0;
-}
+int main(int argc, char** argv) { return csvtables::runGenerator(argc, argv, "iso965 tables", generate); }

@@ -15,6 +15,27 @@ const schema::Checker& checker()
     return c;
 }
 
+// Every line dopusk-limits --json answers to each query, then to `batch` on its standard input,
+// held against the schema. The number of lines held.
+template <std::size_t N>
+int answersHeld(const char* const (&queries)[N], const std::string& batch)
+{
+    int answers = 0;
+    for (const char* query : queries) {
+        const tool::Result r = tool::run(std::string("--json ") + query);
+        for (const std::string& line : tool::lines(r.out)) {
+            EXPECT_EQ(checker().check(parse(line)), "") << query << "\n" << line;
+            ++answers;
+        }
+    }
+    const tool::Result r = tool::run("--json --batch", batch);
+    for (const std::string& line : tool::lines(r.out)) {
+        EXPECT_EQ(checker().check(parse(line)), "") << line;
+        ++answers;
+    }
+    return answers;
+}
+
 } // namespace
 
 TEST(LimitsSchema, EveryAnswerHolds)
@@ -26,20 +47,7 @@ TEST(LimitsSchema, EveryAnswerHolds)
         "4000 --find 1 0", "--classes 0,05", "--classes 0",      "abc H7",        "--frob",         "25 --find 0 21",
         "--batch /nonexistent",
     };
-    int answers = 0;
-    for (const char* query : queries) {
-        const tool::Result r = tool::run(std::string("--json ") + query);
-        for (const std::string& line : tool::lines(r.out)) {
-            EXPECT_EQ(checker().check(parse(line)), "") << query << "\n" << line;
-            ++answers;
-        }
-    }
-    const tool::Result batch = tool::run("--json --batch", "25 H7\nbad\n\n0,05 c11\n25 H7/g6\n1e100 Q7\n");
-    for (const std::string& line : tool::lines(batch.out)) {
-        EXPECT_EQ(checker().check(parse(line)), "") << line;
-        ++answers;
-    }
-    EXPECT_EQ(answers, int(std::size(queries)) + 5);
+    EXPECT_EQ(answersHeld(queries, "25 H7\nbad\n\n0,05 c11\n25 H7/g6\n1e100 Q7\n"), int(std::size(queries)) + 5);
 }
 
 TEST(LimitsSchema, BreachesAreCaught)
@@ -67,20 +75,7 @@ TEST(LimitsSchema, EveryThreadAnswerHolds)
         "--threads",  "--threads 10", "--threads 13", "--threads abc", "M10-6g/6H",    "M10-6Q",
         "Mx-6H",
     };
-    int answers = 0;
-    for (const char* query : queries) {
-        const tool::Result r = tool::run(std::string("--json ") + query);
-        for (const std::string& line : tool::lines(r.out)) {
-            EXPECT_EQ(checker().check(parse(line)), "") << query << "\n" << line;
-            ++answers;
-        }
-    }
-    const tool::Result batch = tool::run("--json --batch", "M10-6g\n25 H7\n--threads 1,6\nM10 5g6g\nM10-6g/6H\n");
-    for (const std::string& line : tool::lines(batch.out)) {
-        EXPECT_EQ(checker().check(parse(line)), "") << line;
-        ++answers;
-    }
-    EXPECT_EQ(answers, int(std::size(queries)) + 5);
+    EXPECT_EQ(answersHeld(queries, "M10-6g\n25 H7\n--threads 1,6\nM10 5g6g\nM10-6g/6H\n"), int(std::size(queries)) + 5);
 
     // A nut's class with a bolt's limits, or a fit without its clearance, does not hold.
     const char* bad[] = {
