@@ -403,6 +403,10 @@ void TolerancePage::ComputeFromTable()
     }
     emit oldDesignationShown(qs(result.statusText));
     showResultNote(qs(result.note), !result.hasData);
+    // Deviations with a remark (a rounded JS7) carry it in their hints too.
+    const QString remark = result.hasData && !result.note.empty() ? QLatin1Char('\n') + qs(result.note) : QString();
+    Edit3->setToolTip(UpperHintTable + remark);
+    Edit4->setToolTip(LowerHintTable + remark);
 }
 
 void TolerancePage::showResultNote(const QString& note, bool noData)

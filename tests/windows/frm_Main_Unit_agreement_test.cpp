@@ -133,8 +133,10 @@ TEST_F(OneAnswer, NoDataSaysWhyAndAnswersSayWhatTheyRound)
         for (NumberBox* box : {ui().Edit5, ui().Edit6})
             EXPECT_TRUE(noData || read(box->text()) > Decimal{}) << box->text().toStdString();
     }
-    // The note stays when the mouse crosses the page.
+    // The note stays when the mouse crosses the page, and the deviations carry it in their hints.
     show(QStringLiteral("8"), QStringLiteral("Js7"));
+    EXPECT_TRUE(ui().Edit3->toolTip().endsWith(QString::fromUtf8(Js7At8)));
+    EXPECT_TRUE(ui().Edit4->toolTip().endsWith(QString::fromUtf8(Js7At8)));
     QTest::mouseMove(ui().TabSheet1, QPoint(2, ui().TabSheet1->height() - 2));
     EXPECT_EQ(status(), QString::fromUtf8(Js7At8));
 }
