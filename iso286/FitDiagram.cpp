@@ -42,10 +42,6 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
     FitDiagram diagram;
     diagram.lineHeight = LineHeight;
     diagram.notes = input.refusals;
-    // A JS7/js7 drawn with the catalogue's rounding names the standard's exact value.
-    for (const std::optional<Limits>* limits : {&input.hole, &input.shaft})
-        if (*limits && (*limits)->js7 == Js7Convention::Catalogue)
-            diagram.notes.push_back(js7Note(**limits));
     const double sx = width / NaturalWidth;
     const bool both = input.hole && input.shaft;
 

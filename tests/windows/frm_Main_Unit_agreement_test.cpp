@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "Data_Unit.h"
-#include "FitSchemeBox.h"
 #include "Limits.h"
 #include "MainWindowFixture.h"
 #include "NumberText.h"
@@ -164,6 +163,4 @@ TEST_F(OneAnswer, TheTableAndTheFitsPageNameTheExactJs7)
     }
     EXPECT_EQ(fits.ed_OtvES->text(), QStringLiteral("+7"));
     EXPECT_TRUE(fits.cmbx_Otverstie->toolTip().endsWith(QString::fromUtf8(Js7At8)));
-    const iso286::FitDiagram diagram = iso286::layoutFitDiagram(fits.pb_Shema->input(), 400, 300);
-    EXPECT_NE(std::find(diagram.notes.begin(), diagram.notes.end(), Js7At8), diagram.notes.end());
 }
