@@ -4,6 +4,8 @@
 #include <array>
 #include <cassert>
 
+#include "Limits.h"
+
 namespace Data_Unit {
 
 namespace {
@@ -81,22 +83,10 @@ struct LargeIntervalLists {
     double Lower[LargeFieldCount];
 };
 
-// Intervals 1..25, each as the 40 upper deviations then the 40 lower ones in
-// FieldIndex order, ten fields a line. Interval 1 (below 1 mm) is not in the
-// standard; the zeros there stand for fields it has no data for.
-constexpr IntervalLists kLists[25] = {
-    // interval 1: below 1 mm
-    {{
-            0,     0,     0,     6,     0,    16,     0,     0,     0,     0,
-            0,     0,     0,     0,     0,     0,     0,     0,     0,    10,
-            0,     0,     0,    14,    14,    60,    60,     0,     0,   140,
-           70,     0,   140,    70,     0,   140,    70,     0,   140,    70,
-    }, {
-            0,    -6,     0,     0,     0,    10,     0,   -10,     0,     0,
-          -14,     0,     0,     0,   -14,     0,   -60,     0,   -60,     0,
-            0,     0,     0,     0,     0,     0,     0,     0,  -140,     0,
-          -70,  -140,     0,   -70,  -140,     0,   -70,  -140,     0,   -70,
-    }},
+// Intervals 2..25, each as the 40 upper deviations then the 40 lower ones in
+// FieldIndex order, ten fields a line. The interval below 1 mm is not printed in
+// the standard's tables: its cells are those of ISO 286-1 (see belowOneMm).
+constexpr IntervalLists kLists[24] = {
     // interval 2: from 1 to 3 mm
     {{
            -2,     0,     3,     6,    10,    16,    -6,     0,    24,    -6,
@@ -411,11 +401,6 @@ constexpr LargeIntervalLists kLargeLists[3] = {
     }},
 };
 
-// Fields without data below 1 mm.
-constexpr std::array<int, 15> kAbsentBelowOneMm = {
-    1, 3, 5, 7, 9, 10, 12, 13, 14, 16, 18, 21, 22, 23, 28,
-};
-
 constexpr int FieldH11 = 17, FieldH12 = 19;         // shafts h11, h12
 constexpr int FieldHole11 = 26, FieldHole12 = 27;   // holes H11, H12
 constexpr int FieldJs12 = 28;
@@ -437,8 +422,8 @@ constexpr DeviationCells makeDeviationTable()
     auto cellAt = [&cells](int fieldIndex, int rangeIndex) -> DeviationCell& {
         return cells[fieldIndex - 1][rangeIndex - 1];
     };
-    for (int range = 1; range <= 25; ++range) {
-        const IntervalLists& lists = kLists[range - 1];
+    for (int range = 2; range <= 25; ++range) {
+        const IntervalLists& lists = kLists[range - 2];
         for (int field = 1; field <= FieldCount; ++field)
             cellAt(field, range) = {lists.Lower[field - 1], lists.Upper[field - 1], true};
     }
@@ -447,9 +432,6 @@ constexpr DeviationCells makeDeviationTable()
         for (int i = 0; i < LargeFieldCount; ++i)
             cellAt(LargeFirstField + i, range) = {lists.Lower[i], lists.Upper[i], true};
     }
-
-    for (int field : kAbsentBelowOneMm)
-        cellAt(field, 1).Present = false;
 
     // Above 500 mm the shafts h11 and h12 mirror the holes H11 and H12;
     // Js12 has no data there.
@@ -475,6 +457,24 @@ const std::array<ToleranceField, FieldCount>& catalogue()
         return made;
     }();
     return fields;
+}
+
+// The interval below 1 mm, as ISO 286-1 has it: its first interval runs "up to
+// 3 mm", so a class defined up to 1 mm has the deviations of that interval there;
+// a and b, and the grades IT14 to IT18, are not used up to 1 mm and have no cell.
+// The engine is asked at 1 mm, the top of the interval.
+const std::array<DeviationCell, FieldCount>& belowOneMm()
+{
+    static const std::array<DeviationCell, FieldCount> cells = [] {
+        std::array<DeviationCell, FieldCount> made{};
+        for (int field = 1; field <= FieldCount; ++field) {
+            const iso286::Limits limits = iso286::limitsOf(number::Decimal{1}, IsoClass(field));
+            if (limits.defined)
+                made[std::size_t(field - 1)] = {limits.lower.toDouble(), limits.upper.toDouble(), true};
+        }
+        return made;
+    }();
+    return cells;
 }
 
 [[maybe_unused]] bool validField(int fieldIndex) { return fieldIndex >= 1 && fieldIndex <= FieldCount; }
@@ -512,6 +512,15 @@ std::array<std::string, FieldCount> textTable(const std::array<const char*, Fiel
 
 } // namespace
 
+iso286::ToleranceClass IsoClass(int fieldIndex)
+{
+    const ToleranceField& field = FieldCatalogue(fieldIndex);
+    std::string letter = field.Letter;
+    if (letter == "Js")
+        letter = fieldIndex <= LastShaftBlockField ? "js" : "JS";
+    return *iso286::parseClass(letter + std::to_string(field.Quality));
+}
+
 FieldColour ColourCode(int fieldIndex)
 {
     assert(validField(fieldIndex));
@@ -547,6 +556,8 @@ const SizeRange& SizeRangeTable(int rangeIndex)
 const DeviationCell& DeviationTable(int fieldIndex, int rangeIndex)
 {
     assert(validField(fieldIndex) && validRange(rangeIndex));
+    if (rangeIndex == 1)
+        return belowOneMm()[std::size_t(fieldIndex - 1)];
     return kDeviations[std::size_t(fieldIndex - 1)][std::size_t(rangeIndex - 1)];
 }
 

@@ -7,10 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "ToleranceClass.h"
+
 namespace Data_Unit {
 
 inline constexpr int FieldCount = 40;
 inline constexpr int RangeCount = 28;
+// FieldIndex 1..19 are shafts, 20..28 holes; 29..40 go h, H, Js by quality.
+inline constexpr int LastShaftBlockField = 19;
 
 struct ToleranceField {
     std::uint8_t Quality = 0; // IT quality: 6, 7, 8, 9, 11 ... 16
@@ -42,6 +46,9 @@ void FillFieldCatalogue();
 const ToleranceField& FieldCatalogue(int fieldIndex);
 // Letter followed by the quality in decimal: "g6", "Js12", "H11".
 std::string Designation(int fieldIndex);
+// The ISO 286 class of a field. "Js" is the shaft js in the shafts' block
+// (FieldIndex 1..19) and the hole JS after it; the letter's case tells the rest.
+iso286::ToleranceClass IsoClass(int fieldIndex);
 FieldColour ColourCode(int fieldIndex);
 // The same case rule for any letter, catalogued or not ("H" of the absent H6 is red).
 FieldColour LetterColour(const std::string& letter);

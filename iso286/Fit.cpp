@@ -6,7 +6,7 @@ namespace iso286 {
 
 namespace {
 
-std::string js7Note(const Limits& l)
+std::string fitJs7Note(const Limits& l)
 {
     return "Зазоры, натяги и допуск посадки вычислены по показанным отклонениям " + l.toleranceClass.name() + " (±" +
            number::generalNumberText(l.upper) + " мкм), не по точным половинам IT7";
@@ -52,7 +52,7 @@ Fit fitOf(const Limits& holeLimits, const Limits& shaftLimits)
                                           : FitKind::Transition;
     for (const Limits* l : {&fit.hole, &fit.shaft})
         if (l->js7 == Js7Convention::Catalogue)
-            fit.notes.push_back(js7Note(*l));
+            fit.notes.push_back(fitJs7Note(*l));
     return fit;
 }
 

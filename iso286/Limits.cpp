@@ -1,6 +1,7 @@
 #include "Limits.h"
 
 #include "Derivation.h"
+#include "NumberText.h"
 
 namespace iso286 {
 
@@ -8,12 +9,6 @@ namespace {
 
 // Hundredths of a micrometre as micrometres, exactly.
 Decimal micrometres(std::int32_t hundredths) { return Decimal(hundredths).scaled(-2); }
-
-std::string halfText(std::int32_t hundredths)
-{
-    // An odd whole IT7 in micrometres: its half ends in ",5".
-    return std::to_string(hundredths / 200) + ",5";
-}
 
 // A size of the system (or a limit size of one) in millionths of a millimetre: it has no finer digit.
 std::int64_t millionths(const Decimal& millimetres)
@@ -110,9 +105,16 @@ Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, 
     if (d.notes & NoteExperimental)
         limits.notes.push_back("Квалитеты IT1…IT5 для размеров свыше 500 мм даны стандартом для опытного применения");
     if (d.notes & NoteJs7Rounded)
-        limits.notes.push_back("IT7 = " + std::to_string(d.it / 100) + " мкм нечётный: отклонения округлены до ±" +
-                               std::to_string(d.upper / 100) + " мкм, точно ±" + halfText(d.it));
+        limits.notes.push_back(js7Note(limits));
     return limits;
+}
+
+std::string js7Note(const Limits& limits)
+{
+    if (limits.js7 != Js7Convention::Catalogue)
+        return {};
+    return "IT7 = " + number::generalNumberText(limits.it) + " мкм нечётный: отклонения округлены до ±" +
+           number::generalNumberText(limits.upper) + " мкм, точно ±" + number::generalNumberText(limits.it.half());
 }
 
 } // namespace iso286

@@ -58,4 +58,9 @@ std::optional<Refusal> sizeRefusal(const Decimal& size);
 
 Limits limitsOf(const Decimal& size, const ToleranceClass& toleranceClass, const Options& options = {});
 
+// The remark on a JS7/js7 rounded the catalogue's way, naming the exact value of
+// ISO 286-1:2010: "IT7 = 15 мкм нечётный: отклонения округлены до ±7 мкм, точно ±7,5".
+// Empty for any other limits.
+std::string js7Note(const Limits& limits);
+
 } // namespace iso286

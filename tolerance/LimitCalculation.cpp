@@ -1,7 +1,9 @@
 #include "LimitCalculation.h"
 
 #include "Data_Unit.h"
+#include "Limits.h"
 #include "NumberText.h"
+#include "RefusalText.h"
 
 namespace tolerance {
 
@@ -51,22 +53,47 @@ int FindRangeIndex(const Decimal& size)
     return 1;
 }
 
+std::string notInTableText(int fieldIndex, const Decimal& size)
+{
+    return Data_Unit::Designation(fieldIndex) + " при Ø" + generalNumberText(size) + ": в таблице нет, см. «Посадки»";
+}
+
 TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, DeviationUnit unit, Rounding rounding)
 {
     TableResult result;
     result.colour = Data_Unit::ColourCode(fieldIndex);
     result.statusText = OldDesignationPrefix + Data_Unit::OldDesignation(fieldIndex) + OldDesignationSuffix;
-    // A size that does not read, or that no interval holds, has no limits to show.
-    if (!size || !IsInsideTable(*size))
+    if (!size)
         return result;
-    const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(fieldIndex, FindRangeIndex(*size));
-    if (!cell.Present)
-        return result;
-    const Decimal upper = micrometresToMm(cell.UpperDeviation);
-    const Decimal lower = micrometresToMm(cell.LowerDeviation);
+    const iso286::Limits iso = iso286::limitsOf(*size, Data_Unit::IsoClass(fieldIndex));
+    Decimal upper;
+    Decimal lower;
+    if (*size <= Decimal{1}) {
+        if (!iso.defined) {
+            result.note = iso286::reasonText(iso.refusal);
+            return result;
+        }
+        upper = iso.upper.scaled(-3);
+        lower = iso.lower.scaled(-3);
+    } else {
+        const Data_Unit::DeviationCell* cell =
+            IsInsideTable(*size) ? &Data_Unit::DeviationTable(fieldIndex, FindRangeIndex(*size)) : nullptr;
+        if (!cell || !cell->Present) {
+            result.note = iso.defined ? notInTableText(fieldIndex, *size) : iso286::reasonText(iso.refusal);
+            return result;
+        }
+        upper = micrometresToMm(cell->UpperDeviation);
+        lower = micrometresToMm(cell->LowerDeviation);
+    }
     const Decimal largest = *size + upper;
     const Decimal smallest = *size + lower;
+    // No part has a size of 0 or less (the engine has refused such a size above).
+    if (!(smallest > Decimal{})) {
+        result.note = iso286::reasonText(iso.refusal);
+        return result;
+    }
     result.hasData = true;
+    result.note = iso286::js7Note(iso);
     result.upper = deviationText(upper, unit);
     result.lower = deviationText(lower, unit);
     result.largest = generalNumberText(largest);

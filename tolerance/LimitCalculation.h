@@ -50,10 +50,17 @@ bool IsInsideTable(const Decimal& size);
 // 1000) give interval 1.
 int FindRangeIndex(const Decimal& size);
 
+// Where the catalogue has no cell but ISO 286 gives the class:
+// "d11 при Ø999: в таблице нет, см. «Посадки»".
+std::string notInTableText(int fieldIndex, const Decimal& size);
+
 struct TableResult {
     Data_Unit::FieldColour colour = Data_Unit::FieldColour::Blue;
     std::string statusText;  // old designation in the status bar
     bool hasData = false;    // false: the six number boxes show NoData
+    // For the status bar: why there is no data, or where it is; with data, the
+    // exact value of a rounded JS7. Empty when there is nothing to say.
+    std::string note;
     DeviationText upper;
     DeviationText lower;
     std::string largest;
@@ -61,7 +68,11 @@ struct TableResult {
     MeanAndRadius meanAndRadius;
 };
 
-// `size` is empty when the size text does not read as a number.
+// `size` is empty when the size text does not read as a number. Up to and
+// including 1 mm the limits are ISO 286's own (the catalogue's interval below
+// 1 mm is the standard's "up to 3 mm" where the class is used there at all); a
+// size whose smallest limit size would be 0 or less has none. Elsewhere they
+// are the catalogue's.
 TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, DeviationUnit unit, Rounding rounding);
 
 struct ManualResult {

@@ -2,6 +2,7 @@
 
 #include "Data_Unit.h"
 #include "FieldFilter.h"
+#include "Limits.h"
 #include "NumberText.h"
 
 namespace tolerance_table {
@@ -16,9 +17,6 @@ std::string signedMicrometres(double value)
     return value > 0 ? std::string("+").append(micrometres(value)) : micrometres(value);
 }
 
-// d11 has no deviations below 1 mm; its empty cell there is marked in blue.
-constexpr int D11 = 16;
-
 Cell deviationCell(int field, int row)
 {
     const int range = row - 1;
@@ -26,7 +24,7 @@ Cell deviationCell(int field, int row)
     Cell cell;
     if (!deviation.Present) {
         cell.fill = Fill::SkyBlue;
-        cell.ink = field == D11 && range == 1 ? Ink::Blue : Ink::Green;
+        cell.ink = Ink::Green;
         cell.upper = "---";
         return cell;
     }
@@ -36,6 +34,8 @@ Cell deviationCell(int field, int row)
     if (lower == -upper) {
         cell.ink = Ink::Green;
         cell.upper = std::string("±").append(micrometres(upper));
+        const number::Decimal top{Data_Unit::SizeRangeTable(range).UpperBound};
+        cell.hint = iso286::js7Note(iso286::limitsOf(top, Data_Unit::IsoClass(field)));
         return cell;
     }
     cell.ink = upper > 0 ? Ink::Maroon : Ink::Blue;

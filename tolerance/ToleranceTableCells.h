@@ -23,6 +23,7 @@ struct Cell {
     Ink ink = Ink::Black;
     Fill fill = Fill::Header;
     bool bold = true;
+    std::string hint;   // the exact value of a rounded JS7; empty for most cells
     bool twoLines() const { return !lower.empty(); }
 };
 

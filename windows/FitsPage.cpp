@@ -372,7 +372,8 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
         if (!limits->defined)
             reading.refusal = qs(iso286::reasonText(limits->refusal));
     }
-    markClassBox(box, reading.refusal, hint);
+    const QString js7 = limits ? qs(iso286::js7Note(*limits)) : QString();
+    markClassBox(box, reading.refusal, js7.isEmpty() ? hint : hint + QLatin1Char('\n') + js7);
     if (limits && limits->defined) {
         selectTypedClass(box, *parsed);
         reading.limits = std::move(limits);

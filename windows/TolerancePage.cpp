@@ -40,6 +40,7 @@ const QString UpperHintTable = QStringLiteral("Верхнее значение �
 const QString UpperHintManual = QStringLiteral("Верхнее значение допуска. (Двойной щелчек для быстрой вставки)");
 const QString LowerHintTable = QStringLiteral("Нижнее значение допуска");
 const QString LowerHintManual = QStringLiteral("Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
+const QString SizeHint = QStringLiteral("Просто введите сюда число");
 const QString FilterResetHint = QStringLiteral("Щелчек для сброса фильтра");
 const QString FormulaHint = QStringLiteral("Двойной щелчек - скопировать формулу в буфер обмена");
 
@@ -215,7 +216,7 @@ void TolerancePage::createControls()
     Label4->setToolTip(FormulaHint);
 
     Edit2 = makeEdit(page, "Edit2", {88, 216, 121, 37}, verdana24, UiStyle::Maroon, UiStyle::White, false,
-                     QStringLiteral("Просто введите сюда число"));
+                     SizeHint);
     Edit2->setText(QStringLiteral("5"));
 
     SpeedButton1 = new QToolButton(page);
@@ -378,6 +379,7 @@ void TolerancePage::ComputeFromTable()
     if (ListBox1->count() == 0) {
         for (NumberBox* box : {Edit1, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
             setBoxText(box, NoDataText);
+        showResultNote({}, false);
         return;
     }
     const int row = ListBox1->currentRow() >= 0 ? ListBox1->currentRow() : 0;
@@ -400,6 +402,18 @@ void TolerancePage::ComputeFromTable()
         ShowMeanAndRadius(result.meanAndRadius);
     }
     emit oldDesignationShown(qs(result.statusText));
+    showResultNote(qs(result.note), !result.hasData);
+    // Deviations with a remark (a rounded JS7) carry it in their hints too.
+    const QString remark = result.hasData && !result.note.empty() ? QLatin1Char('\n') + qs(result.note) : QString();
+    Edit3->setToolTip(UpperHintTable + remark);
+    Edit4->setToolTip(LowerHintTable + remark);
+}
+
+void TolerancePage::showResultNote(const QString& note, bool noData)
+{
+    m_resultNote = note;
+    Edit2->setToolTip(noData && !note.isEmpty() ? note : SizeHint);
+    emit noteShown(note.isEmpty() ? PanelBlankText : note);
 }
 
 void TolerancePage::ComputeManual()
@@ -412,6 +426,7 @@ void TolerancePage::ComputeManual()
     Edit6->setText(qs(result.smallest));
     ShowMeanAndRadius(result.meanAndRadius);
     emit oldDesignationShown(QString::fromUtf8(tolerance::ManualStatusText));
+    showResultNote({}, false);
 }
 
 // ---- the field list and its filters ----
@@ -607,7 +622,7 @@ void TolerancePage::copyFormula(Formula formula)
 
 void TolerancePage::Label9DblClick() { copyFormula(Formula::Mean); }
 void TolerancePage::Label4DblClick() { copyFormula(Formula::Radius); }
-void TolerancePage::TabSheet1MouseMove() { emit noteShown(PanelBlankText); }
+void TolerancePage::TabSheet1MouseMove() { emit noteShown(m_resultNote.isEmpty() ? PanelBlankText : m_resultNote); }
 
 // ---- the tolerance table, which the main window opens ----
 

@@ -51,7 +51,7 @@ public:
 signals:
     // The old designation of the field, or the note of manual entry, for the status bar.
     void oldDesignationShown(const QString& text);
-    // A passing note for the status bar: a formula copied, or blank again.
+    // A note for the status bar: a formula copied, the note of the limits shown, or blank.
     void noteShown(const QString& text);
     // Button20: the tolerance table in the column order of the type filter.
     void tableRequested(tolerance::TypeFilterItem columnOrder);
@@ -95,6 +95,9 @@ private:
     // Reads a number box and colours it: black (Edit2) or navy, red when it does not read.
     std::optional<number::Decimal> ReadNumber(QLineEdit* box);
     void ShowMeanAndRadius(const tolerance::MeanAndRadius& texts);
+    // The note of the limits shown (why none, where they are, a rounded JS7) in the
+    // status bar; when there are none, in the size box's hint as well.
+    void showResultNote(const QString& note, bool noData);
 
     void wireEvents();
     void applyModeStates();
@@ -109,6 +112,7 @@ private:
     void placeBeside(QWidget* window, const QWidget* edit);
 
     std::vector<int> m_listRowMap;
+    QString m_resultNote;
     QPointer<Tfrm_ListOf_Ferrak> m_fieldPicker;
     QPointer<Tfrm_FastNamber> m_quickNumbers;
     QPointer<Tfrm_KeyBoard> m_keypad;

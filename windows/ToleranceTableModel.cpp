@@ -45,6 +45,7 @@ Cell shownCell(int column, int row, tolerance_table::ColumnOrder order)
     cell.textColour = inkColour(plain.ink);
     cell.bold = plain.bold;
     cell.fill = fillColour(plain.fill);
+    cell.hint = QString::fromStdString(plain.hint);
     return cell;
 }
 
@@ -120,6 +121,8 @@ QVariant ToleranceTableModel::roleOf(const Cell& shown, int role) const
         return shown.fill.isValid() ? QVariant(shown.fill) : QVariant();
     case Qt::FontRole:
         return UiStyle::sansFont(11, shown.bold);
+    case Qt::ToolTipRole:
+        return shown.hint.isEmpty() ? QVariant() : QVariant(shown.hint);
     default:
         return {};
     }

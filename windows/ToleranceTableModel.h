@@ -9,6 +9,7 @@
 // Qt::ForegroundRole  the text colour
 // Qt::BackgroundRole  the fill of a deviation cell; none for header cells
 // Qt::FontRole        bold or normal
+// Qt::ToolTipRole     the exact value of a rounded JS7, where the cell has one
 // OldDesignationRole  (horizontal header) the old designation of the field
 #pragma once
 
@@ -50,6 +51,7 @@ public:
         QColor textColour;
         bool bold = true;
         QColor fill; // invalid for header cells
+        QString hint;
         QString text() const { return lineCount == 1 ? lines[0] : lines[0] + QLatin1Char('\n') + lines[1]; }
     };
     // The cell in grid coordinates (column 0..40, row 0..29), in the column order in effect now.

@@ -122,18 +122,6 @@ const std::array<FieldRule, 40> kRules = {{
     {"H16", Kind::HoleH, 16, 0},       {"Js16", Kind::Symmetric, 16, 0},
 }};
 
-// Interval 1 (below 1 mm), which the standard does not have: upper / lower
-// for the fields that have data there; the other fifteen have none.
-const std::map<std::string, std::pair<double, double>> kBelowOneMm = {
-    {"h6", {0, -6}},     {"k6", {6, 0}},      {"r6", {16, 10}},    {"h7", {0, -10}},
-    {"h8", {0, -14}},    {"h11", {0, -60}},   {"H7", {10, 0}},     {"H8", {14, 0}},
-    {"H11", {60, 0}},    {"h13", {0, -140}},  {"H13", {140, 0}},   {"Js13", {70, -70}},
-    {"h9", {0, -14}},    {"H9", {14, 0}},     {"h12", {0, -60}},   {"H12", {60, 0}},
-    {"h14", {0, -140}},  {"h15", {0, -140}},  {"h16", {0, -140}},  {"H14", {140, 0}},
-    {"H15", {140, 0}},   {"H16", {140, 0}},   {"Js14", {70, -70}}, {"Js15", {70, -70}},
-    {"Js16", {70, -70}},
-};
-
 // Above 500 mm only these rows have data.
 const std::set<std::string> kAbove500 = {
     "h11", "h12", "H11", "H12", "h13", "H13", "Js13", "h14", "H14", "Js14",
@@ -210,11 +198,13 @@ Expected fromStandard(const FieldRule& rule, int rangeIndex)
 std::optional<Expected> expectedCell(int fieldIndex, int rangeIndex)
 {
     const FieldRule& rule = kRules[fieldIndex - 1];
+    // Below 1 mm: the standard's first interval "up to 3 mm", but for b and the
+    // grades 14 to 16, which are not used up to 1 mm.
     if (rangeIndex == 1) {
-        auto it = kBelowOneMm.find(rule.designation);
-        if (it == kBelowOneMm.end())
+        const std::string designation = rule.designation;
+        if (designation[0] == 'b' || designation.ends_with("14") || designation.ends_with("15") || designation.ends_with("16"))
             return std::nullopt;
-        return Expected{it->second.first, it->second.second};
+        return fromStandard(rule, 2);
     }
     if (rangeIndex >= 26 && !kAbove500.count(rule.designation))
         return std::nullopt;
@@ -307,7 +297,7 @@ TEST_F(DeviationTableTest, PresentCellCounts)
         for (int r = 26; r <= 28; ++r)
             above500 += DeviationTable(f, r).Present;
     }
-    EXPECT_EQ(below1, 25);
+    EXPECT_EQ(below1, 40 - 1 - 9);
     EXPECT_EQ(upTo500, 40 * 24);
     EXPECT_EQ(above500, 16 * 3);
 }
@@ -407,7 +397,8 @@ TEST_F(DeviationTableTest, LookupsOfTheWorkedSizes)
         double lower;
     };
     const Case cases[] = {
-        {0.5, "h9", true, 0, -14},   {0.5, "g6", false, 0, 0},    {1, "h9", true, 0, -25},
+        {0.5, "h9", true, 0, -25},   {0.5, "g6", true, -2, -8},   {0.5, "b12", false, 0, 0},
+        {0.5, "h14", false, 0, 0},   {1, "h9", true, 0, -25},
         {1, "g6", true, -2, -8},     {24, "u8", true, 74, 41},    {24.5, "u8", true, 81, 48},
         {500, "h7", true, 0, -63},   {500.5, "h7", false, 0, 0},  {500.5, "h11", true, 0, -440},
         {1000, "h16", true, 0, -5600}, {8, "Js6", true, 4.5, -4.5}, {8, "Js7", true, 7, -7},

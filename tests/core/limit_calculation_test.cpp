@@ -92,13 +92,19 @@ TEST_F(LimitCalculation, DesignationColourAndStatus)
 
 TEST_F(LimitCalculation, SizesWithoutDataShowTheFieldOnly)
 {
-    for (const char* size : {"0,5", "0", ",", "-5", "1000,5", "2000", "1E9"}) {
+    for (const char* size : {"0,001", "0", ",", "-5", "1000,5", "2000", "1E9"}) {
         const TableResult g6 = compute(size, "g6", false, Rounding::TwoDigits);
         EXPECT_FALSE(g6.hasData) << size;
         EXPECT_EQ(g6.statusText, "Старое обозначение :  [ Д ]");
     }
     EXPECT_TRUE(compute("0,5", "h9", false, Rounding::AsIs).hasData);
+    EXPECT_TRUE(compute("0,5", "g6", false, Rounding::AsIs).hasData);
     EXPECT_FALSE(compute("0", "h9", false, Rounding::AsIs).hasData);
+    // Up to and including 1 mm the grades 14 to 16 and b are not used.
+    for (const char* field : {"b12", "h14", "H15", "Js16"})
+        for (const char* size : {"0,5", "1"})
+            EXPECT_FALSE(compute(size, field, false, Rounding::AsIs).hasData) << field << " at " << size;
+    EXPECT_TRUE(compute("1,001", "h14", false, Rounding::AsIs).hasData);
     EXPECT_FALSE(computeFromTable(std::nullopt, field("H9"), DeviationUnit::Millimetres, Rounding::AsIs).hasData);
     // Exact bounds: 3,0000000000000000001 lies over 3 mm although a double rounds it to 3.
     EXPECT_EQ(FindRangeIndex(*parseNumberText("3,0000000000000000001")), 3);

@@ -1,7 +1,8 @@
 // The engine against the program's own catalogue: every one of the forty fields
 // at sizes across every interval the tolerance page accepts gives the catalogue's
-// deviations. The catalogue's interval below 1 mm is its own and is left aside;
-// so is exactly 1 mm, which the catalogue counts into its 1-3 mm interval.
+// deviations. The catalogue's interval below 1 mm is the engine's own answer and
+// is left aside; so is exactly 1 mm, which the catalogue counts into its 1-3 mm
+// interval (the tolerance page asks the engine there).
 #include <gtest/gtest.h>
 
 #include "RefusalText.h"

@@ -48,6 +48,7 @@
 #include "frm_Main_Unit.h"
 #include "FitSchemeBox.h"
 #include "frm_RezbTabl_Unit.h"
+#include "Limits.h"
 #include "frm_Tabl_unit.h"
 
 using number::Decimal;
@@ -968,14 +969,24 @@ private:
                              "colour code");
                 expectText(ui().Panel1, ui().Panel1->text(),
                            QStringLiteral("Старое обозначение :  [ ") + QString::fromStdString(Data_Unit::OldDesignation(f)) + QStringLiteral(" ]"));
-                const int r = size ? rangeOf(*size) : 0;
-                const Data_Unit::DeviationCell* cell = r > 0 ? &Data_Unit::DeviationTable(f, r) : nullptr;
-                if (!cell || !cell->Present) {
+                // Up to 1 mm the engine's limits, above it the table's; none without a positive smallest size.
+                std::optional<std::pair<Decimal, Decimal>> deviations;
+                if (size && *size <= Decimal{1}) {
+                    const iso286::Limits limits = iso286::limitsOf(*size, Data_Unit::IsoClass(f));
+                    if (limits.defined)
+                        deviations = {limits.upper.scaled(-3), limits.lower.scaled(-3)};
+                } else if (const int r = size ? rangeOf(*size) : 0; r > 0 && Data_Unit::DeviationTable(f, r).Present) {
+                    const Data_Unit::DeviationCell& cell = Data_Unit::DeviationTable(f, r);
+                    deviations = {micrometres(cell.UpperDeviation), micrometres(cell.LowerDeviation)};
+                }
+                if (deviations && !(*size + deviations->second > Decimal{}))
+                    deviations.reset();
+                if (!deviations) {
                     for (QLineEdit* box : {ui().Edit3, ui().Edit4, ui().Edit5, ui().Edit6, ui().Edit7, ui().Edit8})
                         expectText(box, box->text(), NoData);
                 } else {
-                    const Decimal upper = micrometres(cell->UpperDeviation);
-                    const Decimal lower = micrometres(cell->LowerDeviation);
+                    const Decimal upper = deviations->first;
+                    const Decimal lower = deviations->second;
                     expectText(ui().Edit3, ui().Edit3->text(), expectedDeviation(upper, micrometresShown));
                     expectText(ui().Edit4, ui().Edit4->text(), expectedDeviation(lower, micrometresShown));
                     expectColour(ui().Edit3, upper > Decimal{} ? UiStyle::Maroon : UiStyle::Navy, "maroon or navy");

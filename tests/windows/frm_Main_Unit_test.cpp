@@ -128,12 +128,12 @@ TEST_F(MainWindow, TypedSizesAndChosenFieldsInEveryRoundingAndUnit)
 TEST_F(MainWindow, FieldWithoutDataAndBackRestoresEveryBox)
 {
     typeSize("0,5");
-    clickRow("g6");
-    EXPECT_EQ(results(), noData("g6"));
+    clickRow("b12");
+    EXPECT_EQ(results(), noData("b12"));
     EXPECT_EQ(textOf(ui().Edit1), UiStyle::Blue);
-    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ Д ]");
+    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ Х5 ]");
     clickRow("h9");
-    EXPECT_EQ(results(), (QStringList{"h9", "0", "-0,014", "0,5", "0,486", "0,49", "0,247"}));
+    EXPECT_EQ(results(), (QStringList{"h9", "0", "-0,025", "0,5", "0,475", "0,49", "0,244"}));
 }
 
 TEST_F(MainWindow, SizesOutsideTheTableAndUnreadableTextsShowNoData)
@@ -282,13 +282,18 @@ TEST_F(MainWindow, FormulaCopy)
     typeSize("2000");
     QTest::mouseDClick(ui().Label9, Qt::LeftButton, {}, QPoint(5, 20));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
-    EXPECT_EQ(ui().Panel2->text(), "    ");
-    // A move over the bare page blanks the panel; over a control it does not.
+    const QString whereItIs = QStringLiteral("h7 при Ø2000: в таблице нет, см. «Посадки»");
+    EXPECT_EQ(ui().Panel2->text(), whereItIs);
+    // A move over the bare page puts the page's own note back; over a control it does not.
     ui().Panel2->setText(QStringLiteral("Формула  скопирована "));
     QTest::mouseMove(ui().Edit7);
     EXPECT_EQ(ui().Panel2->text(), "Формула  скопирована ");
     QMouseEvent move(QEvent::MouseMove, QPointF(600, 300), ui().TabSheet1->mapToGlobal(QPointF(600, 300)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(ui().TabSheet1, &move);
+    EXPECT_EQ(ui().Panel2->text(), whereItIs);
+    typeSize("5");
+    ui().Panel2->setText(QStringLiteral("Формула  скопирована "));
     QApplication::sendEvent(ui().TabSheet1, &move);
     EXPECT_EQ(ui().Panel2->text(), "    ");
 }
