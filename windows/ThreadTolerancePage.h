@@ -31,7 +31,7 @@ public:
     // thread is taken.
     void open(const QString& diameter, const QString& pitch);
     bool isBuilt() const { return cmbx_RezbD != nullptr; }
-    // The thread and its classes ("M15 × 1,5-6H/6g"): the status bar's text while the page is shown.
+    // The thread and its classes ("M15×1,5-6H/6g"): the status bar's text while the page is shown.
     QString statusText() const { return m_status; }
 
     // The thread's choice in the plan (1, 2, 3) on each item of cmbx_RezbD.

@@ -572,8 +572,11 @@ void TolerancePage::negateBox(NumberBox* box)
         return;
     if (!ReadNumber(box))
         return; // an unreadable text stays as typed, in red
-    if (const auto negated = tolerance::negatedText(box->text().toStdString()))
+    const auto negated = tolerance::negatedText(box->text().toStdString());
+    if (negated && qs(*negated) != box->text())
         writeNumberBox(box, qs(*negated));
+    else
+        Button2Click(); // "0" stays "0": the boxes get their colours back all the same
 }
 
 void TolerancePage::writeNumberBox(NumberBox* box, const QString& text)

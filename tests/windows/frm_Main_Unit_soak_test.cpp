@@ -338,7 +338,7 @@ private:
         if ((UiStyle::textColour(page.ed_PosRazmer) == UiStyle::Red) == sizeOk)
             problems << QStringLiteral("ed_PosRazmer \"%1\" coloured wrongly").arg(page.ed_PosRazmer->text());
         auto classOk = [&](QComboBox* box, iso286::Kind kind) {
-            const auto parsed = iso286::parseClass(box->currentText().toStdString());
+            const auto parsed = iso286::parseClassOfKind(box->currentText().toStdString(), kind);
             const bool good = parsed && parsed->kind == kind && (!sizeOk || iso286::limitsOf(*size, *parsed).defined);
             if ((UiStyle::textColour(box) == UiStyle::Red) == good)
                 problems << QStringLiteral("%1 \"%2\" coloured wrongly").arg(box->objectName(), box->currentText());
@@ -350,9 +350,24 @@ private:
                                          page.ed_ValEs, page.ed_ValEi, page.ed_ValMax, page.ed_ValMin,
                                          page.ed_Pos1,  page.ed_Pos2,  page.ed_PosSred, page.ed_PosDopusk};
         if (!sizeOk || !holeOk || !shaftOk) {
-            for (QLineEdit* box : boxes)
-                if (box->text() != NoData)
-                    problems << QStringLiteral("%1 \"%2\" without a fit").arg(box->objectName(), box->text());
+            // Each class valid at the size shows its own limits; the fit's figures need both.
+            const bool shown[] = {sizeOk && holeOk, sizeOk && shaftOk, false};
+            for (int i = 0; i < int(boxes.size()); ++i) {
+                QLineEdit* box = boxes[i];
+                const bool expected = shown[i / 4];
+                if (!expected && box->text() != NoData)
+                    problems << QStringLiteral("%1 \"%2\" without its class").arg(box->objectName(), box->text());
+                if (expected && !readNumber(box->text()))
+                    problems << QStringLiteral("%1 \"%2\" with its class valid").arg(box->objectName(), box->text());
+            }
+            for (int first : {0, 4}) {
+                if (!shown[first / 4] || !readNumber(boxes[first]->text()) || !readNumber(boxes[first + 1]->text()))
+                    continue;
+                const auto upper = readNumber(boxes[first]->text());
+                const auto largest = readNumber(boxes[first + 2]->text());
+                if (largest && *largest != *size + upper->scaled(-3))
+                    problems << QStringLiteral("%1 %2 does not follow its deviation").arg(boxes[first + 2]->objectName(), boxes[first + 2]->text());
+            }
             if (!page.pb_Shema->summary().isEmpty())
                 problems << QStringLiteral("a fit to copy without a fit");
             return;
@@ -791,17 +806,19 @@ private:
         const int route = pick(3);
         log(QStringLiteral("field picker by %1, picks %2").arg(route).arg(picked.isEmpty() ? QStringLiteral("nothing") : picked));
         const int filterBefore[] = {ui().ComboBox1->currentIndex(), ui().ComboBox4->currentIndex(), ui().ComboBox3->currentIndex()};
-        const QString fieldBefore = ui().ListBox1->currentItem() ? ui().ListBox1->currentItem()->text() : QString();
+        QString fieldBefore = ui().ListBox1->currentItem() ? ui().ListBox1->currentItem()->text() : QString();
+        QListWidgetItem* doubleClicked = route == 1 && ui().ListBox1->count() > 0 ? ui().ListBox1->item(pick(ui().ListBox1->count())) : nullptr;
+        if (doubleClicked)
+            fieldBefore = doubleClicked->text(); // the double click's first click chooses its row
         whileOpen(w().frm_ListOf_Ferrak(), [&] {
             if (button)
                 QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         }, [&] {
             if (route == 0)
                 click(ui().Label5, QPoint(3, 3));
-            else if (route == 1 && ui().ListBox1->count() > 0) {
-                QListWidgetItem* item = ui().ListBox1->item(pick(ui().ListBox1->count()));
-                ui().ListBox1->scrollToItem(item);
-                doubleClick(ui().ListBox1->viewport(), ui().ListBox1->visualItemRect(item).center());
+            else if (doubleClicked) {
+                ui().ListBox1->scrollToItem(doubleClicked);
+                doubleClick(ui().ListBox1->viewport(), ui().ListBox1->visualItemRect(doubleClicked).center());
             }
             else
                 doubleClick(ui().Edit1);
