@@ -161,17 +161,24 @@ void TForm1::PageControl1Change()
         TabSheet4->open(TabSheet2->diameterText(), TabSheet2->pitchText());
 
     if (page == TabSheet1)
-        Panel1->setText(TabSheet1->statusText());
+        setStatus(TabSheet1->statusText());
     else if (page == TabSheet2)
-        Panel1->setText(TabSheet2->statusText());
+        setStatus(TabSheet2->statusText());
     else if (page == TabSheet3)
-        Panel1->setText(TabSheet3->statusText());
+        setStatus(TabSheet3->statusText());
     else if (page == TabSheet4)
-        Panel1->setText(TabSheet4->statusText());
+        setStatus(TabSheet4->statusText());
 }
 
 void TForm1::showPageStatus(const QWidget* page, const QString& text)
 {
     if (PageControl1 && PageControl1->currentWidget() == page)
-        Panel1->setText(text);
+        setStatus(text);
+}
+
+void TForm1::setStatus(const QString& text)
+{
+    Panel1->setText(text);
+    // A fit's line can be longer than the panel: its hint holds it whole.
+    Panel1->setToolTip(text);
 }

@@ -49,6 +49,7 @@ private slots:
     void showThreadTable();
     // A page's status: shown while that page is the one open.
     void showPageStatus(const QWidget* page, const QString& text);
+    void setStatus(const QString& text);
 
 private:
     void FormCreate();

@@ -379,6 +379,7 @@ TEST_F(FitsPageTest, StatusBarShowsThePageShown)
     EXPECT_EQ(ui().Panel1->text(), QStringLiteral("«Q6» не поле допуска (пример: H7, p6)"));
     retype(page().cmbx_Val->lineEdit(), QStringLiteral("g6"));
     EXPECT_EQ(ui().Panel1->text(), QStringLiteral("Ø25 H7/g6: зазор 7…41 мкм"));
+    EXPECT_EQ(ui().Panel1->toolTip(), ui().Panel1->text()); // whole, should the panel cut it
 
     clickTab(1);
     EXPECT_EQ(ui().Panel1->text(), QStringLiteral("M15×1,5: отверстие 13,43 +0,2"));
