@@ -9,6 +9,7 @@
 //   type:BOX:TEXT       click into the line edit BOX (an editable combo box's edit too),
 //                       select all, type TEXT key by key and press Enter
 //   click:CONTROL       click the middle of CONTROL
+//   dclick:CONTROL      double-click the middle of CONTROL
 //   row:LIST:N          click row N (from 0) of the list LIST
 //   wait:MS             let the event loop run MS milliseconds
 //   grab:WINDOW         save WINDOW (default: the main window, Form1) and end
@@ -111,6 +112,8 @@ private:
             typeInto(box, argument);
         } else if (what == QLatin1String("click")) {
             QTest::mouseClick(control, Qt::LeftButton);
+        } else if (what == QLatin1String("dclick")) {
+            QTest::mouseDClick(control, Qt::LeftButton);
         } else if (what == QLatin1String("row")) {
             auto* list = qobject_cast<QListWidget*>(control);
             if (!list || !list->item(argument.toInt()))

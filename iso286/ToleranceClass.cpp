@@ -125,4 +125,12 @@ std::optional<ToleranceClass> parseClass(std::string_view text)
     return std::nullopt;
 }
 
+std::optional<ToleranceClass> parseClassOfKind(std::string_view text, Kind kind)
+{
+    std::optional<ToleranceClass> parsed = parseClass(text);
+    if (parsed && parsed->letter == Letter::JS)
+        parsed->kind = kind;
+    return parsed;
+}
+
 } // namespace iso286

@@ -46,4 +46,9 @@ struct ToleranceClass {
 // is read: no blanks, no other case mixtures, grades 01, 0 and 1 to 18 only.
 std::optional<ToleranceClass> parseClass(std::string_view text);
 
+// Reads a class for a place that takes one kind only, as a hole or shaft box does.
+// As parseClass, except that JS written in any of its ways ("JS", "Js", "js") is the
+// class of that kind: the catalogue writes the shaft js6 as "Js6".
+std::optional<ToleranceClass> parseClassOfKind(std::string_view text, Kind kind);
+
 } // namespace iso286

@@ -75,6 +75,8 @@ ThreadHoleTexts ShowThreadHole(int threadIndex)
     texts.holeDiameter = numberText(row.HoleDiameter);
     texts.holeTolerance = "+" + numberText(row.HoleTolerance);
     texts.midDiameter = numberText(row.HoleDiameter + row.HoleTolerance / 2);
+    texts.status = "M" + numberText(row.NominalDiameter) + "×" + numberText(row.Pitch) + ": отверстие "
+        + texts.holeDiameter + " " + texts.holeTolerance;
     return texts;
 }
 

@@ -34,6 +34,7 @@ struct ThreadHoleTexts {
     std::string holeDiameter;  // "13,43"
     std::string holeTolerance; // "+0,2"
     std::string midDiameter;   // HoleDiameter + HoleTolerance / 2: "13,53"
+    std::string status;        // the thread and its hole in one line: "M15×1,5: отверстие 13,43 +0,2"
 };
 
 ThreadHoleTexts ShowThreadHole(int threadIndex);

@@ -99,7 +99,7 @@ bool FieldPassesFilter(int position, const FilterState& filter)
         && LetterFilterPasses(position, filter);
 }
 
-FieldList buildFieldList(const FilterState& filter)
+FieldList buildFieldList(const FilterState& filter, int keptField)
 {
     FieldList list;
     if (filter.type < 0)
@@ -112,6 +112,11 @@ FieldList buildFieldList(const FilterState& filter)
         list.ListRowMap.push_back(field);
     }
     const int n = int(list.rows.size());
+    for (int row = 0; row < n; ++row)
+        if (list.ListRowMap[std::size_t(row)] == keptField) {
+            list.selectedRow = row;
+            return list;
+        }
     if (n > 0)
         list.selectedRow = n > 2 ? n / 2 : 0;
     return list;

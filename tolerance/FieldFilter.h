@@ -40,9 +40,12 @@ bool FieldPassesFilter(int position, const FilterState& filter);
 struct FieldList {
     std::vector<std::string> rows; // designations in the order shown
     std::vector<int> ListRowMap;   // row -> FieldIndex
-    int selectedRow = -1;          // row 0, or n div 2 when there are more than two rows; -1 when empty
+    int selectedRow = -1;          // see buildFieldList; -1 when empty
 };
 
-FieldList buildFieldList(const FilterState& filter);
+// The rows the filter passes. The selected row is the one of `keptField` (a FieldIndex)
+// when the list holds it, so that a filter change keeps the user's field; otherwise
+// row 0, or n div 2 when there are more than two rows.
+FieldList buildFieldList(const FilterState& filter, int keptField = 0);
 
 } // namespace tolerance

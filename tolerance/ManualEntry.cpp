@@ -63,3 +63,29 @@ std::optional<std::string> negatedText(const std::string& text)
 }
 
 } // namespace tolerance
+
+namespace tolerance {
+
+std::optional<std::string> deviationTextInUnit(const std::string& typed, DeviationUnit from, DeviationUnit to)
+{
+    if (from == to)
+        return typed;
+    const auto value = number::parseNumberText(typed);
+    if (!value)
+        return std::nullopt;
+    const number::Decimal converted = value->scaled(to == DeviationUnit::Micrometres ? 3 : -3);
+    std::string text = converted.toPlainString();
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+    if (!typed.empty() && typed.front() == '+' && !converted.isZero())
+        text = "+" + text;
+    return text;
+}
+
+bool upperBelowLower(const std::optional<number::Decimal>& upper, const std::optional<number::Decimal>& lower)
+{
+    return upper && lower && *upper < *lower;
+}
+
+} // namespace tolerance

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "Decimal.h"
+#include "LimitCalculation.h"
+
 namespace tolerance {
 
 // The character filter of the three number boxes: digits, the comma, "+", "-" and
@@ -23,5 +26,15 @@ std::optional<std::string> negatedText(const std::string& text);
 // negative deviation ("0,25" gives "-0,25"); choosing the text the box already
 // shows leaves it as it is.
 std::string quickLowerDeviationText(const std::string& chosen, const std::string& shown);
+
+// A typed deviation rewritten in another unit, exactly and without an exponent:
+// "0,1" mm is "100" µm, "+2,5" µm is "+0,0025" mm; a leading "+" stays. A text that
+// does not read gives nothing (it stays as typed).
+std::optional<std::string> deviationTextInUnit(const std::string& typed, DeviationUnit from, DeviationUnit to);
+
+// Typed deviations whose upper one lies below the lower one: the sizes are still
+// computed, but the largest comes out below the smallest.
+bool upperBelowLower(const std::optional<number::Decimal>& upper, const std::optional<number::Decimal>& lower);
+inline constexpr const char* UpperBelowLowerText = "Верхнее отклонение ниже нижнего";
 
 } // namespace tolerance

@@ -36,6 +36,7 @@ const QString SizeHint = QStringLiteral("Номинальный размер, м
 const QString HoleHint = QStringLiteral("Поле допуска отверстия: H7, F8, JS9 …");
 const QString ShaftHint = QStringLiteral("Поле допуска вала: g6, p6, js9 …");
 const QString UnreadableSize = QStringLiteral("Размер не читается как число");
+const QString FitCopiedText = QStringLiteral("Схема и посадка скопированы");
 constexpr int KindRole = FitsPage::KindRole;
 constexpr int FitRole = FitsPage::FitRole;
 constexpr int KindColourRole = FitsPage::FitRole + 1;
@@ -284,6 +285,7 @@ void FitsPage::wireEvents()
     connect(cmbx_Val, &QComboBox::activated, this, &FitsPage::cmbx_ValChange);
     connect(lbx_Posadki, &QListWidget::itemClicked, this, &FitsPage::lbx_PosadkiClick);
     connect(lbx_Posadki, &QListWidget::itemActivated, this, &FitsPage::lbx_PosadkiClick);
+    connect(pb_Shema, &FitSchemeBox::copied, this, [this] { emit noteShown(FitCopiedText); });
 }
 
 void FitsPage::ed_PosRazmerChange() { recompute(); }
@@ -358,7 +360,8 @@ FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, co
     const QString hint = kind == iso286::Kind::Hole ? HoleHint : ShaftHint;
     const QString text = box->currentText();
     ClassReading reading;
-    const std::optional<iso286::ToleranceClass> parsed = iso286::parseClass(text.toStdString());
+    // "Js6" in the shaft box is js6: the box says which kind it takes.
+    const std::optional<iso286::ToleranceClass> parsed = iso286::parseClassOfKind(text.toStdString(), kind);
     std::optional<iso286::Limits> limits;
     if (!parsed)
         reading.refusal = text.isEmpty() ? QStringLiteral("Поле допуска не указано")
@@ -415,13 +418,46 @@ void FitsPage::showPreferredKinds(const std::optional<Decimal>& size)
         lbx_Posadki->setCurrentRow(-1);
 }
 
-void FitsPage::showNoData(const QString& why)
+namespace {
+
+void showDeviation(NumberBox* box, const Decimal& value)
 {
-    for (NumberBox* box : {ed_OtvES, ed_OtvEI, ed_OtvMax, ed_OtvMin, ed_ValEs, ed_ValEi, ed_ValMax, ed_ValMin, ed_Pos1,
-                           ed_Pos2, ed_PosSred, ed_PosDopusk}) {
-        UiStyle::setTextColour(box, UiStyle::Navy);
-        box->setProgramText(NoDataText);
+    UiStyle::setTextColour(box, value > Decimal{} ? UiStyle::Maroon : UiStyle::Navy);
+    box->setProgramText(qs(iso286::deviationText(value)));
+}
+
+void showNumber(NumberBox* box, const Decimal& value)
+{
+    UiStyle::setTextColour(box, UiStyle::Navy);
+    box->setProgramText(qs(number::generalNumberText(value)));
+}
+
+void showNoNumber(NumberBox* box)
+{
+    UiStyle::setTextColour(box, UiStyle::Navy);
+    box->setProgramText(NoDataText);
+}
+
+} // namespace
+
+void FitsPage::showClass(const std::optional<iso286::Limits>& limits, NumberBox* upper, NumberBox* lower,
+                         NumberBox* largest, NumberBox* smallest)
+{
+    if (!limits) {
+        for (NumberBox* box : {upper, lower, largest, smallest})
+            showNoNumber(box);
+        return;
     }
+    showDeviation(upper, limits->upper);
+    showDeviation(lower, limits->lower);
+    showNumber(largest, limits->largest);
+    showNumber(smallest, limits->smallest);
+}
+
+void FitsPage::showNoFit(const QString& why)
+{
+    for (NumberBox* box : {ed_Pos1, ed_Pos2, ed_PosSred, ed_PosDopusk})
+        showNoNumber(box);
     lb_Pos1->setText(QStringLiteral("Smax или Nmax"));
     lb_Pos2->setText(QStringLiteral("Smin или Nmin"));
     lb_PosSred->setText(QStringLiteral("Sm или Nm"));
@@ -435,22 +471,6 @@ void FitsPage::showNoData(const QString& why)
 
 void FitsPage::showFit(const iso286::Fit& fit)
 {
-    auto deviation = [](NumberBox* box, const Decimal& value) {
-        UiStyle::setTextColour(box, value > Decimal{} ? UiStyle::Maroon : UiStyle::Navy);
-        box->setProgramText(qs(iso286::deviationText(value)));
-    };
-    auto number = [](NumberBox* box, const Decimal& value) {
-        UiStyle::setTextColour(box, UiStyle::Navy);
-        box->setProgramText(qs(number::generalNumberText(value)));
-    };
-    deviation(ed_OtvES, fit.hole.upper);
-    deviation(ed_OtvEI, fit.hole.lower);
-    deviation(ed_ValEs, fit.shaft.upper);
-    deviation(ed_ValEi, fit.shaft.lower);
-    number(ed_OtvMax, fit.hole.largest);
-    number(ed_OtvMin, fit.hole.smallest);
-    number(ed_ValMax, fit.shaft.largest);
-    number(ed_ValMin, fit.shaft.smallest);
     const iso286::FitFigures figures = iso286::fitFigures(fit);
     const std::pair<QLabel*, NumberBox*> rows[] = {{lb_Pos1, ed_Pos1}, {lb_Pos2, ed_Pos2}, {lb_PosSred, ed_PosSred},
                                                    {lb_PosDopusk, ed_PosDopusk}};
@@ -458,10 +478,16 @@ void FitsPage::showFit(const iso286::Fit& fit)
     for (int i = 0; i < 4; ++i) {
         rows[i].first->setText(qs(values[i]->caption));
         rows[i].second->setToolTip(qs(values[i]->caption) + QStringLiteral(", мкм"));
-        number(rows[i].second, values[i]->value);
+        showNumber(rows[i].second, values[i]->value);
     }
     UiStyle::setTextColour(lb_PosVid, UiStyle::Maroon);
     lb_PosVid->setText(qs(iso286::fitKindSentence(fit)));
+}
+
+void FitsPage::showStatus(const QString& text)
+{
+    m_status = text;
+    emit statusShown(text);
 }
 
 void FitsPage::recompute()
@@ -489,10 +515,13 @@ void FitsPage::recompute()
     input.size = size;
     input.hole = hole.limits;
     input.shaft = shaft.limits;
+    // Each class shows its own limits when it is one at the size; the fit needs both.
+    showClass(hole.limits, ed_OtvES, ed_OtvEI, ed_OtvMax, ed_OtvMin);
+    showClass(shaft.limits, ed_ValEs, ed_ValEi, ed_ValMax, ed_ValMin);
     QString summary;
     if (!size) {
         input.refusals.push_back(sizeProblem.toStdString());
-        showNoData(sizeProblem);
+        showNoFit(sizeProblem);
     } else if (hole.limits && shaft.limits) {
         const iso286::Fit fit = iso286::fitOf(*hole.limits, *shaft.limits);
         showFit(fit);
@@ -501,7 +530,8 @@ void FitsPage::recompute()
         for (const ClassReading* reading : {&hole, &shaft})
             if (!reading->refusal.isEmpty())
                 input.refusals.push_back(reading->refusal.toStdString());
-        showNoData(qs(input.refusals.front()));
+        showNoFit(qs(input.refusals.front()));
     }
+    showStatus(summary.isEmpty() ? lb_PosVid->text() : summary);
     pb_Shema->setDiagram(std::move(input), summary);
 }

@@ -27,6 +27,8 @@ public:
     // page's size when it reads, lies in the system and has changed since the last opening.
     void open(const QString& toleranceSize);
     bool isBuilt() const { return ed_PosRazmer != nullptr; }
+    // The fit in one line as its copy gives it, or why there is none: the status bar's text.
+    QString statusText() const { return m_status; }
 
     // The rows of lbx_Posadki: a fit's kind at the size ("натяг", "—" where it is not
     // defined), and the fit's index in iso286::preferredFits(); headings carry neither.
@@ -74,6 +76,12 @@ public:
     NumberBox* ed_PosDopusk = nullptr;
     FitSchemeBox* pb_Shema = nullptr;
 
+signals:
+    // The page's status for the status bar.
+    void statusShown(const QString& text);
+    // A passing note for the status bar: the diagram copied.
+    void noteShown(const QString& text);
+
 private slots:
     void ed_PosRazmerChange();
     void cmbx_OtverstieChange();
@@ -87,8 +95,12 @@ private:
     void recompute();
     void refillClassLists(const number::Decimal& size);
     void showPreferredKinds(const std::optional<number::Decimal>& size);
+    // One class's deviations and sizes, or "нет данных" without a class.
+    void showClass(const std::optional<iso286::Limits>& limits, NumberBox* upper, NumberBox* lower, NumberBox* largest,
+                   NumberBox* smallest);
     void showFit(const iso286::Fit& fit);
-    void showNoData(const QString& why);
+    void showNoFit(const QString& why);
+    void showStatus(const QString& text);
     // A class box: its class when written as one of its kind and defined at the size;
     // otherwise it turns red and its hint gives the reason.
     struct ClassReading {
@@ -100,6 +112,7 @@ private:
     void selectTypedClass(QComboBox* box, const iso286::ToleranceClass& parsed);
 
     QString m_toleranceSize; // the tolerance page's size at the last opening
+    QString m_status;
     std::vector<std::string> m_holeNames;
     std::vector<std::string> m_shaftNames;
 };

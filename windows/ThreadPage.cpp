@@ -200,6 +200,8 @@ void ThreadPage::ShowThreadHole()
     ed_DiamNom->setText(qs(texts.holeDiameter));
     ed_DopRezb->setText(qs(texts.holeTolerance));
     ed_MidlDopRezb->setText(qs(texts.midDiameter));
+    m_status = qs(texts.status);
+    emit statusShown(m_status);
 }
 
 void ThreadPage::cmbx_RezbaChange()

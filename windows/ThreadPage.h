@@ -28,7 +28,11 @@ public:
     // are listed, now or when the page is made.
     void FormShow();
 
+    // The thread shown and its hole in one line: the status bar's text while the page is shown.
+    QString statusText() const { return m_status; }
+
 signals:
+    void statusShown(const QString& text);
     // btm_RezbTabl: the thread table window.
     void tableRequested();
     // Label23: the about window.
@@ -49,6 +53,7 @@ private:
     void focusFirstControl();
 
     bool m_mainWindowShown = false;
+    QString m_status;
 
     QGroupBox* GroupBox2 = nullptr;
     QLabel* Label14 = nullptr;

@@ -435,6 +435,12 @@ void ThreadTolerancePage::recompute()
     ed_RezbZazorMin->setToolTip(qs(clearance.leastHint));
     ed_RezbZazorMax->setToolTip(qs(clearance.largestHint));
 
+    const std::string nutName = nutClass.threadClass ? nutClass.threadClass->name() : "";
+    const std::string boltName = boltClass.threadClass ? boltClass.threadClass->name() : "";
+    const std::string classes = nutName.empty() ? boltName : boltName.empty() ? nutName : nutName + "/" + boltName;
+    m_status = qs(thread_texts::threadTitle(thread) + (classes.empty() ? "" : "-" + classes));
+    emit statusShown(m_status);
+
     std::vector<std::string> notes;
     for (const ClassReading* reading : {&nutClass, &boltClass})
         if (!reading->refusal.isEmpty())

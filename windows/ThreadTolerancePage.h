@@ -31,6 +31,8 @@ public:
     // thread is taken.
     void open(const QString& diameter, const QString& pitch);
     bool isBuilt() const { return cmbx_RezbD != nullptr; }
+    // The thread and its classes ("M15×1,5-6H/6g"): the status bar's text while the page is shown.
+    QString statusText() const { return m_status; }
 
     // The thread's choice in the plan (1, 2, 3) on each item of cmbx_RezbD.
     static constexpr int ChoiceRole = Qt::UserRole + 1;
@@ -85,6 +87,9 @@ public:
     // The table window, made at its first opening.
     ThreadToleranceTable* tableWindow() const { return m_table; }
 
+signals:
+    void statusShown(const QString& text);
+
 private slots:
     void cmbx_RezbDChange();
     void cmbx_RezbPChange();
@@ -117,4 +122,5 @@ private:
     QString m_takenPitch;
     QString m_takeOverNote;  // the thread page's thread is not in the plan
     ThreadToleranceTable* m_table = nullptr;
+    QString m_status;
 };

@@ -41,6 +41,7 @@ const QString UpperHintManual = QStringLiteral("Верхнее значение 
 const QString LowerHintTable = QStringLiteral("Нижнее значение допуска");
 const QString LowerHintManual = QStringLiteral("Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
 const QString SizeHint = QStringLiteral("Просто введите сюда число");
+const QString UpperBelowLowerText = QString::fromUtf8(tolerance::UpperBelowLowerText);
 const QString FilterResetHint = QStringLiteral("Щелчек для сброса фильтра");
 const QString FormulaHint = QStringLiteral("Двойной щелчек - скопировать формулу в буфер обмена");
 
@@ -297,7 +298,8 @@ void TolerancePage::wireEvents()
     for (QLineEdit* box : {Edit2, Edit3, Edit4})
         connect(box, &QLineEdit::textEdited, this, &TolerancePage::Button2Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TolerancePage::CheckBox1Click);
-    connect(CheckBox2, &QCheckBox::clicked, this, &TolerancePage::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::clicked, this, &TolerancePage::CheckBox2Click);
+    connect(this, &TolerancePage::oldDesignationShown, this, [this](const QString& text) { m_status = text; });
     connect(Button1, &QPushButton::clicked, this, &TolerancePage::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TolerancePage::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TolerancePage::Button4Click);
@@ -340,7 +342,14 @@ void TolerancePage::Button2Click()
     if (CheckBox1->isChecked())
         ComputeManual();
     else
-        ComputeFromTable();
+        computeTable();
+}
+
+void TolerancePage::computeTable()
+{
+    ComputeFromTable();
+    if (ListBox1->count() == 0)
+        emit oldDesignationShown(QString()); // no field, no old designation
 }
 
 void TolerancePage::setBoxText(NumberBox* box, const QString& text) { box->setProgramText(text); }
@@ -425,8 +434,20 @@ void TolerancePage::ComputeManual()
     Edit5->setText(qs(result.largest));
     Edit6->setText(qs(result.smallest));
     ShowMeanAndRadius(result.meanAndRadius);
-    emit oldDesignationShown(QString::fromUtf8(tolerance::ManualStatusText));
+    const bool reversed = tolerance::upperBelowLower(upper, lower);
+    markReversedDeviations(reversed);
+    emit oldDesignationShown(reversed ? UpperBelowLowerText : QString::fromUtf8(tolerance::ManualStatusText));
     showResultNote({}, false);
+}
+
+void TolerancePage::markReversedDeviations(bool reversed)
+{
+    Edit3->setToolTip(reversed ? UpperHintManual + QStringLiteral("\n") + UpperBelowLowerText : UpperHintManual);
+    Edit4->setToolTip(reversed ? LowerHintManual + QStringLiteral("\n") + UpperBelowLowerText : LowerHintManual);
+    if (!reversed)
+        return;
+    for (QLineEdit* box : {Edit3, Edit4})
+        UiStyle::setTextColour(box, UiStyle::Red);
 }
 
 // ---- the field list and its filters ----
@@ -434,7 +455,10 @@ void TolerancePage::ComputeManual()
 void TolerancePage::RefillFieldList()
 {
     const tolerance::FilterState filter{ComboBox1->currentIndex(), ComboBox4->currentIndex(), ComboBox3->currentIndex()};
-    const tolerance::FieldList list = tolerance::buildFieldList(filter);
+    // The field shown stays chosen when the new list holds it.
+    const int row = ListBox1->currentRow();
+    const int kept = row >= 0 && std::size_t(row) < m_listRowMap.size() ? m_listRowMap[std::size_t(row)] : 0;
+    const tolerance::FieldList list = tolerance::buildFieldList(filter, kept);
     {
         const QSignalBlocker blocker(ListBox1);
         ListBox1->clear();
@@ -444,7 +468,7 @@ void TolerancePage::RefillFieldList()
         if (list.selectedRow >= 0)
             ListBox1->setCurrentRow(list.selectedRow);
     }
-    ComputeFromTable();
+    computeTable();
 }
 
 void TolerancePage::ComboBox1Change() { RefillFieldList(); }
@@ -474,22 +498,30 @@ void TolerancePage::Label3Click() { resetFilter(ComboBox3, 0); }
 
 void TolerancePage::Label5Click()
 {
-    if (CheckBox1->isChecked())
+    if (CheckBox1->isChecked() || !m_fieldPicker)
         return; // the list and its filters are frozen in manual mode
+    // Only a choice changes the field, the filters and the list; a closed picker leaves them.
+    if (m_fieldPicker->exec() != QDialog::Accepted)
+        return;
+    const QString picked = m_fieldPicker->PickedDesignation();
+    const tolerance::FieldList all = tolerance::buildFieldList({});
+    int pickedRow = -1;
+    for (std::size_t row = 0; row < all.rows.size(); ++row)
+        if (qs(all.rows[row]) == picked)
+            pickedRow = int(row);
+    if (pickedRow < 0)
+        return; // a designation the catalogue does not have (the grid's H6)
     selectItem(ComboBox1, tolerance::QualityOrderItem);
     selectItem(ComboBox3, 0);
     selectItem(ComboBox4, 0);
-    RefillFieldList();
-    // Closed without a choice, the picker leaves H9, the field of the start.
-    QString picked = QStringLiteral("H9");
-    if (m_fieldPicker && m_fieldPicker->exec() == QDialog::Accepted)
-        picked = m_fieldPicker->PickedDesignation();
-    for (int row = 0; row < ListBox1->count(); ++row) {
-        if (ListBox1->item(row)->text() == picked) {
-            const QSignalBlocker blocker(ListBox1);
-            ListBox1->setCurrentRow(row);
-            break;
-        }
+    {
+        // The picked field is kept by the refill: no passing through the middle row.
+        const QSignalBlocker blocker(ListBox1);
+        m_listRowMap = all.ListRowMap;
+        ListBox1->clear();
+        for (const std::string& row : all.rows)
+            ListBox1->addItem(qs(row));
+        ListBox1->setCurrentRow(pickedRow);
     }
     Button2Click();
 }
@@ -525,6 +557,21 @@ void TolerancePage::CheckBox1Click()
     Button2Click();
 }
 
+void TolerancePage::CheckBox2Click()
+{
+    // Typed deviations keep their value in the other unit: 0,1 mm becomes 100 µm.
+    if (CheckBox1->isChecked()) {
+        const tolerance::DeviationUnit now = unit();
+        const tolerance::DeviationUnit before = now == tolerance::DeviationUnit::Micrometres
+            ? tolerance::DeviationUnit::Millimetres
+            : tolerance::DeviationUnit::Micrometres;
+        for (NumberBox* box : {Edit3, Edit4})
+            if (const auto converted = tolerance::deviationTextInUnit(box->text().toStdString(), before, now))
+                setBoxText(box, qs(*converted));
+    }
+    CheckBox1Click();
+}
+
 bool TolerancePage::Edit2KeyPress(QChar& key)
 {
     const auto passed = tolerance::filterTypedChar(key.unicode());
@@ -540,8 +587,11 @@ void TolerancePage::negateBox(NumberBox* box)
         return;
     if (!ReadNumber(box))
         return; // an unreadable text stays as typed, in red
-    if (const auto negated = tolerance::negatedText(box->text().toStdString()))
+    const auto negated = tolerance::negatedText(box->text().toStdString());
+    if (negated && qs(*negated) != box->text())
         writeNumberBox(box, qs(*negated));
+    else
+        Button2Click(); // "0" stays "0": the boxes get their colours back all the same
 }
 
 void TolerancePage::writeNumberBox(NumberBox* box, const QString& text)

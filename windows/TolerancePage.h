@@ -45,6 +45,10 @@ public:
     QString sizeText() const;
     void focusSize();
 
+    // The page's status for the status bar: the old designation, a warning on typed
+    // deviations, or blank.
+    QString statusText() const { return m_status; }
+
     // Row of ListBox1 -> FieldIndex.
     const std::vector<int>& ListRowMap() const { return m_listRowMap; }
 
@@ -69,6 +73,7 @@ private slots:
     void Label3Click();
     void Label5Click();
     void CheckBox1Click();
+    void CheckBox2Click();
     void Button1Click();
     void Button3Click();
     void Button4Click();
@@ -91,7 +96,11 @@ private:
     static void setBoxText(NumberBox* box, const QString& text);
 
     void ComputeFromTable();
+    // The table computation, and a blank status for an empty list.
+    void computeTable();
     void ComputeManual();
+    // Typed deviations with the upper below the lower: both boxes red, and their hints say so.
+    void markReversedDeviations(bool reversed);
     // Reads a number box and colours it: black (Edit2) or navy, red when it does not read.
     std::optional<number::Decimal> ReadNumber(QLineEdit* box);
     void ShowMeanAndRadius(const tolerance::MeanAndRadius& texts);
@@ -113,6 +122,7 @@ private:
 
     std::vector<int> m_listRowMap;
     QString m_resultNote;
+    QString m_status;
     QPointer<Tfrm_ListOf_Ferrak> m_fieldPicker;
     QPointer<Tfrm_FastNamber> m_quickNumbers;
     QPointer<Tfrm_KeyBoard> m_keypad;

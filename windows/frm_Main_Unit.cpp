@@ -67,8 +67,13 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(PageControl1);
 
     TabSheet1->createControls();
-    connect(TabSheet1, &TolerancePage::oldDesignationShown, Panel1, &QLabel::setText);
+    // Each page writes its own status; the status bar shows the open page's.
+    connect(TabSheet1, &TolerancePage::oldDesignationShown, this, [this](const QString& text) { showPageStatus(TabSheet1, text); });
+    connect(TabSheet2, &ThreadPage::statusShown, this, [this](const QString& text) { showPageStatus(TabSheet2, text); });
+    connect(TabSheet3, &FitsPage::statusShown, this, [this](const QString& text) { showPageStatus(TabSheet3, text); });
+    connect(TabSheet4, &ThreadTolerancePage::statusShown, this, [this](const QString& text) { showPageStatus(TabSheet4, text); });
     connect(TabSheet1, &TolerancePage::noteShown, Panel2, &QLabel::setText);
+    connect(TabSheet3, &FitsPage::noteShown, Panel2, &QLabel::setText);
     connect(TabSheet1, &TolerancePage::tableRequested, this, &TForm1::showToleranceTable);
     connect(TabSheet1, &TolerancePage::aboutRequested, this, &TForm1::Label13Click);
     connect(TabSheet2, &ThreadPage::tableRequested, this, &TForm1::showThreadTable);
@@ -147,10 +152,33 @@ void TForm1::Label13Click()
 
 void TForm1::PageControl1Change()
 {
-    if (PageControl1->currentWidget() == TabSheet2)
+    QWidget* page = PageControl1->currentWidget();
+    if (page == TabSheet2)
         TabSheet2->ensureControls();
-    else if (PageControl1->currentWidget() == TabSheet3)
+    else if (page == TabSheet3)
         TabSheet3->open(TabSheet1->sizeText());
-    else if (PageControl1->currentWidget() == TabSheet4)
+    else if (page == TabSheet4)
         TabSheet4->open(TabSheet2->diameterText(), TabSheet2->pitchText());
+
+    if (page == TabSheet1)
+        setStatus(TabSheet1->statusText());
+    else if (page == TabSheet2)
+        setStatus(TabSheet2->statusText());
+    else if (page == TabSheet3)
+        setStatus(TabSheet3->statusText());
+    else if (page == TabSheet4)
+        setStatus(TabSheet4->statusText());
+}
+
+void TForm1::showPageStatus(const QWidget* page, const QString& text)
+{
+    if (PageControl1 && PageControl1->currentWidget() == page)
+        setStatus(text);
+}
+
+void TForm1::setStatus(const QString& text)
+{
+    Panel1->setText(text);
+    // A fit's line can be longer than the panel: its hint holds it whole.
+    Panel1->setToolTip(text);
 }

@@ -47,6 +47,9 @@ private slots:
     void PageControl1Change();
     void showToleranceTable(tolerance::TypeFilterItem columnOrder);
     void showThreadTable();
+    // A page's status: shown while that page is the one open.
+    void showPageStatus(const QWidget* page, const QString& text);
+    void setStatus(const QString& text);
 
 private:
     void FormCreate();

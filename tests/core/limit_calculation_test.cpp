@@ -203,6 +203,39 @@ TEST(ManualEntry, CharacterFilterAndSignChange)
     EXPECT_FALSE(negatedText("+-5"));
 }
 
+TEST(ManualEntry, DeviationTextInOtherUnit)
+{
+    constexpr auto mm = DeviationUnit::Millimetres;
+    constexpr auto um = DeviationUnit::Micrometres;
+    const struct {
+        const char* millimetres;
+        const char* micrometres;
+    } pairs[] = {
+        {"0,1", "100"}, {"+0,02", "+20"}, {"-0,012", "-12"}, {"0", "0"}, {"0,0025", "2,5"},
+        {"0,00005", "0,05"}, {"-1,5", "-1500"}, {"12,3456789", "12345,6789"},
+    };
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(deviationTextInUnit(pair.millimetres, mm, um), pair.micrometres) << pair.millimetres;
+        EXPECT_EQ(deviationTextInUnit(pair.micrometres, um, mm), pair.millimetres) << pair.micrometres;
+    }
+    EXPECT_EQ(deviationTextInUnit("0,10", mm, um), "100");
+    EXPECT_EQ(deviationTextInUnit("+0", mm, um), "0");
+    EXPECT_EQ(deviationTextInUnit("0,1", mm, mm), "0,1"); // the same unit: as typed
+    for (const char* unreadable : {"", "+-5", "5,,3", "-"})
+        EXPECT_FALSE(deviationTextInUnit(unreadable, mm, um)) << '"' << unreadable << '"';
+}
+
+TEST(ManualEntry, UpperBelowLower)
+{
+    auto d = [](const char* t) { return parseNumberText(t); };
+    EXPECT_TRUE(upperBelowLower(d("-0,02"), d("0,01")));
+    EXPECT_TRUE(upperBelowLower(d("0"), d("0,001")));
+    EXPECT_FALSE(upperBelowLower(d("0,01"), d("0,01"))); // a zero tolerance is not reversed
+    EXPECT_FALSE(upperBelowLower(d("0,03"), d("0")));
+    EXPECT_FALSE(upperBelowLower(std::nullopt, d("0,01")));
+    EXPECT_FALSE(upperBelowLower(d("-0,02"), std::nullopt));
+}
+
 TEST(Formulas, FromTheNumbersThemselves)
 {
     auto d = [](const char* t) { return *parseNumberText(t); };
@@ -240,4 +273,36 @@ TEST_F(LimitCalculation, FieldListFilters)
     EXPECT_EQ(rows(4, 0, 4).rows, (std::vector<std::string>{"k6", "K7"}));
     for (const FilterState none : {FilterState{-1, 0, 0}, FilterState{4, -1, 0}, FilterState{4, 0, -1}})
         EXPECT_TRUE(buildFieldList(none).rows.empty());
+}
+
+// A filter change keeps the user's field where the new list holds it, else the middle row.
+TEST_F(LimitCalculation, FieldListKeepsTheCurrentField)
+{
+    const struct {
+        FilterState filter;
+        const char* kept;     // the field before the change
+        const char* selected; // the row selected after it
+    } cases[] = {
+        {{4, 2, 0}, "H7", "H7"},  // quality 7 holds H7
+        {{4, 2, 0}, "h7", "h7"},  // and h7, a field of its own
+        {{4, 2, 0}, "H9", "s7"},  // not H9: the middle row
+        {{4, 0, 3}, "Js6", "Js6"}, // letter JS holds Js6
+        {{4, 0, 3}, "g6", "Js13"},
+        {{0, 0, 0}, "g6", "g6"},  // the other order keeps it too
+        {{1, 0, 2}, "H7", "h9"},  // shafts of H: not the hole H7
+        {{4, 0, 10}, "d11", "d11"}, // two rows: the kept one, not the first
+    };
+    auto fieldOf = [](const char* designation) {
+        const FieldList all = buildFieldList({4, 0, 0});
+        for (std::size_t row = 0; row < all.rows.size(); ++row)
+            if (all.rows[row] == designation)
+                return all.ListRowMap[row];
+        return 0;
+    };
+    for (const auto& c : cases) {
+        const FieldList list = buildFieldList(c.filter, fieldOf(c.kept));
+        ASSERT_GE(list.selectedRow, 0) << c.kept;
+        EXPECT_EQ(list.rows[std::size_t(list.selectedRow)], c.selected) << c.kept;
+    }
+    EXPECT_EQ(buildFieldList({2, 0, 1}, fieldOf("g6")).selectedRow, -1); // empty stays empty
 }

@@ -61,6 +61,7 @@ TEST(ThreadSelection, StartStateIsM15WithTheFinePitch15)
     EXPECT_EQ(shown.holeDiameter, "13,43");
     EXPECT_EQ(shown.holeTolerance, "+0,2");
     EXPECT_EQ(shown.midDiameter, "13,53");
+    EXPECT_EQ(shown.status, "M15×1,5: отверстие 13,43 +0,2");
 }
 
 struct DiameterCase {

@@ -167,6 +167,25 @@ TEST(ClassReading, Designations)
     }
 }
 
+// A box that takes one kind reads JS, however written, as the class of its kind.
+TEST(ClassReading, OfTheBoxKind)
+{
+    const struct {
+        const char* text;
+        Kind kind;
+        const char* name; // "" when not read
+    } cases[] = {
+        {"Js6", Kind::Shaft, "js6"}, {"Js6", Kind::Hole, "JS6"}, {"JS7", Kind::Shaft, "js7"},
+        {"js12", Kind::Hole, "JS12"}, {"js9", Kind::Shaft, "js9"}, {"JS9", Kind::Hole, "JS9"},
+        {"G6", Kind::Shaft, "G6"}, {"h7", Kind::Hole, "h7"}, // other letters keep their own kind
+        {"jS7", Kind::Shaft, ""}, {"Js", Kind::Shaft, ""},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseClassOfKind(c.text, c.kind);
+        EXPECT_EQ(parsed ? parsed->name() : std::string(), c.name) << c.text;
+    }
+}
+
 TEST(NumberReading, CommaOrPoint)
 {
     EXPECT_EQ(readNumber("25,5"), readNumber("25.5"));

@@ -91,10 +91,48 @@ TEST_F(MainWindowDialogs, FieldPickerSelectsTheClickedFieldAndResetsTheFilter)
         EXPECT_EQ(ui().ComboBox3->currentIndex(), 0);
         EXPECT_EQ(ui().ComboBox4->currentIndex(), 0);
     }
-    // Closing without a choice, from a double click on the list, gives H9.
-    whileOpen(w().frm_ListOf_Ferrak(), [] {}, [&] { QTest::mouseDClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 5)); });
-    EXPECT_EQ(ui().ListBox1->currentItem()->text(), "H9");
-    EXPECT_EQ(ui().Edit3->text(), "+0,03");
+}
+
+// Closing the picker without a choice changes nothing: not the field, the filter or the list.
+TEST_F(MainWindowDialogs, FieldPickerClosedWithoutAChoiceChangesNothing)
+{
+    ui().Edit2->setFocus();
+    ui().Edit2->selectAll();
+    QTest::keyClicks(ui().Edit2, "125");
+    ui().ComboBox4->setFocus();
+    QTest::keyClicks(ui().ComboBox4, "6"); // quality 6, by its first character
+    ASSERT_EQ(ui().ComboBox4->currentIndex(), 1);
+    const auto g6 = ui().ListBox1->findItems(QStringLiteral("g6"), Qt::MatchExactly);
+    ASSERT_EQ(g6.size(), 1);
+    QTest::mouseClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, ui().ListBox1->visualItemRect(g6[0]).center());
+    const QStringList resultsBefore{ui().Edit1->text(), ui().Edit3->text(), ui().Edit4->text(), ui().Edit5->text()};
+    ASSERT_EQ(resultsBefore.front(), "g6");
+    const int rowsBefore = ui().ListBox1->count();
+
+    Tfrm_ListOf_Ferrak* picker = w().frm_ListOf_Ferrak();
+    const struct {
+        const char* how;
+        std::function<void()> close;
+        std::function<void()> open;
+    } ways[] = {
+        {"Escape, from Edit1", [&] { QTest::keyClick(picker, Qt::Key_Escape); },
+         [&] { QTest::mouseDClick(ui().Edit1, Qt::LeftButton); }},
+        {"the close control, from the list", [&] { picker->close(); },
+         [&] { QTest::mouseDClick(ui().ListBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 5)); }},
+        {"the grid's H6, from Label5", [&] { QTest::mouseClick(pickerButton(QStringLiteral("H6")), Qt::LeftButton); },
+         [&] { QTest::mouseClick(ui().Label5, Qt::LeftButton, {}, QPoint(3, 3)); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        whileOpen(picker, way.close, way.open);
+        EXPECT_EQ(ui().ComboBox1->currentIndex(), 4);
+        EXPECT_EQ(ui().ComboBox4->currentIndex(), 1);
+        EXPECT_EQ(ui().ComboBox3->currentIndex(), 0);
+        EXPECT_EQ(ui().ListBox1->count(), rowsBefore);
+        ASSERT_TRUE(ui().ListBox1->currentItem());
+        EXPECT_EQ(ui().ListBox1->currentItem()->text(), "g6");
+        EXPECT_EQ((QStringList{ui().Edit1->text(), ui().Edit3->text(), ui().Edit4->text(), ui().Edit5->text()}), resultsBefore);
+    }
 }
 
 TEST_F(MainWindowDialogs, KeypadEntersTheSizeOnlyWithEnter)

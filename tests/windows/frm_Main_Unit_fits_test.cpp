@@ -69,13 +69,6 @@ protected:
     {
         return {page().lb_Pos1->text(), page().lb_Pos2->text(), page().lb_PosSred->text(), page().lb_PosDopusk->text()};
     }
-    bool allNoData()
-    {
-        for (NumberBox* box : resultBoxes())
-            if (box->text() != NoData)
-                return false;
-        return true;
-    }
     static bool red(QWidget* box) { return UiStyle::textColour(box) == UiStyle::Red; }
     QListWidgetItem* fitRow(const QString& name)
     {
@@ -268,7 +261,7 @@ TEST_F(FitsPageTest, PreferredFitsSetBothClassesAndShowTheirKinds)
         EXPECT_EQ(page().cmbx_Otverstie->currentText(), classes[0]);
         EXPECT_EQ(page().cmbx_Val->currentText(), classes[1]);
         EXPECT_EQ(item->data(FitsPage::KindRole).toString(), QString::fromUtf8(row.kind));
-        EXPECT_FALSE(allNoData());
+        EXPECT_FALSE(resultTexts().contains(NoData));
         EXPECT_EQ(list->currentItem(), item);
     }
     // A heading is no fit: a click on it changes nothing.
@@ -315,7 +308,12 @@ TEST_F(FitsPageTest, EveryBadInputTurnsItsBoxRedAndComputesNothing)
                           : c.holeRed ? static_cast<QWidget*>(page().cmbx_Otverstie)
                                       : static_cast<QWidget*>(page().cmbx_Val);
         EXPECT_EQ(redBox->toolTip(), QString::fromUtf8(c.hint));
-        EXPECT_TRUE(allNoData()) << resultTexts().join(u' ').toStdString();
+        // A class that is one at the size still shows its own limits; the fit needs both.
+        const QStringList texts = resultTexts();
+        const bool holeShown = !c.sizeRed && !c.holeRed;
+        const bool shaftShown = !c.sizeRed && !c.shaftRed;
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(texts[i] != NoData, i < 4 ? holeShown : i < 8 ? shaftShown : false) << i << " " << texts[i].toStdString();
         EXPECT_EQ(page().lb_PosVid->text(), QString::fromUtf8(c.hint));
         const iso286::DiagramInput& drawn = page().pb_Shema->input();
         EXPECT_EQ(int(drawn.hole.has_value()) + int(drawn.shaft.has_value()), c.zonesDrawn);
@@ -326,6 +324,105 @@ TEST_F(FitsPageTest, EveryBadInputTurnsItsBoxRedAndComputesNothing)
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
     EXPECT_FALSE(red(page().ed_PosRazmer) || red(page().cmbx_Otverstie) || red(page().cmbx_Val));
     EXPECT_EQ(page().ed_Pos1->text(), QStringLiteral("41"));
+}
+
+TEST_F(FitsPageTest, OneBadClassLeavesTheOtherShown)
+{
+    openPage();
+    typeFit(QStringLiteral("25"), QStringLiteral("Q7"), QStringLiteral("k6"));
+    EXPECT_EQ(resultTexts(), (QStringList{NoData, NoData, NoData, NoData, "+15", "+2", "25,015", "25,002",
+                                          NoData, NoData, NoData, NoData}));
+    EXPECT_TRUE(page().pb_Shema->input().shaft.has_value());
+    retype(page().cmbx_Val->lineEdit(), QStringLiteral("G6"));
+    retype(page().cmbx_Otverstie->lineEdit(), QStringLiteral("H7"));
+    EXPECT_EQ(resultTexts().mid(0, 4), (QStringList{"+21", "0", "25,021", "25"}));
+    EXPECT_EQ(resultTexts().mid(4), QStringList(8, NoData));
+}
+
+// The catalogue writes js6, JS7 and JS12 as "Js6", "Js7", "Js12": each class box reads
+// any writing of JS as its own kind.
+TEST_F(FitsPageTest, ClassBoxesReadJsAsTheirOwnKind)
+{
+    openPage();
+    const struct {
+        const char* hole;
+        const char* shaft;
+        const char* holeShown;
+        const char* shaftShown;
+        const char* shaftLimits[2];
+    } cases[] = {
+        {"H7", "Js6", "H7", "js6", {"+6,5", "-6,5"}},
+        {"Js7", "h6", "JS7", "h6", {"0", "-13"}},
+        {"js12", "JS6", "JS12", "js6", {"+6,5", "-6,5"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.hole) + "/" + c.shaft);
+        typeFit(QStringLiteral("25"), QString::fromUtf8(c.hole), QString::fromUtf8(c.shaft));
+        EXPECT_FALSE(red(page().cmbx_Otverstie) || red(page().cmbx_Val)) << page().cmbx_Val->toolTip().toStdString();
+        EXPECT_EQ(page().cmbx_Otverstie->currentText(), QString::fromUtf8(c.holeShown));
+        EXPECT_EQ(page().cmbx_Val->currentText(), QString::fromUtf8(c.shaftShown));
+        EXPECT_EQ(page().ed_ValEs->text(), QString::fromUtf8(c.shaftLimits[0]));
+        EXPECT_EQ(page().ed_ValEi->text(), QString::fromUtf8(c.shaftLimits[1]));
+        EXPECT_NE(page().ed_Pos1->text(), NoData);
+    }
+}
+
+// The status bar belongs to the page shown: each page's own line, back again with its tab.
+TEST_F(FitsPageTest, StatusBarShowsThePageShown)
+{
+    const QString toleranceStatus = QStringLiteral("Старое обозначение :  [ А3 ]");
+    EXPECT_EQ(ui().Panel1->text(), toleranceStatus);
+    openPage();
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("Ø25 H7/p6: натяг 1…35 мкм"));
+    retype(page().cmbx_Val->lineEdit(), QStringLiteral("Q6"));
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("«Q6» не поле допуска (пример: H7, p6)"));
+    retype(page().cmbx_Val->lineEdit(), QStringLiteral("g6"));
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("Ø25 H7/g6: зазор 7…41 мкм"));
+    EXPECT_EQ(ui().Panel1->toolTip(), ui().Panel1->text()); // whole, should the panel cut it
+
+    clickTab(1);
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("M15×1,5: отверстие 13,43 +0,2"));
+    ui().cmbx_ShagRezb->setFocus();
+    QTest::keyClick(ui().cmbx_ShagRezb, Qt::Key_Up); // the fine pitch, by the keyboard
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("M15×1: отверстие 13,95 +0,17"));
+    clickTab(3);
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("M15×1-6H/6g"));
+    clickTab(2);
+    EXPECT_EQ(ui().Panel1->text(), QStringLiteral("Ø25 H7/g6: зазор 7…41 мкм"));
+    clickTab(0);
+    EXPECT_EQ(ui().Panel1->text(), toleranceStatus);
+    // An empty field list has no old designation.
+    ui().ComboBox1->setFocus();
+    QTest::keyClick(ui().ComboBox1, Qt::Key_Up);
+    QTest::keyClick(ui().ComboBox1, Qt::Key_Up); // the holes
+    ui().ComboBox3->setFocus();
+    QTest::keyClick(ui().ComboBox3, Qt::Key_Down); // with letter G: none
+    ASSERT_EQ(ui().ListBox1->count(), 0);
+    EXPECT_EQ(ui().Panel1->text(), QString());
+    clickTab(2);
+    clickTab(0);
+    EXPECT_EQ(ui().Panel1->text(), QString());
+}
+
+TEST_F(FitsPageTest, CopyingSaysSoInTheStatusBar)
+{
+    openPage();
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
+    FitSchemeBox* scheme = page().pb_Shema;
+    ui().Panel2->setText(QString());
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    EXPECT_EQ(ui().Panel2->text(), QStringLiteral("Схема и посадка скопированы"));
+    ui().Panel2->setText(QString());
+    QTimer::singleShot(50, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
+    QApplication::sendEvent(scheme, &menuEvent);
+    EXPECT_EQ(ui().Panel2->text(), QStringLiteral("Схема и посадка скопированы"));
 }
 
 TEST_F(FitsPageTest, SizeBoxTakesTheKeysOfTheToleranceSizeBox)

@@ -339,7 +339,7 @@ private:
         if ((UiStyle::textColour(page.ed_PosRazmer) == UiStyle::Red) == sizeOk)
             problems << QStringLiteral("ed_PosRazmer \"%1\" coloured wrongly").arg(page.ed_PosRazmer->text());
         auto classOk = [&](QComboBox* box, iso286::Kind kind) {
-            const auto parsed = iso286::parseClass(box->currentText().toStdString());
+            const auto parsed = iso286::parseClassOfKind(box->currentText().toStdString(), kind);
             const bool good = parsed && parsed->kind == kind && (!sizeOk || iso286::limitsOf(*size, *parsed).defined);
             if ((UiStyle::textColour(box) == UiStyle::Red) == good)
                 problems << QStringLiteral("%1 \"%2\" coloured wrongly").arg(box->objectName(), box->currentText());
@@ -351,9 +351,24 @@ private:
                                          page.ed_ValEs, page.ed_ValEi, page.ed_ValMax, page.ed_ValMin,
                                          page.ed_Pos1,  page.ed_Pos2,  page.ed_PosSred, page.ed_PosDopusk};
         if (!sizeOk || !holeOk || !shaftOk) {
-            for (QLineEdit* box : boxes)
-                if (box->text() != NoData)
-                    problems << QStringLiteral("%1 \"%2\" without a fit").arg(box->objectName(), box->text());
+            // Each class valid at the size shows its own limits; the fit's figures need both.
+            const bool shown[] = {sizeOk && holeOk, sizeOk && shaftOk, false};
+            for (int i = 0; i < int(boxes.size()); ++i) {
+                QLineEdit* box = boxes[i];
+                const bool expected = shown[i / 4];
+                if (!expected && box->text() != NoData)
+                    problems << QStringLiteral("%1 \"%2\" without its class").arg(box->objectName(), box->text());
+                if (expected && !readNumber(box->text()))
+                    problems << QStringLiteral("%1 \"%2\" with its class valid").arg(box->objectName(), box->text());
+            }
+            for (int first : {0, 4}) {
+                if (!shown[first / 4] || !readNumber(boxes[first]->text()) || !readNumber(boxes[first + 1]->text()))
+                    continue;
+                const auto upper = readNumber(boxes[first]->text());
+                const auto largest = readNumber(boxes[first + 2]->text());
+                if (largest && *largest != *size + upper->scaled(-3))
+                    problems << QStringLiteral("%1 %2 does not follow its deviation").arg(boxes[first + 2]->objectName(), boxes[first + 2]->text());
+            }
             if (!page.pb_Shema->summary().isEmpty())
                 problems << QStringLiteral("a fit to copy without a fit");
             return;
@@ -590,15 +605,24 @@ private:
         static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
         const Qt::Key k = keys[pick(5)];
         const int before = box->currentIndex();
+        const QString fieldBefore = currentField();
         log(QStringLiteral("key %1 in %2 at item %3").arg(int(k)).arg(box->objectName()).arg(before));
         key(k);
         if (box->currentIndex() != before)
-            expectFreshSelection();
+            expectFreshSelection(fieldBefore);
     }
 
-    void expectFreshSelection()
+    QString currentField() const
     {
-        const int expected = defaultRow(ui().ListBox1->count());
+        return ui().ListBox1->currentItem() ? ui().ListBox1->currentItem()->text() : QString();
+    }
+
+    // After a refill: the field chosen before when the new list holds it, else the middle row.
+    void expectFreshSelection(const QString& fieldBefore)
+    {
+        const auto kept = ui().ListBox1->findItems(fieldBefore, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int expected = !fieldBefore.isEmpty() && !kept.isEmpty() ? ui().ListBox1->row(kept[0])
+                                                                     : defaultRow(ui().ListBox1->count());
         if (ui().ListBox1->currentRow() != expected)
             fail(QStringLiteral("after a refill row %1 is selected, not %2").arg(ui().ListBox1->currentRow()).arg(expected));
     }
@@ -614,12 +638,13 @@ private:
         const int resetItem = which == 0 ? 4 : 0;
         const bool changes = boxes[which]->currentIndex() != resetItem;
         const int rowBefore = ui().ListBox1->currentRow();
+        const QString fieldBefore = currentField();
         log(QStringLiteral("click %1").arg(label->objectName()));
         click(label, QPoint(3, 3));
         if (boxes[which]->currentIndex() != resetItem)
             fail(QStringLiteral("%1 did not reset its box").arg(label->objectName()));
         if (changes)
-            expectFreshSelection();
+            expectFreshSelection(fieldBefore);
         else if (ui().ListBox1->currentRow() != rowBefore)
             fail(QStringLiteral("%1 moved the selection without a change").arg(label->objectName()));
     }
@@ -778,29 +803,37 @@ private:
     {
         const auto buttons = w().frm_ListOf_Ferrak()->findChildren<QAbstractButton*>();
         QAbstractButton* button = chance(80) && !buttons.isEmpty() ? buttons[pick(int(buttons.size()))] : nullptr;
-        const QString picked = button ? button->text() : QStringLiteral("H9");
+        const QString picked = button ? button->text() : QString();
         const int route = pick(3);
-        log(QStringLiteral("field picker by %1, picks %2").arg(route).arg(picked));
+        log(QStringLiteral("field picker by %1, picks %2").arg(route).arg(picked.isEmpty() ? QStringLiteral("nothing") : picked));
+        const int filterBefore[] = {ui().ComboBox1->currentIndex(), ui().ComboBox4->currentIndex(), ui().ComboBox3->currentIndex()};
+        QString fieldBefore = ui().ListBox1->currentItem() ? ui().ListBox1->currentItem()->text() : QString();
+        QListWidgetItem* doubleClicked = route == 1 && ui().ListBox1->count() > 0 ? ui().ListBox1->item(pick(ui().ListBox1->count())) : nullptr;
+        if (doubleClicked)
+            fieldBefore = doubleClicked->text(); // the double click's first click chooses its row
         whileOpen(w().frm_ListOf_Ferrak(), [&] {
             if (button)
                 QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         }, [&] {
             if (route == 0)
                 click(ui().Label5, QPoint(3, 3));
-            else if (route == 1 && ui().ListBox1->count() > 0) {
-                QListWidgetItem* item = ui().ListBox1->item(pick(ui().ListBox1->count()));
-                ui().ListBox1->scrollToItem(item);
-                doubleClick(ui().ListBox1->viewport(), ui().ListBox1->visualItemRect(item).center());
+            else if (doubleClicked) {
+                ui().ListBox1->scrollToItem(doubleClicked);
+                doubleClick(ui().ListBox1->viewport(), ui().ListBox1->visualItemRect(doubleClicked).center());
             }
             else
                 doubleClick(ui().Edit1);
         });
-        if (ui().ComboBox1->currentIndex() != 4 || ui().ComboBox4->currentIndex() != 0 || ui().ComboBox3->currentIndex() != 0)
+        const int filterAfter[] = {ui().ComboBox1->currentIndex(), ui().ComboBox4->currentIndex(), ui().ComboBox3->currentIndex()};
+        const QString fieldAfter = ui().ListBox1->currentItem() ? ui().ListBox1->currentItem()->text() : QString();
+        // Only a field of the catalogue, chosen, changes the filter and the field.
+        const bool chosen = !picked.isEmpty() && expectedList(4, 0, 0).rows.contains(picked);
+        if (chosen && (filterAfter[0] != 4 || filterAfter[1] != 0 || filterAfter[2] != 0))
             fail(QStringLiteral("the field picker left the filter set"));
-        const auto items = ui().ListBox1->findItems(picked, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        const int expectedRow = items.isEmpty() ? 20 : ui().ListBox1->row(items[0]);
-        if (ui().ListBox1->currentRow() != expectedRow)
-            fail(QStringLiteral("picked %1 but row %2 is selected").arg(picked).arg(ui().ListBox1->currentRow()));
+        if (chosen && fieldAfter != picked)
+            fail(QStringLiteral("picked %1 but %2 is selected").arg(picked, fieldAfter));
+        if (!chosen && (!std::equal(std::begin(filterBefore), std::end(filterBefore), std::begin(filterAfter)) || fieldAfter != fieldBefore))
+            fail(QStringLiteral("the field picker closed without a choice changed the filter or the field"));
     }
 
     void useKeypad()
@@ -967,8 +1000,9 @@ private:
                              : code == Data_Unit::FieldColour::Green ? UiStyle::Green
                                                                      : UiStyle::Blue,
                              "colour code");
-                expectText(ui().Panel1, ui().Panel1->text(),
-                           QStringLiteral("Старое обозначение :  [ ") + QString::fromStdString(Data_Unit::OldDesignation(f)) + QStringLiteral(" ]"));
+                if (onTolerancePage())
+                    expectText(ui().Panel1, ui().Panel1->text(),
+                               QStringLiteral("Старое обозначение :  [ ") + QString::fromStdString(Data_Unit::OldDesignation(f)) + QStringLiteral(" ]"));
                 // Up to 1 mm the engine's limits, above it the table's; none without a positive smallest size.
                 std::optional<std::pair<Decimal, Decimal>> deviations;
                 if (size && *size <= Decimal{1}) {
@@ -999,8 +1033,9 @@ private:
         } else {
             const auto upper = readNumber(ui().Edit3->text());
             const auto lower = readNumber(ui().Edit4->text());
-            expectColour(ui().Edit3, upper ? UiStyle::Navy : UiStyle::Red, upper ? "navy" : "red");
-            expectColour(ui().Edit4, lower ? UiStyle::Navy : UiStyle::Red, lower ? "navy" : "red");
+            const bool reversed = upper && lower && *upper < *lower;
+            expectColour(ui().Edit3, upper && !reversed ? UiStyle::Navy : UiStyle::Red, upper && !reversed ? "navy" : "red");
+            expectColour(ui().Edit4, lower && !reversed ? UiStyle::Navy : UiStyle::Red, lower && !reversed ? "navy" : "red");
             const int power = micrometresShown ? -3 : 0;
             std::optional<Decimal> largest;
             std::optional<Decimal> smallest;
@@ -1011,7 +1046,9 @@ private:
             const QStringList texts = sizeTexts(largest, smallest, rounding);
             for (int i = 0; i < 4; ++i)
                 expectText(sizeBoxes[i], sizeBoxes[i]->text(), texts[i]);
-            expectText(ui().Panel1, ui().Panel1->text(), QStringLiteral("  "));
+            if (onTolerancePage())
+                expectText(ui().Panel1, ui().Panel1->text(),
+                           reversed ? QStringLiteral("Верхнее отклонение ниже нижнего") : QStringLiteral("  "));
             if (ui().Edit1->isVisible())
                 problems << QStringLiteral("Edit1 shown in manual mode");
         }

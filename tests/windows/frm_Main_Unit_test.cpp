@@ -213,10 +213,10 @@ TEST_F(MainWindow, ManualModeStatesAndEditing)
     QTest::keyClicks(ui().Edit4, "-0,1");
     EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
 
-    // The same in micrometres: the texts stay, the unit changes.
+    // The same in micrometres: the typed deviations are rewritten in the new unit.
     QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(ui().Edit3->text(), "0,1");
-    EXPECT_EQ(results().mid(3), (QStringList{"10,0001", "9,9999", "10,00", "5,000"}));
+    EXPECT_EQ(ui().Edit3->text(), "100");
+    EXPECT_EQ(results().mid(3), (QStringList{"10,1", "9,9", "10,00", "5,000"}));
     ui().Edit3->selectAll();
     QTest::keyClicks(ui().Edit3, "100");
     ui().Edit4->selectAll();
@@ -257,6 +257,114 @@ TEST_F(MainWindow, ManualModeStatesAndEditing)
     EXPECT_EQ(results(), (QStringList{"H9", "+0,036", "0", "10,036", "10", "10,02", "5,009"}));
     EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ А3 ]");
     EXPECT_TRUE(ui().Edit3->isReadOnly());
+}
+
+// A filter change keeps the field chosen when the new list holds it; otherwise the middle row.
+TEST_F(MainWindow, AFilterChangeKeepsTheChosenField)
+{
+    typeSize("125");
+    const struct {
+        const char* chosen;
+        QComboBox* box;
+        const char* typed; // the filter item, by its first characters
+        const char* selected;
+    } cases[] = {
+        {"H7", ui().ComboBox4, "7", "H7"},
+        {"h7", ui().ComboBox4, "7", "h7"},
+        {"H9", ui().ComboBox4, "7", "s7"}, // not in quality 7: the middle row
+        {"Js6", ui().ComboBox3, "J", "Js6"},
+        {"g6", ui().ComboBox3, "J", "Js13"},
+        {"d11", ui().ComboBox3, "D", "d11"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        clickLabel(ui().Label2);
+        clickLabel(ui().Label3);
+        clickRow(QString::fromLatin1(c.chosen));
+        c.box->setFocus();
+        QTest::qWait(QApplication::keyboardInputInterval() + 50); // a fresh search, not "77"
+        QTest::keyClicks(c.box, c.typed);
+        ASSERT_NE(c.box->currentIndex(), 0);
+        ASSERT_TRUE(ui().ListBox1->currentItem());
+        EXPECT_EQ(ui().ListBox1->currentItem()->text(), c.selected);
+        EXPECT_EQ(ui().Edit1->text(), c.selected);
+    }
+    // A reset keeps it too.
+    clickLabel(ui().Label3);
+    EXPECT_EQ(ui().Edit1->text(), "d11");
+}
+
+// The unit switch rewrites what was typed by hand, exactly, both ways.
+TEST_F(MainWindow, MicrometreSwitchConvertsTypedDeviations)
+{
+    typeSize("25");
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    const struct {
+        const char* upperMm;
+        const char* lowerMm;
+        const char* upperUm;
+        const char* lowerUm;
+        const char* largest;
+        const char* smallest;
+    } cases[] = {
+        {"+0,1", "+0,02", "+100", "+20", "25,1", "25,02"},
+        {"0,0025", "-0,00005", "2,5", "-0,05", "25,0025", "24,99995"},
+        {"0", "-1,5", "0", "-1500", "25", "23,5"},
+        {"+-5", "-0,012", "+-5", "-12", "нет данных", "24,988"}, // an unreadable text stays as typed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.upperMm);
+        retype(ui().Edit3, QString::fromUtf8(c.upperMm));
+        retype(ui().Edit4, QString::fromUtf8(c.lowerMm));
+        // Millimetres to micrometres by a click, and back by the keyboard.
+        QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(5, 8));
+        ASSERT_TRUE(ui().CheckBox2->isChecked());
+        EXPECT_EQ(ui().Edit3->text(), c.upperUm);
+        EXPECT_EQ(ui().Edit4->text(), c.lowerUm);
+        EXPECT_EQ(ui().Edit5->text(), c.largest);
+        EXPECT_EQ(ui().Edit6->text(), c.smallest);
+        ui().CheckBox2->setFocus();
+        QTest::keyClick(ui().CheckBox2, Qt::Key_Space);
+        ASSERT_FALSE(ui().CheckBox2->isChecked());
+        EXPECT_EQ(ui().Edit3->text(), QString::fromUtf8(c.upperMm));
+        EXPECT_EQ(ui().Edit4->text(), QString::fromUtf8(c.lowerMm));
+        EXPECT_EQ(ui().Edit5->text(), c.largest);
+        EXPECT_EQ(ui().Edit6->text(), c.smallest);
+    }
+}
+
+// Typed deviations with the upper below the lower are computed, and flagged.
+TEST_F(MainWindow, UpperBelowLowerIsFlagged)
+{
+    typeSize("25");
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    retype(ui().Edit3, QStringLiteral("-0,02"));
+    retype(ui().Edit4, QStringLiteral("+0,01"));
+    EXPECT_EQ(ui().Edit5->text(), "24,98");
+    EXPECT_EQ(ui().Edit6->text(), "25,01");
+    const QString warning = QStringLiteral("Верхнее отклонение ниже нижнего");
+    for (QWidget* box : {static_cast<QWidget*>(ui().Edit3), static_cast<QWidget*>(ui().Edit4)}) {
+        EXPECT_EQ(textOf(box), UiStyle::Red) << box->objectName().toStdString();
+        EXPECT_TRUE(box->toolTip().endsWith(warning)) << box->toolTip().toStdString();
+    }
+    EXPECT_EQ(ui().Panel1->text(), warning);
+    // Put right with the sign button: the flag goes.
+    QTest::mouseClick(ui().Button3, Qt::LeftButton);
+    EXPECT_EQ(ui().Edit3->text(), "0,02");
+    EXPECT_EQ(textOf(ui().Edit3), UiStyle::Navy);
+    EXPECT_EQ(textOf(ui().Edit4), UiStyle::Navy);
+    EXPECT_EQ(ui().Edit4->toolTip(), "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
+    EXPECT_EQ(ui().Panel1->text(), "  ");
+    // Equal deviations are no reversal; a lower one typed above the upper is.
+    retype(ui().Edit3, QStringLiteral("0,01"));
+    EXPECT_EQ(textOf(ui().Edit3), UiStyle::Navy);
+    retype(ui().Edit4, QStringLiteral("0,03"));
+    EXPECT_EQ(ui().Panel1->text(), warning);
+    // Back in table mode the boxes are the table's again.
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(ui().Edit4->toolTip(), "Нижнее значение допуска");
+    EXPECT_NE(textOf(ui().Edit4), UiStyle::Red);
+    EXPECT_EQ(ui().Panel1->text(), "Старое обозначение :  [ А3 ]");
 }
 
 TEST_F(MainWindow, FormulaCopy)
