@@ -1,4 +1,5 @@
-# dopusk-limits for Windows in one zip: the .exe and its manual as plain UTF-8 text.
+# dopusk-limits for Windows in one zip: the .exe, its manual as plain UTF-8 text and the
+# JSON Schema of its answers.
 #   cmake --build <build> --target dopusk-limits-zip
 #   -> <build>/dopusk-limits-<version>-win64.zip
 find_program(GROFF groff)
@@ -17,11 +18,12 @@ add_custom_command(OUTPUT ${zip_stage}/dopusk-limits.txt
   VERBATIM)
 add_custom_command(OUTPUT ${DOPUSK_LIMITS_ZIP}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:dopusk-limits> ${zip_stage}/dopusk-limits.exe
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/dopusk-limits.schema.json ${zip_stage}/
   COMMAND ${CMAKE_COMMAND} -E rm -f ${DOPUSK_LIMITS_ZIP}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${DOPUSK_LIMITS_ZIP} --format=zip --mtime=${DOPUSK_RELEASE_DATE}
-          dopusk-limits/dopusk-limits.exe dopusk-limits/dopusk-limits.txt
+          dopusk-limits/dopusk-limits.exe dopusk-limits/dopusk-limits.txt dopusk-limits/dopusk-limits.schema.json
   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/zip
-  DEPENDS dopusk-limits ${zip_stage}/dopusk-limits.txt
+  DEPENDS dopusk-limits ${zip_stage}/dopusk-limits.txt ${PROJECT_SOURCE_DIR}/packaging/dopusk-limits.schema.json
   COMMENT "Packing ${DOPUSK_LIMITS_ZIP}"
   VERBATIM)
 add_custom_target(dopusk-limits-zip DEPENDS ${DOPUSK_LIMITS_ZIP})

@@ -59,7 +59,7 @@ else
   ok
 fi
 
-# The zip: the .exe as built and the manual as text.
+# The zip: the .exe as built, the manual as text and the schema of the JSON answers.
 zip=$(ls "$win"/dopusk-limits-*-win64.zip 2>/dev/null | head -1)
 unpacked=$(mktemp -d)
 wineprefix=""
@@ -72,8 +72,9 @@ if [[ -z "$zip" ]] || ! (cd "$unpacked" && cmake -E tar xf "$zip"); then
   bad "no zip of dopusk-limits in $win"
 elif ! cmp -s "$unpacked/dopusk-limits/dopusk-limits.exe" "$exe" ||
      ! grep -q 'dopusk-limits' "$unpacked/dopusk-limits/dopusk-limits.txt" ||
-     grep -q $'\e' "$unpacked/dopusk-limits/dopusk-limits.txt"; then
-  bad "the zip $zip does not hold dopusk-limits.exe and its manual as plain text"
+     grep -q $'\e' "$unpacked/dopusk-limits/dopusk-limits.txt" ||
+     ! cmp -s "$unpacked/dopusk-limits/dopusk-limits.schema.json" "$root/packaging/dopusk-limits.schema.json"; then
+  bad "the zip $zip does not hold dopusk-limits.exe, its manual as plain text and its JSON schema"
 else
   echo "windows: ${zip##*/}: $(cd "$unpacked" && find . -type f | sort | tr '\n' ' ')"
   ok
