@@ -84,6 +84,15 @@ TForm1::TForm1(QWidget* parent)
     TabSheet1->focusSize();
 }
 
+TForm1::~TForm1()
+{
+    // The pages outlive this part of the window while Qt deletes its children, and a box
+    // that loses the focus then still reports to the status bar: no page reports here any more.
+    for (QWidget* page : {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet2),
+                          static_cast<QWidget*>(TabSheet3), static_cast<QWidget*>(TabSheet4)})
+        page->disconnect(this);
+}
+
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);

@@ -25,6 +25,7 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Creates the six secondary windows, hidden, in their start-up order, as children
     // of this window: they go with it. A second call changes nothing.
