@@ -1,11 +1,28 @@
 #include "Translate.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace i18n {
 
 namespace {
 Translator currentTranslator = nullptr;
+}
+
+Language languageFromEnvironment()
+{
+    // Refined with the whole rule of LANGUAGE's list and the C locale.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (!value || !*value)
+            continue;
+        const std::string_view v(value);
+        for (std::string_view russianReaders : {"ru", "uk", "be", "kk", "C", "POSIX"})
+            if (v.substr(0, russianReaders.size()) == russianReaders)
+                return Language::Russian;
+        return Language::English;
+    }
+    return Language::Russian;
 }
 
 void setTranslator(Translator translator) { currentTranslator = translator; }

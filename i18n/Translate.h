@@ -10,6 +10,12 @@
 
 namespace i18n {
 
+// The interface's language, from the environment as gettext reads it (LANGUAGE, then
+// LC_ALL, LC_MESSAGES, LANG): Russian for Russian, Ukrainian, Belarusian and Kazakh
+// users, for the C/POSIX locale and when nothing is set; English for any other.
+enum class Language { Russian, English };
+Language languageFromEnvironment();
+
 // Looks up `source` of `context`; returns `source` itself when no translation is set
 // or the translation has no entry for it. The windows set their Qt translator here,
 // so that the cores' texts follow the same translation files as the windows' own.

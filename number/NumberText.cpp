@@ -52,6 +52,8 @@ Decimal roundDecimals(const Decimal& value, int decimals)
     return cutDigits(value, long(value.digits().size()) - dropped);
 }
 
+char decimalSeparator = ',';
+
 std::string signOf(const Decimal& value) { return value.isNegative() ? "-" : ""; }
 
 // "1,2E-5": the digits with a comma after the first, then the exponent.
@@ -60,7 +62,7 @@ std::string scientificText(const Decimal& rounded)
     const std::string& digits = rounded.digits();
     std::string text = signOf(rounded) + digits.substr(0, 1);
     if (digits.size() > 1)
-        text += "," + digits.substr(1);
+        text += decimalSeparator + digits.substr(1);
     return text + "E" + std::to_string(rounded.leadingExponent());
 }
 
@@ -86,7 +88,7 @@ std::string positionalText(const Decimal& value, int decimals)
     }
     if (long(fraction.size()) < decimals)
         fraction += std::string(std::size_t(decimals - long(fraction.size())), '0');
-    return signOf(value) + integerPart + (fraction.empty() ? "" : "," + fraction);
+    return signOf(value) + integerPart + (fraction.empty() ? std::string() : decimalSeparator + fraction);
 }
 
 // A binary value is first expanded to 18 significant decimal digits.
@@ -143,7 +145,7 @@ std::optional<Decimal> parseNumberText(std::string_view text)
         digits += text[i++];
         mantissaSeen = true;
     }
-    if (i < n && text[i] == ',') {
+    if (i < n && (text[i] == ',' || text[i] == decimalSeparator)) {
         ++i;
         mantissaSeen = true;
         while (i < n && isDigit(text[i])) {
@@ -218,5 +220,9 @@ std::string fixedNumberText(const Decimal& value, int decimals, int precision)
         return scientificText(roundSignificant(value, precision));
     return positionalText(rounded, decimals);
 }
+
+void setInterfaceDecimalSeparator(char separator) { decimalSeparator = separator; }
+
+char interfaceDecimalSeparator() { return decimalSeparator; }
 
 } // namespace number

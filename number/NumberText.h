@@ -10,6 +10,11 @@
 
 namespace number {
 
+// The decimal separator of the interface's language: the comma (Russian) unless the
+// program chose another at start-up. Texts are written with it; a comma always reads.
+void setInterfaceDecimalSeparator(char separator);
+char interfaceDecimalSeparator();
+
 // Text to number: optional blanks, optional sign, digits with an optional comma
 // (either side may be empty, not both), optional exponent "E"/"e" with sign and
 // digits, optional blanks. Fails on anything else and on values beyond a double.
