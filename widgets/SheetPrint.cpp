@@ -1,5 +1,6 @@
 #include "SheetPrint.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -41,7 +42,7 @@ std::vector<std::pair<int, int>> blocks(const std::vector<int>& sizes, int fixed
 
 QString pageNumberText(int page, int count)
 {
-    return QStringLiteral("Страница %1 из %2").arg(page).arg(count);
+    return QCoreApplication::translate("SheetPrint", "Страница %1 из %2").arg(page).arg(count);
 }
 
 // Lays out the items [0, fixed) and [first, last] one after the other from `start`.

@@ -15,9 +15,9 @@
 
 #include <algorithm>
 
-const QString SheetView::CopyText = QStringLiteral("Копировать");
-const QString SheetView::PrintText = QStringLiteral("Печать…");
-const QString SheetView::PdfText = QStringLiteral("Сохранить в PDF…");
+const char* const SheetView::CopyText = QT_TR_NOOP("Копировать");
+const char* const SheetView::PrintText = QT_TR_NOOP("Печать…");
+const char* const SheetView::PdfText = QT_TR_NOOP("Сохранить в PDF…");
 
 namespace {
 
@@ -45,9 +45,9 @@ SheetView::SheetView(QWidget* parent)
     setTabKeyNavigation(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_copy = addSheetAction(this, CopyText, QKeySequence::Copy, "copyAction");
-    m_print = addSheetAction(this, PrintText, QKeySequence::Print, "printAction");
-    m_pdf = addSheetAction(this, PdfText, QKeySequence::Save, "pdfAction");
+    m_copy = addSheetAction(this, tr(CopyText), QKeySequence::Copy, "copyAction");
+    m_print = addSheetAction(this, tr(PrintText), QKeySequence::Print, "printAction");
+    m_pdf = addSheetAction(this, tr(PdfText), QKeySequence::Save, "pdfAction");
     connect(m_copy, &QAction::triggered, this, &SheetView::copySelection);
     connect(m_print, &QAction::triggered, this, &SheetView::printPreview);
     connect(m_pdf, &QAction::triggered, this, &SheetView::saveAsPdf);
@@ -208,7 +208,7 @@ void SheetView::printPreview()
     printer.setDocName(table.title);
     QPrintPreviewDialog preview(&printer, window());
     preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(PrintText);
+    preview.setWindowTitle(tr(PrintText));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&table](QPrinter* target) { SheetPrint::paint(*target, table); });
     preview.exec();
@@ -223,7 +223,7 @@ void SheetView::saveAsPdf()
         folder = QDir::homePath();
     const QString suggested = QDir(folder).filePath(name);
     QString path = m_chooseFile ? m_chooseFile(window(), suggested)
-                                : QFileDialog::getSaveFileName(window(), PdfText, suggested, QStringLiteral("PDF (*.pdf)"));
+                                : QFileDialog::getSaveFileName(window(), tr(PdfText), suggested, QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

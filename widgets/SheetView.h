@@ -19,9 +19,9 @@ class QAction;
 class SheetView : public QTableView {
     Q_OBJECT
 public:
-    static const QString CopyText;
-    static const QString PrintText;
-    static const QString PdfText;
+    static const char* const CopyText;
+    static const char* const PrintText;
+    static const char* const PdfText;
 
     explicit SheetView(QWidget* parent = nullptr);
 

@@ -63,7 +63,7 @@ FitSchemeBox::FitSchemeBox(QWidget* parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, UiStyle::White);
     setPalette(palette);
-    setToolTip(QString::fromUtf8(UiStyle::SchemeHint));
+    setToolTip(tr(UiStyle::SchemeHint));
 }
 
 void FitSchemeBox::setDiagram(iso286::DiagramInput input, const QString& summary)
@@ -166,6 +166,6 @@ void FitSchemeBox::mouseDoubleClickEvent(QMouseEvent* event)
 void FitSchemeBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QString::fromUtf8(UiStyle::SchemeCopyText), this, &FitSchemeBox::copyToClipboard);
+    menu.addAction(tr(UiStyle::SchemeCopyText), this, &FitSchemeBox::copyToClipboard);
     menu.exec(event->globalPos());
 }

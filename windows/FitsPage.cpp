@@ -32,11 +32,11 @@ using number::Decimal;
 namespace {
 
 const QString NoDataText = QString::fromUtf8(tolerance::NoData);
-const QString SizeHint = QStringLiteral("Номинальный размер, мм: больше 0 и до 3150");
-const QString HoleHint = QStringLiteral("Поле допуска отверстия: H7, F8, JS9 …");
-const QString ShaftHint = QStringLiteral("Поле допуска вала: g6, p6, js9 …");
-const QString UnreadableSize = QStringLiteral("Размер не читается как число");
-const QString FitCopiedText = QStringLiteral("Схема и посадка скопированы");
+const char* const SizeHint = QT_TRANSLATE_NOOP("FitsPage", "Номинальный размер, мм: больше 0 и до 3150");
+const char* const HoleHint = QT_TRANSLATE_NOOP("FitsPage", "Поле допуска отверстия: H7, F8, JS9 …");
+const char* const ShaftHint = QT_TRANSLATE_NOOP("FitsPage", "Поле допуска вала: g6, p6, js9 …");
+const char* const UnreadableSize = QT_TRANSLATE_NOOP("FitsPage", "Размер не читается как число");
+const char* const FitCopiedText = QT_TRANSLATE_NOOP("FitsPage", "Схема и посадка скопированы");
 constexpr int KindRole = FitsPage::KindRole;
 constexpr int FitRole = FitsPage::FitRole;
 constexpr int KindColourRole = FitsPage::FitRole + 1;
@@ -135,13 +135,13 @@ QString shortKindText(iso286::FitKind kind)
 {
     switch (kind) {
     case iso286::FitKind::Clearance:
-        return QStringLiteral("зазор");
+        return FitsPage::tr("зазор");
     case iso286::FitKind::Interference:
-        return QStringLiteral("натяг");
+        return FitsPage::tr("натяг");
     case iso286::FitKind::Transition:
         break;
     }
-    return QStringLiteral("переходная");
+    return FitsPage::tr("переходная");
 }
 
 } // namespace
@@ -172,18 +172,18 @@ void FitsPage::build()
     const QFont bold11 = UiStyle::sansFont(11, true);
     const QFont bold13 = UiStyle::sansFont(13, true);
 
-    lb_PosRazmer = makeCaption(this, "lb_PosRazmer", QStringLiteral("Размер, мм"), {8, 8, 121, 14}, bold11, UiStyle::Maroon);
+    lb_PosRazmer = makeCaption(this, "lb_PosRazmer", tr("Размер, мм"), {8, 8, 121, 14}, bold11, UiStyle::Maroon);
     ed_PosRazmer = PageControls::makeNumberBox(this, "ed_PosRazmer", {8, 24, 121, 31}, UiStyle::verdanaFont(20), QString(),
-                                               UiStyle::Black, UiStyle::White, false, SizeHint);
+                                               UiStyle::Black, UiStyle::White, false, tr(SizeHint));
     ed_PosRazmer->setCharFilter(&sizeKeyFilter);
 
-    lb_Otverstie = makeCaption(this, "lb_Otverstie", QStringLiteral("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 110, 31}, HoleHint);
+    lb_Otverstie = makeCaption(this, "lb_Otverstie", tr("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
+    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 110, 31}, tr(HoleHint));
     lb_Drob = makeCaption(this, "lb_Drob", QStringLiteral("/"), {252, 22, 10, 34}, UiStyle::sansFont(24, true), UiStyle::Black);
-    lb_Val = makeCaption(this, "lb_Val", QStringLiteral("Вал"), {264, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Val = makeClassBox(this, "cmbx_Val", {264, 24, 116, 31}, ShaftHint);
+    lb_Val = makeCaption(this, "lb_Val", tr("Вал"), {264, 8, 100, 14}, bold11, UiStyle::Maroon);
+    cmbx_Val = makeClassBox(this, "cmbx_Val", {264, 24, 116, 31}, tr(ShaftHint));
 
-    lb_Posadki = makeCaption(this, "lb_Posadki", QStringLiteral("Предпочтительные"), {8, 66, 128, 14}, bold11, UiStyle::Maroon);
+    lb_Posadki = makeCaption(this, "lb_Posadki", tr("Предпочтительные"), {8, 66, 128, 14}, bold11, UiStyle::Maroon);
     lbx_Posadki = new QListWidget(this);
     lbx_Posadki->setObjectName(QStringLiteral("lbx_Posadki"));
     lbx_Posadki->setGeometry(8, 82, 128, 294);
@@ -191,7 +191,7 @@ void FitsPage::build()
     UiStyle::setTextColour(lbx_Posadki, UiStyle::Navy);
     lbx_Posadki->setItemDelegate(new PreferredFitDelegate(lbx_Posadki));
     RowHeightDelegate::apply(lbx_Posadki, 13, RowHeightDelegate::Rule::Exactly);
-    lbx_Posadki->setToolTip(QStringLiteral("Щелчок выбирает оба поля посадки"));
+    lbx_Posadki->setToolTip(tr("Щелчок выбирает оба поля посадки"));
     iso286::FitSystem section = iso286::FitSystem::NonSystem;
     const auto& fits = iso286::preferredFits();
     for (std::size_t i = 0; i < fits.size(); ++i) {
@@ -206,9 +206,9 @@ void FitsPage::build()
         item->setData(FitRole, int(i));
     }
 
-    gb_Otverstie = PageControls::makeGroupBox(this, "gb_Otverstie", QStringLiteral("Отверстие"), {140, 64, 118, 118}, bold11,
+    gb_Otverstie = PageControls::makeGroupBox(this, "gb_Otverstie", tr("Отверстие"), {140, 64, 118, 118}, bold11,
                                               UiStyle::HoleColour);
-    gb_Val = PageControls::makeGroupBox(this, "gb_Val", QStringLiteral("Вал"), {262, 64, 118, 118}, bold11, UiStyle::ShaftColour);
+    gb_Val = PageControls::makeGroupBox(this, "gb_Val", tr("Вал"), {262, 64, 118, 118}, bold11, UiStyle::ShaftColour);
     struct Row {
         QLabel** caption;
         NumberBox** box;
@@ -218,29 +218,29 @@ void FitsPage::build()
         const char* hint;
     };
     const Row holeRows[] = {
-        {&lb_OtvES, &ed_OtvES, "lb_OtvES", "ed_OtvES", "ES", "Верхнее отклонение отверстия ES, мкм"},
-        {&lb_OtvEI, &ed_OtvEI, "lb_OtvEI", "ed_OtvEI", "EI", "Нижнее отклонение отверстия EI, мкм"},
-        {&lb_OtvMax, &ed_OtvMax, "lb_OtvMax", "ed_OtvMax", "Dmax", "Наибольший предельный размер отверстия Dmax, мм"},
-        {&lb_OtvMin, &ed_OtvMin, "lb_OtvMin", "ed_OtvMin", "Dmin", "Наименьший предельный размер отверстия Dmin, мм"},
+        {&lb_OtvES, &ed_OtvES, "lb_OtvES", "ed_OtvES", "ES", QT_TRANSLATE_NOOP("FitsPage", "Верхнее отклонение отверстия ES, мкм")},
+        {&lb_OtvEI, &ed_OtvEI, "lb_OtvEI", "ed_OtvEI", "EI", QT_TRANSLATE_NOOP("FitsPage", "Нижнее отклонение отверстия EI, мкм")},
+        {&lb_OtvMax, &ed_OtvMax, "lb_OtvMax", "ed_OtvMax", "Dmax", QT_TRANSLATE_NOOP("FitsPage", "Наибольший предельный размер отверстия Dmax, мм")},
+        {&lb_OtvMin, &ed_OtvMin, "lb_OtvMin", "ed_OtvMin", "Dmin", QT_TRANSLATE_NOOP("FitsPage", "Наименьший предельный размер отверстия Dmin, мм")},
     };
     const Row shaftRows[] = {
-        {&lb_ValEs, &ed_ValEs, "lb_ValEs", "ed_ValEs", "es", "Верхнее отклонение вала es, мкм"},
-        {&lb_ValEi, &ed_ValEi, "lb_ValEi", "ed_ValEi", "ei", "Нижнее отклонение вала ei, мкм"},
-        {&lb_ValMax, &ed_ValMax, "lb_ValMax", "ed_ValMax", "dmax", "Наибольший предельный размер вала dmax, мм"},
-        {&lb_ValMin, &ed_ValMin, "lb_ValMin", "ed_ValMin", "dmin", "Наименьший предельный размер вала dmin, мм"},
+        {&lb_ValEs, &ed_ValEs, "lb_ValEs", "ed_ValEs", "es", QT_TRANSLATE_NOOP("FitsPage", "Верхнее отклонение вала es, мкм")},
+        {&lb_ValEi, &ed_ValEi, "lb_ValEi", "ed_ValEi", "ei", QT_TRANSLATE_NOOP("FitsPage", "Нижнее отклонение вала ei, мкм")},
+        {&lb_ValMax, &ed_ValMax, "lb_ValMax", "ed_ValMax", "dmax", QT_TRANSLATE_NOOP("FitsPage", "Наибольший предельный размер вала dmax, мм")},
+        {&lb_ValMin, &ed_ValMin, "lb_ValMin", "ed_ValMin", "dmin", QT_TRANSLATE_NOOP("FitsPage", "Наименьший предельный размер вала dmin, мм")},
     };
     auto makeRows = [&](QGroupBox* group, const Row (&rows)[4]) {
         for (int i = 0; i < 4; ++i) {
             const int y = 18 + 24 * i;
             *rows[i].caption = makeCaption(group, rows[i].captionName, QString::fromUtf8(rows[i].text), {6, y + 4, 38, 14},
                                            bold11, UiStyle::Maroon);
-            *rows[i].box = makeResultBox(group, rows[i].boxName, {42, y, 70, 22}, bold13, QString::fromUtf8(rows[i].hint));
+            *rows[i].box = makeResultBox(group, rows[i].boxName, {42, y, 70, 22}, bold13, tr(rows[i].hint));
         }
     };
     makeRows(gb_Otverstie, holeRows);
     makeRows(gb_Val, shaftRows);
 
-    lb_PosMkm = makeCaption(this, "lb_PosMkm", QStringLiteral("Отклонения, зазоры и натяги в мкм, размеры в мм"),
+    lb_PosMkm = makeCaption(this, "lb_PosMkm", tr("Отклонения, зазоры и натяги в мкм, размеры в мм"),
                             {140, 184, 240, 28}, UiStyle::sansFont(10), UiStyle::Navy);
     lb_PosMkm->setWordWrap(true);
     const Row fitRows[] = {
@@ -252,7 +252,7 @@ void FitsPage::build()
     for (int i = 0; i < 4; ++i) {
         const int y = 214 + 27 * i;
         *fitRows[i].caption = makeCaption(this, fitRows[i].captionName, QString(), {140, y + 5, 164, 14}, bold11, UiStyle::Maroon);
-        *fitRows[i].box = makeResultBox(this, fitRows[i].boxName, {304, y, 76, 24}, bold13, QString::fromUtf8(fitRows[i].hint));
+        *fitRows[i].box = makeResultBox(this, fitRows[i].boxName, {304, y, 76, 24}, bold13, tr(fitRows[i].hint));
     }
     lb_PosVid = makeCaption(this, "lb_PosVid", QString(), {140, 324, 240, 52}, bold11, UiStyle::Maroon);
     lb_PosVid->setWordWrap(true);
@@ -285,7 +285,7 @@ void FitsPage::wireEvents()
     connect(cmbx_Val, &QComboBox::activated, this, &FitsPage::cmbx_ValChange);
     connect(lbx_Posadki, &QListWidget::itemClicked, this, &FitsPage::lbx_PosadkiClick);
     connect(lbx_Posadki, &QListWidget::itemActivated, this, &FitsPage::lbx_PosadkiClick);
-    connect(pb_Shema, &FitSchemeBox::copied, this, [this] { emit noteShown(FitCopiedText); });
+    connect(pb_Shema, &FitSchemeBox::copied, this, [this] { emit noteShown(tr(FitCopiedText)); });
 }
 
 void FitsPage::ed_PosRazmerChange() { recompute(); }
@@ -357,18 +357,18 @@ void FitsPage::selectTypedClass(QComboBox* box, const iso286::ToleranceClass& pa
 
 FitsPage::ClassReading FitsPage::readClass(QComboBox* box, iso286::Kind kind, const std::optional<Decimal>& size)
 {
-    const QString hint = kind == iso286::Kind::Hole ? HoleHint : ShaftHint;
+    const QString hint = kind == iso286::Kind::Hole ? tr(HoleHint) : tr(ShaftHint);
     const QString text = box->currentText();
     ClassReading reading;
     // "Js6" in the shaft box is js6: the box says which kind it takes.
     const std::optional<iso286::ToleranceClass> parsed = iso286::parseClassOfKind(text.toStdString(), kind);
     std::optional<iso286::Limits> limits;
     if (!parsed)
-        reading.refusal = text.isEmpty() ? QStringLiteral("Поле допуска не указано")
-                                         : QStringLiteral("«%1» не поле допуска (пример: H7, p6)").arg(text);
+        reading.refusal = text.isEmpty() ? tr("Поле допуска не указано")
+                                         : tr("«%1» не поле допуска (пример: H7, p6)").arg(text);
     else if (parsed->kind != kind)
-        reading.refusal = (kind == iso286::Kind::Hole ? QStringLiteral("%1 — поле вала, а не отверстия")
-                                                      : QStringLiteral("%1 — поле отверстия, а не вала"))
+        reading.refusal = (kind == iso286::Kind::Hole ? tr("%1 — поле вала, а не отверстия")
+                                                      : tr("%1 — поле отверстия, а не вала"))
                               .arg(qs(parsed->name()));
     else if (size) { // without a size a class cannot be judged
         limits = iso286::limitsOf(*size, *parsed);
@@ -458,13 +458,13 @@ void FitsPage::showNoFit(const QString& why)
 {
     for (NumberBox* box : {ed_Pos1, ed_Pos2, ed_PosSred, ed_PosDopusk})
         showNoNumber(box);
-    lb_Pos1->setText(QStringLiteral("Smax или Nmax"));
-    lb_Pos2->setText(QStringLiteral("Smin или Nmin"));
-    lb_PosSred->setText(QStringLiteral("Sm или Nm"));
-    lb_PosDopusk->setText(QStringLiteral("Допуск посадки"));
+    lb_Pos1->setText(tr("Smax или Nmax"));
+    lb_Pos2->setText(tr("Smin или Nmin"));
+    lb_PosSred->setText(tr("Sm или Nm"));
+    lb_PosDopusk->setText(tr("Допуск посадки"));
     for (const auto& [caption, box] : {std::pair{lb_Pos1, ed_Pos1}, std::pair{lb_Pos2, ed_Pos2},
                                        std::pair{lb_PosSred, ed_PosSred}, std::pair{lb_PosDopusk, ed_PosDopusk}})
-        box->setToolTip(caption->text() + QStringLiteral(", мкм"));
+        box->setToolTip(caption->text() + tr(", мкм"));
     UiStyle::setTextColour(lb_PosVid, UiStyle::Red);
     lb_PosVid->setText(why);
 }
@@ -477,7 +477,7 @@ void FitsPage::showFit(const iso286::Fit& fit)
     const iso286::FitFigure* values[] = {&figures.first, &figures.second, &figures.mean, &figures.tolerance};
     for (int i = 0; i < 4; ++i) {
         rows[i].first->setText(qs(values[i]->caption));
-        rows[i].second->setToolTip(qs(values[i]->caption) + QStringLiteral(", мкм"));
+        rows[i].second->setToolTip(qs(values[i]->caption) + tr(", мкм"));
         showNumber(rows[i].second, values[i]->value);
     }
     UiStyle::setTextColour(lb_PosVid, UiStyle::Maroon);
@@ -497,13 +497,13 @@ void FitsPage::recompute()
     std::optional<Decimal> size;
     QString sizeProblem;
     if (!read)
-        sizeProblem = sizeText.isEmpty() ? QStringLiteral("Размер не указан") : UnreadableSize;
+        sizeProblem = sizeText.isEmpty() ? tr("Размер не указан") : tr(UnreadableSize);
     else if (!iso286::sizeInRange(*read))
         sizeProblem = qs(iso286::reasonText(iso286::sizeRefusal(*read)));
     else
         size = read;
     UiStyle::setTextColour(ed_PosRazmer, size ? UiStyle::Black : UiStyle::Red);
-    ed_PosRazmer->setToolTip(size ? SizeHint : sizeProblem);
+    ed_PosRazmer->setToolTip(size ? tr(SizeHint) : sizeProblem);
     if (size)
         refillClassLists(*size);
 

@@ -80,35 +80,35 @@ void ThreadPage::createControls()
         return box;
     };
 
-    GroupBox2 = makeGroup("GroupBox2", QStringLiteral("РЕЗЬБА "), {16, 16, 601, 73}, UiStyle::Navy);
-    Label14 = makeLabel(GroupBox2, "Label14", QStringLiteral("М"), {24, 24, 40, 38}, bold32, windowText);
-    cmbx_Rezba = makeList(GroupBox2, "cmbx_Rezba", {72, 29, 73, 28}, QStringLiteral("Номинальный диамтр резьбы"));
-    Label16 = makeLabel(GroupBox2, "Label16", QStringLiteral("х"), {168, 20, 24, 38}, bold32, windowText);
-    cmbx_ShagRezb = makeList(GroupBox2, "cmbx_ShagRezb", {208, 29, 73, 28}, QStringLiteral("Шаг"));
+    GroupBox2 = makeGroup("GroupBox2", tr("РЕЗЬБА "), {16, 16, 601, 73}, UiStyle::Navy);
+    Label14 = makeLabel(GroupBox2, "Label14", tr("М"), {24, 24, 40, 38}, bold32, windowText);
+    cmbx_Rezba = makeList(GroupBox2, "cmbx_Rezba", {72, 29, 73, 28}, tr("Номинальный диамтр резьбы"));
+    Label16 = makeLabel(GroupBox2, "Label16", tr("х"), {168, 20, 24, 38}, bold32, windowText);
+    cmbx_ShagRezb = makeList(GroupBox2, "cmbx_ShagRezb", {208, 29, 73, 28}, tr("Шаг"));
     Bevel5 = makeBevel(GroupBox2, "Bevel5", {304, 16, 2, 49}, BevelKind::Vertical);
     lb_Rezba = makeLabel(GroupBox2, "lb_Rezba", QString(), {328, 32, 260, 20}, bold16, UiStyle::Maroon);
 
-    GroupBox3 = makeGroup("GroupBox3", QStringLiteral("Диам. отв. под резьбу (параметры)"), {16, 136, 289, 169}, UiStyle::Maroon);
-    Label18 = makeLabel(GroupBox3, "Label18", QStringLiteral("Диаметр отв. под нарезание резьбы"), {16, 24, 150, 28},
+    GroupBox3 = makeGroup("GroupBox3", tr("Диам. отв. под резьбу (параметры)"), {16, 136, 289, 169}, UiStyle::Maroon);
+    Label18 = makeLabel(GroupBox3, "Label18", tr("Диаметр отв. под нарезание резьбы"), {16, 24, 150, 28},
                         UiStyle::sansFont(11), UiStyle::Maroon);
     Label18->setWordWrap(true);
     Label18->setGeometry(16, 24, 150, 28);
-    Label20 = makeLabel(GroupBox3, "Label20", QStringLiteral("допуск"), {208, 24, 60, 14}, UiStyle::sansFont(11), UiStyle::Maroon);
+    Label20 = makeLabel(GroupBox3, "Label20", tr("допуск"), {208, 24, 60, 14}, UiStyle::sansFont(11), UiStyle::Maroon);
     Label21 = makeLabel(GroupBox3, "Label21", QStringLiteral("D   ="), {16, 68, 86, 38}, bold32, UiStyle::Maroon);
-    Label22 = makeLabel(GroupBox3, "Label22", QStringLiteral("ном."), {40, 89, 36, 16}, bold13, UiStyle::Maroon);
+    Label22 = makeLabel(GroupBox3, "Label22", tr("ном."), {40, 89, 36, 16}, bold13, UiStyle::Maroon);
     ed_DiamNom = makeEdit(GroupBox3, "ed_DiamNom", {104, 68, 89, 37}, bold24, UiStyle::Maroon, menuBar, true,
-                          QStringLiteral("Диаметр отв. под нарезание резьбы"));
-    ed_DopRezb = makeEdit(GroupBox3, "ed_DopRezb", {200, 49, 65, 24}, bold13, UiStyle::Red, menuBar, true, QStringLiteral("Допуск"));
+                          tr("Диаметр отв. под нарезание резьбы"));
+    ed_DopRezb = makeEdit(GroupBox3, "ed_DopRezb", {200, 49, 65, 24}, bold13, UiStyle::Red, menuBar, true, tr("Допуск"));
 
-    GroupBox4 = makeGroup("GroupBox4", QStringLiteral("Диам. отв. под резьбу в СПД"), {328, 136, 289, 169}, UiStyle::Navy);
-    Label30 = makeLabel(GroupBox4, "Label30", QStringLiteral("Диаметр отв. под резьбу в середине поля допуска"),
+    GroupBox4 = makeGroup("GroupBox4", tr("Диам. отв. под резьбу в СПД"), {328, 136, 289, 169}, UiStyle::Navy);
+    Label30 = makeLabel(GroupBox4, "Label30", tr("Диаметр отв. под резьбу в середине поля допуска"),
                         {16, 40, 218, 28}, UiStyle::sansFont(11), UiStyle::Navy);
     Label30->setWordWrap(true);
     Label30->setGeometry(16, 40, 218, 28);
     Label31 = makeLabel(GroupBox4, "Label31", QStringLiteral("D  ="), {16, 84, 78, 38}, bold32, UiStyle::Navy);
-    Label32 = makeLabel(GroupBox4, "Label32", QStringLiteral("ср"), {40, 105, 30, 16}, bold13, UiStyle::Navy);
+    Label32 = makeLabel(GroupBox4, "Label32", tr("ср"), {40, 105, 30, 16}, bold13, UiStyle::Navy);
     ed_MidlDopRezb = makeEdit(GroupBox4, "ed_MidlDopRezb", {96, 84, 129, 37}, bold24, UiStyle::Navy, menuBar, true,
-                              QStringLiteral("Диаметр отв. под резьбу в середине поля допуска"));
+                              tr("Диаметр отв. под резьбу в середине поля допуска"));
     // The subscripts sit low after the letter D, in front of the "=".
     Label22->raise();
     Label32->raise();

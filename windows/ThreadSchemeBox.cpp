@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString SchemeHint = QStringLiteral("Двойной щелчок или правая кнопка: скопировать схему и размеры резьбы");
-const QString SchemeCopyText = QStringLiteral("Копировать схему и размеры резьбы");
+const char* const SchemeHint = QT_TRANSLATE_NOOP("ThreadSchemeBox", "Двойной щелчок или правая кнопка: скопировать схему и размеры резьбы");
+const char* const SchemeCopyText = QT_TRANSLATE_NOOP("ThreadSchemeBox", "Копировать схему и размеры резьбы");
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -69,7 +69,7 @@ ThreadSchemeBox::ThreadSchemeBox(QWidget* parent)
     palette.setColor(QPalette::Window, UiStyle::White);
     palette.setColor(QPalette::Base, UiStyle::White);
     setPalette(palette);
-    setToolTip(SchemeHint);
+    setToolTip(tr(SchemeHint));
 }
 
 void ThreadSchemeBox::setDiagram(thread_diagram::DiagramInput input, const QString& summary)
@@ -180,6 +180,6 @@ void ThreadSchemeBox::mouseDoubleClickEvent(QMouseEvent* event)
 void ThreadSchemeBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(SchemeCopyText, this, &ThreadSchemeBox::copyToClipboard);
+    menu.addAction(tr(SchemeCopyText), this, &ThreadSchemeBox::copyToClipboard);
     menu.exec(event->globalPos());
 }

@@ -26,9 +26,9 @@ using thread_texts::Limit;
 namespace {
 
 const QString NoDataText = QString::fromUtf8(tolerance::NoData);
-const QString NutHint = QStringLiteral("Поле допуска гайки: 6H, 4H5H, 7G …");
-const QString BoltHint = QStringLiteral("Поле допуска болта: 6g, 5g6g, 8e …");
-const QString DiameterHint = QStringLiteral("Номинальный диаметр резьбы, мм; жирным — первый ряд, курсивом — третий");
+const char* const NutHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Поле допуска гайки: 6H, 4H5H, 7G …");
+const char* const BoltHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Поле допуска болта: 6g, 5g6g, 8e …");
+const char* const DiameterHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Номинальный диаметр резьбы, мм; жирным — первый ряд, курсивом — третий");
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -119,25 +119,25 @@ void ThreadTolerancePage::build()
     const QFont bold24 = UiStyle::sansFont(24, true);
     const QColor black = UiStyle::Black;
 
-    lb_RezbD = makeCaption(this, "lb_RezbD", QStringLiteral("Резьба"), {8, 8, 90, 14}, bold11, UiStyle::Maroon);
-    lb_RezbM = makeCaption(this, "lb_RezbM", QStringLiteral("М"), {8, 22, 20, 34}, bold24, black);
-    cmbx_RezbD = makeList(this, "cmbx_RezbD", {28, 24, 70, 31}, DiameterHint);
+    lb_RezbD = makeCaption(this, "lb_RezbD", tr("Резьба"), {8, 8, 90, 14}, bold11, UiStyle::Maroon);
+    lb_RezbM = makeCaption(this, "lb_RezbM", tr("М"), {8, 22, 20, 34}, bold24, black);
+    cmbx_RezbD = makeList(this, "cmbx_RezbD", {28, 24, 70, 31}, tr(DiameterHint));
     lb_RezbX = makeCaption(this, "lb_RezbX", QStringLiteral("×"), {100, 22, 14, 34}, bold24, black);
-    lb_RezbP = makeCaption(this, "lb_RezbP", QStringLiteral("Шаг"), {114, 8, 60, 14}, bold11, UiStyle::Maroon);
-    cmbx_RezbP = makeList(this, "cmbx_RezbP", {114, 24, 72, 31}, QStringLiteral("Шаг резьбы, мм: крупный первым"));
-    lb_KlassGaiki = makeCaption(this, "lb_KlassGaiki", QStringLiteral("Гайка"), {194, 8, 76, 14}, bold11, UiStyle::Maroon);
-    cmbx_KlassGaiki = makeClassBox(this, "cmbx_KlassGaiki", {194, 24, 76, 31}, NutHint);
+    lb_RezbP = makeCaption(this, "lb_RezbP", tr("Шаг"), {114, 8, 60, 14}, bold11, UiStyle::Maroon);
+    cmbx_RezbP = makeList(this, "cmbx_RezbP", {114, 24, 72, 31}, tr("Шаг резьбы, мм: крупный первым"));
+    lb_KlassGaiki = makeCaption(this, "lb_KlassGaiki", tr("Гайка"), {194, 8, 76, 14}, bold11, UiStyle::Maroon);
+    cmbx_KlassGaiki = makeClassBox(this, "cmbx_KlassGaiki", {194, 24, 76, 31}, tr(NutHint));
     lb_RezbDrob = makeCaption(this, "lb_RezbDrob", QStringLiteral("/"), {272, 22, 10, 34}, bold24, black);
-    lb_KlassBolta = makeCaption(this, "lb_KlassBolta", QStringLiteral("Болт"), {284, 8, 80, 14}, bold11, UiStyle::Maroon);
-    cmbx_KlassBolta = makeClassBox(this, "cmbx_KlassBolta", {284, 24, 82, 31}, BoltHint);
+    lb_KlassBolta = makeCaption(this, "lb_KlassBolta", tr("Болт"), {284, 8, 80, 14}, bold11, UiStyle::Maroon);
+    cmbx_KlassBolta = makeClassBox(this, "cmbx_KlassBolta", {284, 24, 82, 31}, tr(BoltHint));
     lb_RezbVid = makeCaption(this, "lb_RezbVid", QString(), {8, 60, 358, 14}, bold11, UiStyle::Maroon);
 
     buildResults();
 
-    btm_RezbDopTabl = new QPushButton(QStringLiteral("Таблица допусков резьб  >>>>"), this);
+    btm_RezbDopTabl = new QPushButton(tr("Таблица допусков резьб  >>>>"), this);
     btm_RezbDopTabl->setObjectName(QStringLiteral("btm_RezbDopTabl"));
     btm_RezbDopTabl->setGeometry(8, 352, 200, 25);
-    btm_RezbDopTabl->setToolTip(QStringLiteral("Предельные размеры всех резьб ряда ISO 261 в выбранных полях допуска"));
+    btm_RezbDopTabl->setToolTip(tr("Предельные размеры всех резьб ряда ISO 261 в выбранных полях допуска"));
 
     pb_RezbShema = new ThreadSchemeBox(this);
     pb_RezbShema->setObjectName(QStringLiteral("pb_RezbShema"));
@@ -186,14 +186,14 @@ void ThreadTolerancePage::buildResults()
                          QLabel*& minHead, const char* minName, QLabel*& maxHead, const char* maxName,
                          const Row (&rows)[3], QLabel*& deviations, const char* deviationsName) {
         group = PageControls::makeGroupBox(this, name, title, {8, y, 358, 114}, bold11, colour);
-        minHead = makeCaption(group, minName, QStringLiteral("наим., мм"), {150, 16, 96, 14}, small, UiStyle::Navy);
-        maxHead = makeCaption(group, maxName, QStringLiteral("наиб., мм"), {252, 16, 96, 14}, small, UiStyle::Navy);
+        minHead = makeCaption(group, minName, tr("наим., мм"), {150, 16, 96, 14}, small, UiStyle::Navy);
+        maxHead = makeCaption(group, maxName, tr("наиб., мм"), {252, 16, 96, 14}, small, UiStyle::Navy);
         minHead->setAlignment(Qt::AlignCenter);
         maxHead->setAlignment(Qt::AlignCenter);
         for (int i = 0; i < 3; ++i) {
             const Row& row = rows[i];
             const int rowY = 30 + 24 * i;
-            *row.caption = makeCaption(group, row.captionName, QString::fromUtf8(row.text), {6, rowY + 4, 140, 14}, bold11,
+            *row.caption = makeCaption(group, row.captionName, tr(row.text), {6, rowY + 4, 140, 14}, bold11,
                                        UiStyle::Maroon);
             const QRect minBounds{150, rowY, 96, 22};
             const QRect maxBounds{252, rowY, 96, 22};
@@ -203,36 +203,36 @@ void ThreadTolerancePage::buildResults()
                 *row.max = makeResultBox(group, row.maxName, maxBounds);
             if (!row.openLabel)
                 continue;
-            QLabel* open = makeCaption(group, row.openName, QString::fromUtf8(row.open),
+            QLabel* open = makeCaption(group, row.openName, tr(row.open),
                                        (row.min ? maxBounds : minBounds).adjusted(0, 4, 0, -4), note, UiStyle::Navy);
             open->setAlignment(Qt::AlignCenter);
-            open->setToolTip(QString::fromUtf8(row.openHint));
+            open->setToolTip(tr(row.openHint));
             *row.openLabel = open;
         }
         deviations = makeCaption(group, deviationsName, QString(), {6, 98, 346, 14}, small, UiStyle::Navy);
     };
     const Row nutRows[3] = {
-        {&lb_GaikaD, "lb_GaikaD", "наружный D", &ed_GaikaD_min, "ed_GaikaD_min", nullptr, "", &lb_GaikaD_max,
-         "lb_GaikaD_max", "не ограничен", "Наибольший наружный диаметр гайки стандарт не ограничивает"},
-        {&lb_GaikaD2, "lb_GaikaD2", "средний D₂", &ed_GaikaD2_min, "ed_GaikaD2_min", &ed_GaikaD2_max, "ed_GaikaD2_max",
+        {&lb_GaikaD, "lb_GaikaD", QT_TRANSLATE_NOOP("ThreadTolerancePage", "наружный D"), &ed_GaikaD_min, "ed_GaikaD_min", nullptr, "", &lb_GaikaD_max,
+         "lb_GaikaD_max", QT_TRANSLATE_NOOP("ThreadTolerancePage", "не ограничен"), QT_TRANSLATE_NOOP("ThreadTolerancePage", "Наибольший наружный диаметр гайки стандарт не ограничивает")},
+        {&lb_GaikaD2, "lb_GaikaD2", QT_TRANSLATE_NOOP("ThreadTolerancePage", "средний D₂"), &ed_GaikaD2_min, "ed_GaikaD2_min", &ed_GaikaD2_max, "ed_GaikaD2_max",
          nullptr, "", "", ""},
-        {&lb_GaikaD1, "lb_GaikaD1", "внутренний D₁", &ed_GaikaD1_min, "ed_GaikaD1_min", &ed_GaikaD1_max, "ed_GaikaD1_max",
+        {&lb_GaikaD1, "lb_GaikaD1", QT_TRANSLATE_NOOP("ThreadTolerancePage", "внутренний D₁"), &ed_GaikaD1_min, "ed_GaikaD1_min", &ed_GaikaD1_max, "ed_GaikaD1_max",
          nullptr, "", "", ""},
     };
     const Row boltRows[3] = {
-        {&lb_BoltD, "lb_BoltD", "наружный d", &ed_BoltD_min, "ed_BoltD_min", &ed_BoltD_max, "ed_BoltD_max", nullptr, "",
+        {&lb_BoltD, "lb_BoltD", QT_TRANSLATE_NOOP("ThreadTolerancePage", "наружный d"), &ed_BoltD_min, "ed_BoltD_min", &ed_BoltD_max, "ed_BoltD_max", nullptr, "",
          "", ""},
-        {&lb_BoltD2, "lb_BoltD2", "средний d₂", &ed_BoltD2_min, "ed_BoltD2_min", &ed_BoltD2_max, "ed_BoltD2_max", nullptr,
+        {&lb_BoltD2, "lb_BoltD2", QT_TRANSLATE_NOOP("ThreadTolerancePage", "средний d₂"), &ed_BoltD2_min, "ed_BoltD2_min", &ed_BoltD2_max, "ed_BoltD2_max", nullptr,
          "", "", ""},
-        {&lb_BoltD3, "lb_BoltD3", "внутренний d₃", nullptr, "", &ed_BoltD3_max, "ed_BoltD3_max", &lb_BoltD3_min,
-         "lb_BoltD3_min", "не нормирован", "Наименьший внутренний диаметр болта d₃ стандарт не устанавливает"},
+        {&lb_BoltD3, "lb_BoltD3", QT_TRANSLATE_NOOP("ThreadTolerancePage", "внутренний d₃"), nullptr, "", &ed_BoltD3_max, "ed_BoltD3_max", &lb_BoltD3_min,
+         "lb_BoltD3_min", QT_TRANSLATE_NOOP("ThreadTolerancePage", "не нормирован"), QT_TRANSLATE_NOOP("ThreadTolerancePage", "Наименьший внутренний диаметр болта d₃ стандарт не устанавливает")},
     };
-    makeGroup(gb_Gaika, "gb_Gaika", QStringLiteral("Гайка (внутренняя резьба)"), 78, UiStyle::HoleColour, lb_GaikaMin,
+    makeGroup(gb_Gaika, "gb_Gaika", tr("Гайка (внутренняя резьба)"), 78, UiStyle::HoleColour, lb_GaikaMin,
               "lb_GaikaMin", lb_GaikaMax, "lb_GaikaMax", nutRows, lb_GaikaOtkl, "lb_GaikaOtkl");
-    makeGroup(gb_Bolt, "gb_Bolt", QStringLiteral("Болт (наружная резьба)"), 196, UiStyle::ShaftColour, lb_BoltMin,
+    makeGroup(gb_Bolt, "gb_Bolt", tr("Болт (наружная резьба)"), 196, UiStyle::ShaftColour, lb_BoltMin,
               "lb_BoltMin", lb_BoltMax, "lb_BoltMax", boltRows, lb_BoltOtkl, "lb_BoltOtkl");
 
-    lb_RezbZazor = makeCaption(this, "lb_RezbZazor", QStringLiteral("Зазор по среднему диаметру, мкм"), {8, 316, 146, 30},
+    lb_RezbZazor = makeCaption(this, "lb_RezbZazor", tr("Зазор по среднему диаметру, мкм"), {8, 316, 146, 30},
                                bold11, UiStyle::Maroon);
     lb_RezbZazor->setWordWrap(true);
     ed_RezbZazorMin = makeResultBox(this, "ed_RezbZazorMin", {158, 318, 96, 24});
@@ -301,7 +301,7 @@ void ThreadTolerancePage::takeOver(const QString& diameter, const QString& pitch
         const QSignalBlocker blocker(cmbx_RezbP);
         cmbx_RezbP->setCurrentIndex(pitchItem);
     } else {
-        m_takeOverNote = QStringLiteral("Резьбы М%1×%2 в ряду ISO 261 нет; показан шаг %3")
+        m_takeOverNote = tr("Резьбы М%1×%2 в ряду ISO 261 нет; показан шаг %3")
                              .arg(diameter, pitch, cmbx_RezbP->currentText());
     }
 }
@@ -375,7 +375,7 @@ ThreadTolerancePage::ClassReading ThreadTolerancePage::readClass(QComboBox* box,
     else if (const iso965::Refusal refusal = iso965::classRefusal(thread, *parsed))
         reading.refusal = qs(iso965::refusalText(refusal));
     UiStyle::setTextColour(box, reading.refusal.isEmpty() ? UiStyle::Navy : UiStyle::Red);
-    box->setToolTip(reading.refusal.isEmpty() ? (nut ? NutHint : BoltHint) : reading.refusal);
+    box->setToolTip(reading.refusal.isEmpty() ? (nut ? tr(NutHint) : tr(BoltHint)) : reading.refusal);
     if (!reading.refusal.isEmpty())
         return reading;
     reading.threadClass = parsed;

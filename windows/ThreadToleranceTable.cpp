@@ -36,7 +36,7 @@ void ThreadToleranceTable::setClasses(const iso965::ThreadClass& nut, const iso9
         return;
     m_model->setClasses(nut, bolt);
     // The title names the PDF file too: no characters a file name cannot hold.
-    setWindowTitle(QStringLiteral("Предельные размеры резьб — гайка %1, болт %2 (мм)").arg(m_model->nutClass(), m_model->boltClass()));
+    setWindowTitle(tr("Предельные размеры резьб — гайка %1, болт %2 (мм)").arg(m_model->nutClass(), m_model->boltClass()));
 }
 
 void ThreadToleranceTable::buildControls()
@@ -60,7 +60,7 @@ void ThreadToleranceTable::buildControls()
     if (m_model->rowCount() > 0)
         strgrd_RezbDop->setCurrentIndex(m_model->index(0, 0));
 
-    lb_RezbDopPodskazka = new QLabel(QStringLiteral("Ctrl+C — копировать строки, Ctrl+P — печать, Ctrl+S — PDF; "
+    lb_RezbDopPodskazka = new QLabel(tr("Ctrl+C — копировать строки, Ctrl+P — печать, Ctrl+S — PDF; "
                                                     "прочерк — поле допуска для резьбы не установлено"),
                                      this);
     lb_RezbDopPodskazka->setObjectName(QStringLiteral("lb_RezbDopPodskazka"));

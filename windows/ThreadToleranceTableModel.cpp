@@ -17,7 +17,7 @@ ThreadToleranceTableModel::ThreadToleranceTableModel(QObject* parent)
 {
 }
 
-QString ThreadToleranceTableModel::cornerText() { return QStringLiteral("Резьба"); }
+QString ThreadToleranceTableModel::cornerText() { return tr("Резьба"); }
 
 void ThreadToleranceTableModel::setClasses(const iso965::ThreadClass& nut, const iso965::ThreadClass& bolt)
 {
@@ -87,7 +87,7 @@ QVariant ThreadToleranceTableModel::headerData(int section, Qt::Orientation orie
         case Qt::DisplayRole:
             return qs(thread_texts::limitSymbol(limit));
         case Qt::ToolTipRole:
-            return (nut ? QStringLiteral("Гайка %1: ") : QStringLiteral("Болт %1: ")).arg(nut ? m_nutClass : m_boltClass)
+            return (nut ? tr("Гайка %1: ") : tr("Болт %1: ")).arg(nut ? m_nutClass : m_boltClass)
                    + qs(thread_texts::limitText(limit, nullptr, nullptr).hint);
         case Qt::ForegroundRole:
             return nut ? UiStyle::HoleColour : UiStyle::ShaftColour;

@@ -34,16 +34,16 @@
 namespace {
 
 const QString NoDataText = QString::fromUtf8(tolerance::NoData);
-const QString FormulaCopiedText = QStringLiteral("Формула  скопирована ");
+const char* const FormulaCopiedText = QT_TRANSLATE_NOOP("TolerancePage", "Формула  скопирована ");
 const QString PanelBlankText = QStringLiteral("    ");
-const QString UpperHintTable = QStringLiteral("Верхнее значение допуска");
-const QString UpperHintManual = QStringLiteral("Верхнее значение допуска. (Двойной щелчек для быстрой вставки)");
-const QString LowerHintTable = QStringLiteral("Нижнее значение допуска");
-const QString LowerHintManual = QStringLiteral("Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
-const QString SizeHint = QStringLiteral("Просто введите сюда число");
+const char* const UpperHintTable = QT_TRANSLATE_NOOP("TolerancePage", "Верхнее значение допуска");
+const char* const UpperHintManual = QT_TRANSLATE_NOOP("TolerancePage", "Верхнее значение допуска. (Двойной щелчек для быстрой вставки)");
+const char* const LowerHintTable = QT_TRANSLATE_NOOP("TolerancePage", "Нижнее значение допуска");
+const char* const LowerHintManual = QT_TRANSLATE_NOOP("TolerancePage", "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
+const char* const SizeHint = QT_TRANSLATE_NOOP("TolerancePage", "Просто введите сюда число");
 const QString UpperBelowLowerText = QString::fromUtf8(tolerance::UpperBelowLowerText);
-const QString FilterResetHint = QStringLiteral("Щелчек для сброса фильтра");
-const QString FormulaHint = QStringLiteral("Двойной щелчек - скопировать формулу в буфер обмена");
+const char* const FilterResetHint = QT_TRANSLATE_NOOP("TolerancePage", "Щелчек для сброса фильтра");
+const char* const FormulaHint = QT_TRANSLATE_NOOP("TolerancePage", "Двойной щелчек - скопировать формулу в буфер обмена");
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -128,9 +128,9 @@ void TolerancePage::createControls()
     const QFont verdanaBold16 = UiStyle::verdanaFont(16, true);
     const QColor face = UiStyle::buttonFace();
 
-    Label5 = makeLabel<ClickableLabel>(page, "Label5", QStringLiteral("Квалитет"), {8, 8, 56, 13}, bold11, UiStyle::Maroon);
+    Label5 = makeLabel<ClickableLabel>(page, "Label5", tr("Квалитет"), {8, 8, 56, 13}, bold11, UiStyle::Maroon);
     Label5->setCursor(Qt::PointingHandCursor);
-    Label5->setToolTip(QStringLiteral("Щелчек для изменения поля допуска"));
+    Label5->setToolTip(tr("Щелчек для изменения поля допуска"));
 
     ListBox1 = new FieldListBox(page);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -142,9 +142,9 @@ void TolerancePage::createControls()
     RowHeightDelegate::apply(ListBox1, 13, RowHeightDelegate::Rule::Exactly);
     // The scroll bar's arrows keep the usual text colour, not the navy of the items.
     UiStyle::setTextColour(ListBox1->verticalScrollBar(), QApplication::palette().color(QPalette::WindowText));
-    ListBox1->setToolTip(QStringLiteral("Выбирете квалитет"));
+    ListBox1->setToolTip(tr("Выбирете квалитет"));
 
-    GroupBox1 = PageControls::makeGroupBox(page, "GroupBox1", QStringLiteral("ФИЛЬТР"), {88, 8, 529, 65}, bold11, UiStyle::Navy);
+    GroupBox1 = PageControls::makeGroupBox(page, "GroupBox1", tr("ФИЛЬТР"), {88, 8, 529, 65}, bold11, UiStyle::Navy);
 
     auto makeFilterBox = [&](const char* name, QRect bounds, const std::vector<std::string>& items, int selected) {
         auto* box = new QComboBox(GroupBox1);
@@ -159,34 +159,34 @@ void TolerancePage::createControls()
         box->setCurrentIndex(selected);
         return box;
     };
-    Label1 = makeLabel<ClickableLabel>(GroupBox1, "Label1", QStringLiteral("ТИП"), {8, 16, 27, 13}, bold11, UiStyle::Maroon);
+    Label1 = makeLabel<ClickableLabel>(GroupBox1, "Label1", tr("ТИП"), {8, 16, 27, 13}, bold11, UiStyle::Maroon);
     ComboBox1 = makeFilterBox("ComboBox1", {8, 32, 217, 21}, tolerance::typeFilterItems(), tolerance::QualityOrderItem);
-    Label2 = makeLabel<ClickableLabel>(GroupBox1, "Label2", QStringLiteral("Квалитет"), {264, 16, 56, 13}, bold11, UiStyle::Maroon);
+    Label2 = makeLabel<ClickableLabel>(GroupBox1, "Label2", tr("Квалитет"), {264, 16, 56, 13}, bold11, UiStyle::Maroon);
     ComboBox4 = makeFilterBox("ComboBox4", {280, 32, 97, 21}, tolerance::qualityFilterItems(), 0);
-    Label3 = makeLabel<ClickableLabel>(GroupBox1, "Label3", QStringLiteral("Буква"), {408, 16, 36, 13}, bold11, UiStyle::Maroon);
+    Label3 = makeLabel<ClickableLabel>(GroupBox1, "Label3", tr("Буква"), {408, 16, 36, 13}, bold11, UiStyle::Maroon);
     ComboBox3 = makeFilterBox("ComboBox3", {416, 32, 97, 21}, tolerance::letterFilterItems(), 0);
     for (QLabel* reset : {Label1, Label2, Label3}) {
         reset->setCursor(Qt::PointingHandCursor);
-        reset->setToolTip(FilterResetHint);
+        reset->setToolTip(tr(FilterResetHint));
     }
 
-    CheckBox2 = new QCheckBox(QStringLiteral("Допуск в мкм."), page);
+    CheckBox2 = new QCheckBox(tr("Допуск в мкм."), page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(112, 96, 121, 17);
     CheckBox2->setFont(bold11);
     UiStyle::setTextColour(CheckBox2, UiStyle::Navy);
     CheckBox2->setFocusPolicy(Qt::ClickFocus);
 
-    Label15 = makeLabel(page, "Label15", QStringLiteral("Точность"), {304, 96, 56, 13}, bold11, UiStyle::Navy);
+    Label15 = makeLabel(page, "Label15", tr("Точность"), {304, 96, 56, 13}, bold11, UiStyle::Navy);
 
     Panel1 = new QFrame(page);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(384, 80, 233, 47);
     Panel1->setFrameShape(QFrame::Box); // a box with a sunken shadow is Qt's etched frame
     Panel1->setFrameShadow(QFrame::Sunken);
-    Label17 = makeLabel(Panel1, "Label17", QStringLiteral("Как есть"), {12, 6, 60, 13}, bold11, UiStyle::Maroon);
-    Label12 = makeLabel(Panel1, "Label12", QStringLiteral("2 цифры"), {92, 6, 60, 13}, bold11, UiStyle::Maroon);
-    Label19 = makeLabel(Panel1, "Label19", QStringLiteral("3 цифры"), {164, 6, 60, 13}, bold11, UiStyle::Maroon);
+    Label17 = makeLabel(Panel1, "Label17", tr("Как есть"), {12, 6, 60, 13}, bold11, UiStyle::Maroon);
+    Label12 = makeLabel(Panel1, "Label12", tr("2 цифры"), {92, 6, 60, 13}, bold11, UiStyle::Maroon);
+    Label19 = makeLabel(Panel1, "Label19", tr("3 цифры"), {164, 6, 60, 13}, bold11, UiStyle::Maroon);
     auto makeRadio = [&](const char* name, int x) {
         auto* radio = new QRadioButton(Panel1);
         radio->setObjectName(QLatin1String(name));
@@ -199,25 +199,25 @@ void TolerancePage::createControls()
     RadioButton2->setChecked(true);
 
     Bevel1 = makeBevel(page, "Bevel1", {88, 128, 521, 10}, BevelKind::BottomLine);
-    Label6 = makeLabel(page, "Label6", QStringLiteral("Числовое значение [мм]"), {112, 152, 160, 13}, bold11, UiStyle::Maroon);
-    Label7 = makeLabel(page, "Label7", QStringLiteral("Средний допуск"), {337, 152, 110, 13}, bold11, UiStyle::Maroon);
-    Label8 = makeLabel(page, "Label8", QStringLiteral("Радиус"), {504, 152, 50, 13}, bold11, UiStyle::Maroon);
+    Label6 = makeLabel(page, "Label6", tr("Числовое значение [мм]"), {112, 152, 160, 13}, bold11, UiStyle::Maroon);
+    Label7 = makeLabel(page, "Label7", tr("Средний допуск"), {337, 152, 110, 13}, bold11, UiStyle::Maroon);
+    Label8 = makeLabel(page, "Label8", tr("Радиус"), {504, 152, 50, 13}, bold11, UiStyle::Maroon);
 
     Button1 = makeButton(page, "Button1", QStringLiteral("0"), {136, 176, 33, 33}, bold11);
     Button3 = makeButton(page, "Button3", QStringLiteral("±"), {176, 176, 33, 33}, bold11);
-    Edit3 = makeEdit(page, "Edit3", {216, 184, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, UpperHintTable);
+    Edit3 = makeEdit(page, "Edit3", {216, 184, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr(UpperHintTable));
     Label10 = makeLabel(page, "Label10", QStringLiteral("max"), {342, 184, 30, 13}, bold11, UiStyle::Navy);
-    Edit5 = makeEdit(page, "Edit5", {379, 184, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, QStringLiteral("Максимум"));
+    Edit5 = makeEdit(page, "Edit5", {379, 184, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr("Максимум"));
 
     Label9 = makeLabel<ClickableLabel>(page, "Label9", QStringLiteral("="), {296, 208, 24, 48}, UiStyle::sansFont(37, true),
                        QApplication::palette().color(QPalette::WindowText));
-    Label9->setToolTip(FormulaHint);
+    Label9->setToolTip(tr(FormulaHint));
     Label4 = makeLabel<ClickableLabel>(page, "Label4", QStringLiteral("R="), {456, 208, 56, 45}, UiStyle::verdanaFont(37),
                        QApplication::palette().color(QPalette::WindowText));
-    Label4->setToolTip(FormulaHint);
+    Label4->setToolTip(tr(FormulaHint));
 
     Edit2 = makeEdit(page, "Edit2", {88, 216, 121, 37}, verdana24, UiStyle::Maroon, UiStyle::White, false,
-                     SizeHint);
+                     tr(SizeHint));
     Edit2->setText(QStringLiteral("5"));
 
     SpeedButton1 = new QToolButton(page);
@@ -230,10 +230,10 @@ void TolerancePage::createControls()
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
 
     Edit1 = makeEdit(page, "Edit1", {216, 216, 73, 37}, verdana24, UiStyle::Maroon, face, true,
-                     QStringLiteral("Двойной щелчек для изменения поля допуска"));
-    Edit7 = makeEdit(page, "Edit7", {336, 216, 113, 37}, verdana24, UiStyle::Maroon, face, true, QStringLiteral("Среднее значение"));
+                     tr("Двойной щелчек для изменения поля допуска"));
+    Edit7 = makeEdit(page, "Edit7", {336, 216, 113, 37}, verdana24, UiStyle::Maroon, face, true, tr("Среднее значение"));
     Edit8 = makeEdit(page, "Edit8", {512, 216, 105, 37}, verdana24, UiStyle::Maroon, face, true,
-                     QStringLiteral("Радиус (Среднее значение /2)"));
+                     tr("Радиус (Среднее значение /2)"));
 
     spbt_keyb = new QToolButton(page);
     spbt_keyb->setObjectName(QStringLiteral("spbt_keyb"));
@@ -241,18 +241,18 @@ void TolerancePage::createControls()
     spbt_keyb->setAutoRaise(true);
     spbt_keyb->setIcon(QIcon(keyboardPicture()));
     spbt_keyb->setIconSize(QSize(32, 32));
-    spbt_keyb->setToolTip(QStringLiteral("Отобразить виртуальную клавиатуру"));
+    spbt_keyb->setToolTip(tr("Отобразить виртуальную клавиатуру"));
     spbt_keyb->setFocusPolicy(Qt::NoFocus);
 
     Button5 = makeButton(page, "Button5", QStringLiteral("0"), {136, 256, 33, 33}, bold11);
     Button4 = makeButton(page, "Button4", QStringLiteral("±"), {176, 256, 33, 33}, bold11);
-    Edit4 = makeEdit(page, "Edit4", {216, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, LowerHintTable);
+    Edit4 = makeEdit(page, "Edit4", {216, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr(LowerHintTable));
     Label11 = makeLabel(page, "Label11", QStringLiteral("min"), {342, 261, 26, 13}, bold11, UiStyle::Navy);
-    Edit6 = makeEdit(page, "Edit6", {379, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, QStringLiteral("Минимум"));
+    Edit6 = makeEdit(page, "Edit6", {379, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr("Минимум"));
     for (QPushButton* b : {Button1, Button3, Button4, Button5})
         b->setFocusPolicy(Qt::NoFocus);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Ввести допуск вручную"), page);
+    CheckBox1 = new QCheckBox(tr("Ввести допуск вручную"), page);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(200, 296, 175, 17);
     CheckBox1->setFont(bold11);
@@ -414,14 +414,14 @@ void TolerancePage::ComputeFromTable()
     showResultNote(qs(result.note), !result.hasData);
     // Deviations with a remark (a rounded JS7) carry it in their hints too.
     const QString remark = result.hasData && !result.note.empty() ? QLatin1Char('\n') + qs(result.note) : QString();
-    Edit3->setToolTip(UpperHintTable + remark);
-    Edit4->setToolTip(LowerHintTable + remark);
+    Edit3->setToolTip(tr(UpperHintTable) + remark);
+    Edit4->setToolTip(tr(LowerHintTable) + remark);
 }
 
 void TolerancePage::showResultNote(const QString& note, bool noData)
 {
     m_resultNote = note;
-    Edit2->setToolTip(noData && !note.isEmpty() ? note : SizeHint);
+    Edit2->setToolTip(noData && !note.isEmpty() ? note : tr(SizeHint));
     emit noteShown(note.isEmpty() ? PanelBlankText : note);
 }
 
@@ -442,8 +442,8 @@ void TolerancePage::ComputeManual()
 
 void TolerancePage::markReversedDeviations(bool reversed)
 {
-    Edit3->setToolTip(reversed ? UpperHintManual + QStringLiteral("\n") + UpperBelowLowerText : UpperHintManual);
-    Edit4->setToolTip(reversed ? LowerHintManual + QStringLiteral("\n") + UpperBelowLowerText : LowerHintManual);
+    Edit3->setToolTip(reversed ? tr(UpperHintManual) + QStringLiteral("\n") + UpperBelowLowerText : tr(UpperHintManual));
+    Edit4->setToolTip(reversed ? tr(LowerHintManual) + QStringLiteral("\n") + UpperBelowLowerText : tr(LowerHintManual));
     if (!reversed)
         return;
     for (QLineEdit* box : {Edit3, Edit4})
@@ -547,8 +547,8 @@ void TolerancePage::applyModeStates()
         box->setReadOnly(!manual);
         box->setFocusPolicy(manual ? Qt::StrongFocus : Qt::ClickFocus);
     }
-    Edit3->setToolTip(manual ? UpperHintManual : UpperHintTable);
-    Edit4->setToolTip(manual ? LowerHintManual : LowerHintTable);
+    Edit3->setToolTip(manual ? tr(UpperHintManual) : tr(UpperHintTable));
+    Edit4->setToolTip(manual ? tr(LowerHintManual) : tr(LowerHintTable));
 }
 
 void TolerancePage::CheckBox1Click()
@@ -667,7 +667,7 @@ void TolerancePage::copyFormula(Formula formula)
         return; // a box without a number gives no formula
     const tolerance::Formulas formulas = tolerance::formulaTexts(*size, *upper, *lower, unit());
     QGuiApplication::clipboard()->setText(qs(formula == Formula::Radius ? formulas.radius : formulas.mean));
-    emit noteShown(FormulaCopiedText);
+    emit noteShown(tr(FormulaCopiedText));
 }
 
 void TolerancePage::Label9DblClick() { copyFormula(Formula::Mean); }

@@ -44,29 +44,29 @@ QString descriptionText()
     const QString version = QString::fromUtf8(AppInfo::Version);
     const QString mail = QString::fromUtf8(AppInfo::MailAddress);
     const QStringList lines = {
-        QStringLiteral("ОПИСАНИЕ"),
-        QStringLiteral("Программа автоматически находит предельные отклонения,"),
-        QStringLiteral("рассчитывает среднее значение поля допуска, показывает "),
-        QStringLiteral("верхнее и нижнее значение допуска."),
-        QStringLiteral("Расчитывает параметры для нарезения отверстий под резьбу."),
+        Tfrm_About::tr("ОПИСАНИЕ"),
+        Tfrm_About::tr("Программа автоматически находит предельные отклонения,"),
+        Tfrm_About::tr("рассчитывает среднее значение поля допуска, показывает "),
+        Tfrm_About::tr("верхнее и нижнее значение допуска."),
+        Tfrm_About::tr("Расчитывает параметры для нарезения отверстий под резьбу."),
         QStringLiteral(" "),
         QString(),
-        QStringLiteral("Версия программы: %1").arg(version),
+        Tfrm_About::tr("Версия программы: %1").arg(version),
         QString(),
-        QStringLiteral("Разработчик: проект %1").arg(QString::fromUtf8(AppInfo::Name)),
+        Tfrm_About::tr("Разработчик: проект %1").arg(QString::fromUtf8(AppInfo::Name)),
         QStringLiteral("EMail: %1").arg(mail),
         QString(),
         QString(),
         QString(),
-        QStringLiteral("ЕЩЕ:"),
-        QStringLiteral("Свои пожелания и замечания присылайте по почте,"),
-        QStringLiteral("пишите также на форум на сайте проекта."),
+        Tfrm_About::tr("ЕЩЕ:"),
+        Tfrm_About::tr("Свои пожелания и замечания присылайте по почте,"),
+        Tfrm_About::tr("пишите также на форум на сайте проекта."),
         QString(),
         QString(),
-        QStringLiteral("Программа распространяется совершенно бесплатно."),
+        Tfrm_About::tr("Программа распространяется совершенно бесплатно."),
         QString(),
-        QStringLiteral("Это свободная программа: её можно свободно"),
-        QStringLiteral("использовать, копировать и передавать другим."),
+        Tfrm_About::tr("Это свободная программа: её можно свободно"),
+        Tfrm_About::tr("использовать, копировать и передавать другим."),
         QString(),
     };
     return lines.join(QLatin1Char('\n'));
@@ -78,7 +78,7 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_About"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, 361);
@@ -93,7 +93,7 @@ void Tfrm_About::buildControls()
     Panel2->setLineWidth(1);
     Panel2->setGeometry(0, 0, ClientWidth, 313);
 
-    Label4 = new QLabel(QStringLiteral("%1 %2").arg(QString::fromUtf8(AppInfo::Title), QString::fromUtf8(AppInfo::Version)),
+    Label4 = new QLabel(QStringLiteral("%1 %2").arg(QCoreApplication::translate("AppInfo", AppInfo::Title), QString::fromUtf8(AppInfo::Version)),
                         Panel2);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(72, 10, 241, 39);
@@ -107,7 +107,7 @@ void Tfrm_About::buildControls()
     Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel2->setGeometry(MemoLeft, 50, MemoWidth, 2);
 
-    Label3 = new QLabel(QStringLiteral("Описание"), Panel2);
+    Label3 = new QLabel(tr("Описание"), Panel2);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(MemoLeft, 53, MemoWidth, 18);
     Label3->setAlignment(Qt::AlignCenter);

@@ -46,7 +46,7 @@ Tfrm_FastNamber::Tfrm_FastNamber(QWidget* parent)
     : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_FastNamber"));
-    setWindowTitle(QStringLiteral("быстрая вставка"));
+    setWindowTitle(tr("быстрая вставка"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(169, 177);
     setFont(UiStyle::sansFont(11));

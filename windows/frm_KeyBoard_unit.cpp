@@ -43,7 +43,7 @@ Tfrm_KeyBoard::Tfrm_KeyBoard(QWidget* parent)
     : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_KeyBoard"));
-    setWindowTitle(QStringLiteral("Клавиатура"));
+    setWindowTitle(tr("Клавиатура"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(246, 314);
     setFont(UiStyle::sansFont(11, true));
@@ -71,7 +71,7 @@ void Tfrm_KeyBoard::buildControls()
     // Digits page.
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    Key->addTab(TabSheet1, QStringLiteral("Цифры"));
+    Key->addTab(TabSheet1, tr("Цифры"));
     Panel5 = makePanel(TabSheet1, "Panel5", QRect(12, 8, 145, 169), QFrame::Sunken);
     Panel4 = makePanel(TabSheet1, "Panel4", QRect(163, 8, 49, 169), QFrame::Sunken);
 
@@ -90,19 +90,19 @@ void Tfrm_KeyBoard::buildControls()
     connect(spbt_Point, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_PointClick);
 
     spbt_Clear = makeKey(Panel4, "spbt_Clear", QStringLiteral("C"), QRect(PanelMargin, PanelMargin, 33, 73),
-                         UiStyle::Red, QStringLiteral("Очистить экран"));
+                         UiStyle::Red, tr("Очистить экран"));
     connect(spbt_Clear, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_ClearClick);
     spbt_BS = makeKey(Panel4, "spbt_BS", QStringLiteral("BS"), QRect(PanelMargin, PanelMargin + 2 * RowPitch, 33, 73),
-                      UiStyle::Red, QStringLiteral("Удалить последний символ"));
+                      UiStyle::Red, tr("Удалить последний символ"));
     connect(spbt_BS, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_BSClick);
 
     // Memory page.
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    Key->addTab(TabSheet2, QStringLiteral("Память"));
+    Key->addTab(TabSheet2, tr("Память"));
     Panel6 = makePanel(TabSheet2, "Panel6", QRect(0, 0, 227, 188), QFrame::Raised);
 
-    RadioGroup2 = new QGroupBox(QStringLiteral("Память"), Panel6);
+    RadioGroup2 = new QGroupBox(tr("Память"), Panel6);
     RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
     RadioGroup2->setGeometry(6, 4, 122, 178);
     m_cellButtons = new QButtonGroup(this);
@@ -118,13 +118,13 @@ void Tfrm_KeyBoard::buildControls()
     m_cellItems[0]->setChecked(true);
 
     spbt_MS = makeKey(Panel6, "spbt_MS", QStringLiteral("x->M"), QRect(134, 10, 86, 33), UiStyle::Green,
-                      QStringLiteral("Занести число в память"));
+                      tr("Занести число в память"));
     spbt_MR = makeKey(Panel6, "spbt_MR", QStringLiteral("M->x"), QRect(134, 52, 86, 33), UiStyle::Purple,
-                      QStringLiteral("Отобразить число из памяти на экране"));
+                      tr("Отобразить число из памяти на экране"));
     spbt_MC = makeKey(Panel6, "spbt_MC", QStringLiteral("MC"), QRect(134, 100, 86, 33), UiStyle::Red,
-                      QStringLiteral("Стереть ячейку памяти"));
+                      tr("Стереть ячейку памяти"));
     spbt_MC_All = makeKey(Panel6, "spbt_MC_All", QStringLiteral("MC-All"), QRect(134, 142, 86, 33), UiStyle::Red,
-                          QStringLiteral("Стереть все ячейки памяти"));
+                          tr("Стереть все ячейки памяти"));
     connect(spbt_MS, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_MSClick);
     connect(spbt_MR, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_MRClick);
     connect(spbt_MC, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_MCClick);
@@ -133,7 +133,7 @@ void Tfrm_KeyBoard::buildControls()
     Key->setCurrentWidget(TabSheet1);
 
     SpeedButton2 = makeKey(this, "SpeedButton2", QStringLiteral("Enter"), QRect(128, 272, 113, 33), UiStyle::Green,
-                           QStringLiteral("Вставить число "));
+                           tr("Вставить число "));
     connect(SpeedButton2, &QToolButton::clicked, this, &Tfrm_KeyBoard::SpeedButton2Click);
 }
 

@@ -105,7 +105,7 @@ Tfrm_ListOf_Ferrak::Tfrm_ListOf_Ferrak(QWidget* parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_ListOf_Ferrak"));
-    setWindowTitle(QStringLiteral("Поля допусков (список полей)"));
+    setWindowTitle(tr("Поля допусков (список полей)"));
     setFont(UiStyle::sansFont(11));
     setFixedSize(711, 542);
 }
@@ -115,9 +115,9 @@ void Tfrm_ListOf_Ferrak::buildControls()
     const QFont titleFont = UiStyle::sansFont(13, true);
     const QFont headerFont = UiStyle::sansFont(24, true);
 
-    QLabel* letterTitle = addLabel(this, QStringLiteral("Буква"), QRect(GridLeft, 4, GridRight - GridLeft, 18), titleFont);
+    QLabel* letterTitle = addLabel(this, tr("Буква"), QRect(GridLeft, 4, GridRight - GridLeft, 18), titleFont);
     letterTitle->setObjectName(QStringLiteral("letterTitle"));
-    QLabel* qualityTitle = addLabel(this, QStringLiteral("К в а л и т е т"), QRect(8, GridTop, 20, GridBottom - GridTop), titleFont);
+    QLabel* qualityTitle = addLabel(this, tr("К в а л и т е т"), QRect(8, GridTop, 20, GridBottom - GridTop), titleFont);
     qualityTitle->setObjectName(QStringLiteral("qualityTitle"));
     qualityTitle->setWordWrap(true);
 
@@ -162,7 +162,7 @@ void Tfrm_ListOf_Ferrak::buildControls()
                                   (colour.blue() + 2 * face.blue()) / 3));
             button->setPalette(faded);
             button->setEnabled(false);
-            button->setToolTip(QStringLiteral("Поля %1 нет в таблице").arg(caption));
+            button->setToolTip(tr("Поля %1 нет в таблице").arg(caption));
         }
         connect(button, &QToolButton::clicked, this, [this, button] { SpeedButtonClick(button); });
     }

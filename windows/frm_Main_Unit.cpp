@@ -1,5 +1,6 @@
 #include "frm_Main_Unit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString VersionText = QStringLiteral("    Версия ") + QString::fromUtf8(AppInfo::Version);
+QString versionText() { return TForm1::tr("    Версия ") + QString::fromUtf8(AppInfo::Version); }
 
 } // namespace
 
@@ -29,7 +30,7 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(AppInfo::Title));
+    setWindowTitle(QCoreApplication::translate("AppInfo", AppInfo::Title));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(UiStyle::sansFont(11));
@@ -42,7 +43,7 @@ TForm1::TForm1(QWidget* parent)
     Panel0 = new QLabel(StatusBar1);
     Panel0->setObjectName(QStringLiteral("Panel0"));
     Panel0->setFixedWidth(150);
-    Panel1 = new QLabel(QStringLiteral("Старое обозначение - СМ8"), StatusBar1);
+    Panel1 = new QLabel(tr("Старое обозначение - СМ8"), StatusBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedWidth(250);
     Panel2 = new QLabel(StatusBar1);
@@ -57,13 +58,13 @@ TForm1::TForm1(QWidget* parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TabSheet1 = new TolerancePage;
     TabSheet2 = new ThreadPage;
-    PageControl1->addTab(TabSheet1, QStringLiteral("Поля допусков"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Резьбы"));
+    PageControl1->addTab(TabSheet1, tr("Поля допусков"));
+    PageControl1->addTab(TabSheet2, tr("Резьбы"));
     TabSheet3 = new FitsPage;
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Посадки"));
+    PageControl1->addTab(TabSheet3, tr("Посадки"));
     TabSheet4 = new ThreadTolerancePage; // names itself TabSheet4
-    PageControl1->addTab(TabSheet4, QStringLiteral("Допуски резьбы"));
+    PageControl1->addTab(TabSheet4, tr("Допуски резьбы"));
     setCentralWidget(PageControl1);
 
     TabSheet1->createControls();
@@ -106,7 +107,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormCreate()
 {
-    Panel0->setText(VersionText);
+    Panel0->setText(versionText());
     Data_Unit::FillSizeRanges();
     Data_Unit::FillDeviationTable();
     Data_Unit::FillFieldCatalogue();

@@ -28,7 +28,7 @@ Tfrm_RezbTabl::Tfrm_RezbTabl(QWidget* parent)
     : BuiltOnFirstShowing(parent)
 {
     setObjectName(QStringLiteral("frm_RezbTabl"));
-    setWindowTitle(QStringLiteral("Параметры отв. под нарезание резьбы"));
+    setWindowTitle(tr("Параметры отв. под нарезание резьбы"));
     setFont(UiStyle::sansFont(11));
     setAutoFillBackground(true);
     QPalette background = palette();

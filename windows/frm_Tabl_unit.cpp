@@ -44,7 +44,7 @@ Tfrm_Table::Tfrm_Table(QWidget* parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frm_Table"));
-    setWindowTitle(QStringLiteral("Поля допусков (отклонения показаны в мкм)"));
+    setWindowTitle(tr("Поля допусков (отклонения показаны в мкм)"));
     setFont(UiStyle::sansFont(11));
     QPalette background = palette();
     background.setColor(QPalette::Window, UiStyle::buttonFace());
