@@ -9,11 +9,33 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include "NumberText.h"
 #include "ProgramIcon.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit.h"
 
 namespace StartUp {
+
+namespace {
+
+QTranslator* qtTranslator()
+{
+    static QTranslator* translator = new QTranslator(QCoreApplication::instance());
+    return translator;
+}
+
+QTranslator* programTranslator()
+{
+    static QTranslator* translator = new QTranslator(QCoreApplication::instance());
+    return translator;
+}
+
+std::string translateByQt(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+} // namespace
 
 ReadAhead::ReadAhead()
 {
@@ -51,7 +73,24 @@ void prepareApplication()
     // The desktop entry the windows belong to, so that panels show the same icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(DOPUSK_APP_ID));
     UiStyle::applyProgramFont();
-    loadQtTranslations();
+    applyLanguage(i18n::languageFromEnvironment());
+}
+
+bool applyLanguage(i18n::Language language)
+{
+    if (language == i18n::Language::Russian) {
+        QCoreApplication::removeTranslator(programTranslator());
+        i18n::setTranslator(nullptr);
+        number::setInterfaceDecimalSeparator(',');
+        return loadQtTranslations();
+    }
+    QCoreApplication::removeTranslator(qtTranslator());
+    number::setInterfaceDecimalSeparator('.');
+    if (!programTranslator()->load(QString::fromLatin1(EnglishTranslation)))
+        return false;
+    QCoreApplication::installTranslator(programTranslator());
+    i18n::setTranslator(&translateByQt);
+    return true;
 }
 
 std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead)
@@ -64,9 +103,7 @@ std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead)
 
 bool loadQtTranslations(const QString& folder)
 {
-    static QTranslator* translator = nullptr;
-    if (!translator)
-        translator = new QTranslator(QCoreApplication::instance());
+    QTranslator* translator = qtTranslator();
     const QString from = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
     if (!translator->load(QStringLiteral("qtbase_ru"), from))
         return false;

@@ -11,6 +11,8 @@
 #include <memory>
 #include <thread>
 
+#include "Translate.h"
+
 class TForm1;
 
 namespace StartUp {
@@ -38,9 +40,16 @@ private:
     std::future<QList<QImage>> m_iconRenderings;
 };
 
-// The desktop entry the windows belong to, the program's default font, and Qt's
-// own texts in Russian.
+// The desktop entry the windows belong to, the program's default font, and the
+// interface's language as the environment chooses it.
 void prepareApplication();
+
+// Sets the interface's language for every window made afterwards. Russian is the
+// source text: Qt's own texts in Russian (loadQtTranslations) and the decimal comma.
+// English: the program's translation compiled into its resources, for the windows as
+// for the cores (i18n::translate), Qt's own texts as Qt has them and the decimal
+// point. Returns false when a translation it needs is not found.
+bool applyLanguage(i18n::Language language);
 
 // The main window `Form1` and the six secondary windows it owns, hidden, in their
 // start-up order, with the program's icon from `readAhead`: all that start-up makes
@@ -51,5 +60,8 @@ std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead);
 // `folder`, by default Qt's translations folder, whatever the system's locale: the
 // whole interface is Russian. Without the file Qt's texts stay English; false then.
 bool loadQtTranslations(const QString& folder = QString());
+
+// The program's English translation, in the resources.
+inline constexpr const char* EnglishTranslation = ":/translations/dopusk_en.qm";
 
 } // namespace StartUp
