@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Ввести допуск вручную</source>
-        <translation>Enter the tolerance by hand</translation>
+        <translation>Tolerance by hand</translation>
     </message>
 </context>
 </TS>

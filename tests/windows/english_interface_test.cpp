@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -20,6 +24,7 @@
 #include "MainWindowFixture.h"
 #include "StartUp.h"
 #include "Translate.h"
+#include "UiStyle.h"
 #include "frm_About_Unit.h"
 #include "frm_FastNamber_Unit.h"
 #include "frm_KeyBoard_unit.h"
@@ -95,6 +100,74 @@ QStringList russianWords(const QString& text, const QSet<QString>& allowed)
     return words;
 }
 
+// Opens every page and shows every window, so that each builds its controls.
+QList<QWidget*> everyWindow(TForm1& main)
+{
+    QTabWidget* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int page = pages->count() - 1; page >= 0; --page)
+        pages->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    const QList<QWidget*> secondary = {main.frm_Table(), main.frm_About(), main.frm_ListOf_Ferrak(),
+                                       main.frm_FastNamber(), main.frm_RezbTabl(), main.frm_KeyBoard()};
+    for (QWidget* window : secondary) {
+        window->show();
+        QCoreApplication::processEvents();
+        window->hide();
+    }
+    QList<QWidget*> windows{&main};
+    windows << secondary;
+    return windows;
+}
+
+// The captions of every window and page that do not show their whole text, by name:
+// labels without word wrap, check boxes and radio buttons beside their indicators.
+QMap<QString, QString> cutCaptions(TForm1& main)
+{
+    QMap<QString, QString> cut;
+    auto check = [&cut](QWidget* window) {
+        for (const QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            int room = 0;
+            if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                if (label->wordWrap() || !label->pixmap().isNull() || label->text().isEmpty())
+                    continue;
+                room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
+            } else if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
+                if (static_cast<const QAbstractButton*>(widget)->text().isEmpty())
+                    continue;
+                const QStyle* style = widget->style();
+                room = widget->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget)
+                       - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
+            } else {
+                continue;
+            }
+            const int needed = UiStyle::captionSize(widget->font(), shownText(widget)).width();
+            if (needed > room)
+                cut.insert(widget->objectName(), QStringLiteral("%1 \"%2\": needs %3 px, has %4")
+                                                     .arg(widget->objectName(), shownText(widget))
+                                                     .arg(needed)
+                                                     .arg(room));
+        }
+    };
+    QTabWidget* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (QWidget* window : everyWindow(main)) {
+        window->show();
+        QCoreApplication::processEvents();
+        if (window == &main) {
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                check(window);
+            }
+        } else {
+            check(window);
+            window->hide();
+        }
+    }
+    return cut;
+}
+
 bool coresTranslated()
 {
     QFile cores(QStringLiteral(DOPUSK_CORES_TS));
@@ -116,23 +189,7 @@ protected:
         w().createSecondaryWindows();
     }
 
-    // Opens every page and shows every window, so that each builds its controls.
-    QList<QWidget*> everyWindow()
-    {
-        for (int page = ui().PageControl1->count() - 1; page >= 0; --page)
-            clickTab(page);
-        QCoreApplication::processEvents();
-        const QList<QWidget*> secondary = {w().frm_Table(), w().frm_About(), w().frm_ListOf_Ferrak(), w().frm_FastNamber(),
-                                           w().frm_RezbTabl(), w().frm_KeyBoard()};
-        for (QWidget* window : secondary) {
-            window->show();
-            QCoreApplication::processEvents();
-            window->hide();
-        }
-        QList<QWidget*> windows{&w()};
-        windows << secondary;
-        return windows;
-    }
+    QList<QWidget*> everyWindow() { return ::everyWindow(w()); }
 
     QWidget* control(const char* name) const
     {
@@ -176,7 +233,7 @@ TEST_F(EnglishInterface, TheWordingIsThatOfEnglishLanguageIsoPractice)
         {"GroupBox1", Shown::Text, "FILTER"},
         {"Label3", Shown::Text, "Letter"},
         {"CheckBox2", Shown::Text, "Tolerance in µm"},
-        {"CheckBox1", Shown::Text, "Enter the tolerance by hand"},
+        {"CheckBox1", Shown::Text, "Tolerance by hand"},
         {"Label6", Shown::Text, "Numeric value [mm]"},
         {"Label7", Shown::Text, "Mid-tolerance"},
         {"Label8", Shown::Text, "Radius"},
@@ -223,6 +280,28 @@ TEST_F(EnglishInterface, TheWordingIsThatOfEnglishLanguageIsoPractice)
                               QStringLiteral("Thread tolerances")};
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(ui().PageControl1->tabText(i), tabs[i]);
+}
+
+// English is often longer than Russian: every caption, check box and radio button that
+// shows its whole text in Russian still shows it in English, in the bounds it has.
+TEST_F(EnglishInterface, EveryCaptionShowsItsWholeText)
+{
+    retype(ui().Edit2, QStringLiteral("25"));
+    const QMap<QString, QString> english = cutCaptions(w());
+    StartUp::applyLanguage(i18n::Language::Russian);
+    QMap<QString, QString> russian;
+    {
+        TForm1 window;
+        window.show();
+        window.createSecondaryWindows();
+        russian = cutCaptions(window);
+    }
+    StartUp::applyLanguage(i18n::Language::English);
+    QStringList cut;
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        if (!russian.contains(it.key()))
+            cut << it.value();
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
 }
 
 TEST_F(EnglishInterface, NumbersAreWrittenWithThePoint)
