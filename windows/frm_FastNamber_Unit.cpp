@@ -2,6 +2,7 @@
 
 #include "CaptionFit.h"
 #include "ClickableLabel.h"
+#include "NumberText.h"
 #include "UiStyle.h"
 
 #include <QFrame>
@@ -16,6 +17,12 @@ struct ValueLabel {
     int column;          // 0 ... 2
     int row;             // 0 ... 6
 };
+
+// A value's caption with the interface's decimal separator: "0,10" or "0.10".
+QString captionText(const char* value)
+{
+    return QString::fromStdString(number::fixedNumberText(*number::parseNumberText(value), 2, 15));
+}
 
 // Three columns of values, 0,10 to 1,20, in rising order down each column.
 constexpr ValueLabel ValueLabels[] = {
@@ -75,7 +82,7 @@ void Tfrm_FastNamber::buildControls()
     };
     const QFont valueFont = UiStyle::sansFont(13, true);
     for (const ValueLabel& value : ValueLabels) {
-        auto* label = new ClickableLabel(QString::fromLatin1(value.caption), Panel1);
+        auto* label = new ClickableLabel(captionText(value.caption), Panel1);
         connect(label, &ClickableLabel::clicked, this, clickHandlers[value.number - 1]);
         label->setObjectName(QStringLiteral("Label%1").arg(value.number));
         label->setFont(valueFont);

@@ -314,6 +314,15 @@ TEST_F(EnglishInterface, NumbersAreWrittenWithThePoint)
         withPoint += text.contains(u'.');
     }
     EXPECT_GE(withPoint, 3);
+
+    // The quick-insert window's values.
+    w().frm_FastNamber()->show();
+    QCoreApplication::processEvents();
+    const QList<QLabel*> values = w().frm_FastNamber()->findChildren<QLabel*>();
+    ASSERT_FALSE(values.isEmpty());
+    for (const QLabel* value : values)
+        EXPECT_TRUE(value->text().contains(u'.') && !value->text().contains(u',')) << value->text().toStdString();
+    w().frm_FastNamber()->hide();
 }
 
 } // namespace
