@@ -9,13 +9,15 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # The views: a file name in docs/, then the steps (see docs/make_pictures.cpp); the last
-# step names the window saved. Add a view by adding a line.
+# step names the window saved. A first step locale:NAME starts the windows under that
+# locale instead of C.UTF-8 (the interface's language follows it). Add a view by adding a line.
 views=(
   "tolerance-page   type:Edit2:25 grab:Form1"
   "thread-page      tab:PageControl1:1 grab:Form1"
   "fits-page        tab:PageControl1:2 type:ed_PosRazmer:25 type:cmbx_Otverstie:H7 type:cmbx_Val:p6 grab:Form1"
   "tolerance-table  type:Edit2:25 click:Button20 wait:500 grab:frm_Table"
   "thread-tolerances tab:PageControl1:3 grab:Form1"
+  "tolerance-page-en locale:en_US.UTF-8 type:Edit2:25 grab:Form1"
 )
 
 preset=${DOPUSK_PRESET:-release}
@@ -33,8 +35,13 @@ made=0
 for view in "${views[@]}"; do
   read -r name steps <<<"$view"
   if [[ $# -gt 0 && " $* " != *" $name "* ]]; then continue; fi
+  locale=C.UTF-8
+  if [[ $steps == locale:* ]]; then
+    read -r locale steps <<<"$steps"
+    locale=${locale#locale:}
+  fi
   # shellcheck disable=SC2086 # the steps are words of their own
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$tool" "docs/$name.png" $steps ||
+  LC_ALL=$locale LANGUAGE= xvfb-run -a -s "-screen 0 1280x1024x24" "$tool" "docs/$name.png" $steps ||
     { echo "make-docs-pictures: the view $name failed" >&2; exit 1; }
   echo "docs/$name.png"
   made=$((made + 1))
