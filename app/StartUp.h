@@ -57,8 +57,8 @@ bool applyLanguage(i18n::Language language);
 std::unique_ptr<TForm1> makeWindows(ReadAhead& readAhead);
 
 // Loads Qt's Russian texts (context menus, standard buttons and dialogs) from
-// `folder`, by default Qt's translations folder, whatever the system's locale: the
-// whole interface is Russian. Without the file Qt's texts stay English; false then.
+// `folder`, by default Qt's translations folder, for the Russian interface whatever
+// the system's locale. Without the file Qt's texts stay English; false then.
 bool loadQtTranslations(const QString& folder = QString());
 
 // The program's English translation, in the resources.
