@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTimer>
@@ -91,6 +92,12 @@ void ClassBox::showPopup()
     m_openAll = false;
     if (all != m_listsAll)
         showList(all);
+    // The short list may be wider than the box: "все поля…" is read whole.
+    const QFontMetrics metrics(font());
+    const int margins = 2 * metrics.averageCharWidth(); // the row's own margins and the list's frame
+    view()->setMinimumWidth(m_listsAll ? 0
+                                       : metrics.horizontalAdvance(allClassesText()) + margins +
+                                             view()->verticalScrollBar()->sizeHint().width());
     QComboBox::showPopup();
 }
 

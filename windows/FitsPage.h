@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "ClassBox.h"
 #include "Decimal.h"
 #include "Fit.h"
 
-class ClassBox;
 class ClassSearchDialog;
 class FitSchemeBox;
 class NumberBox;
