@@ -67,6 +67,28 @@ std::string fitSummary(const Fit& fit)
     return text;
 }
 
+std::string fitCopyLine(const Fit& fit)
+{
+    const FitFigures figures = fitFigures(fit);
+    // A figure's caption ends in its symbol: "Наибольший зазор Smax".
+    auto symbol = [](const FitFigure& figure) { return figure.caption.substr(figure.caption.rfind(' ') + 1); };
+    const std::string cells[] = {number::generalNumberText(fit.hole.size),
+                                 fit.hole.toleranceClass.name(),
+                                 deviationText(fit.hole.upper),
+                                 deviationText(fit.hole.lower),
+                                 fit.shaft.toleranceClass.name(),
+                                 deviationText(fit.shaft.upper),
+                                 deviationText(fit.shaft.lower),
+                                 symbol(figures.first),
+                                 number::generalNumberText(figures.first.value),
+                                 symbol(figures.second),
+                                 number::generalNumberText(figures.second.value)};
+    std::string line;
+    for (const std::string& cell : cells)
+        line += (line.empty() ? "" : "\t") + cell;
+    return line;
+}
+
 std::string PreferredFit::name() const { return hole.name() + "/" + shaft.name(); }
 
 const std::vector<PreferredFit>& preferredFits()

@@ -37,6 +37,12 @@ std::string fitKindSentence(const Fit& fit);
 // "Ø25 H7/k6: зазор до 19 мкм, натяг до 15 мкм". For a defined fit only.
 std::string fitSummary(const Fit& fit);
 
+// The fit in one line for a spreadsheet, its cells separated by tabs: the size, the
+// hole with ES and EI, the shaft with es and ei, and the two figures of its kind each
+// after its symbol, numbers as the fits page writes them:
+// "25\tH7\t+21\t0\tg6\t-7\t-20\tSmax\t41\tSmin\t7". For a defined fit only.
+std::string fitCopyLine(const Fit& fit);
+
 // The preferred fits, in the system of the hole and then in the system of the shaft.
 struct PreferredFit {
     ToleranceClass hole;

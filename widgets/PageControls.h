@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "CaptionFit.h"
+#include "ManualEntry.h"
 #include "NumberBox.h"
 #include "UiStyle.h"
 
@@ -54,6 +55,17 @@ inline NumberBox* makeNumberBox(QWidget* parent, const char* name, QRect bounds,
     box->setToolTip(hint);
     box->setTextMargins(0, 0, 0, 0);
     return box;
+}
+
+// The keys a number box of a page takes: digits, the comma, the signs and backspace;
+// a full stop becomes a comma.
+inline bool numberKeyFilter(QChar& key)
+{
+    const auto passed = tolerance::filterTypedChar(key.unicode());
+    if (!passed)
+        return false;
+    key = QChar(char16_t(*passed));
+    return true;
 }
 
 // A label of a page: one that starts with a caption sizes itself to it, as on the original

@@ -7,22 +7,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QStringListModel>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
+#include "ClassBox.h"
 #include "ClassList.h"
+#include "ClassLookup.h"
+#include "ClassSearchDialog.h"
 #include "FitTexts.h"
 #include "LimitCalculation.h"
-#include "ManualEntry.h"
 #include "NumberBox.h"
 #include "NumberText.h"
 #include "PageControls.h"
 #include "TypeAhead.h"
-#include "TypeAheadSearch.h"
 #include "UiStyle.h"
 #include "RowHeightDelegate.h"
 #include "FitSchemeBox.h"
@@ -42,22 +42,6 @@ constexpr int FitRole = FitsPage::FitRole;
 constexpr int KindColourRole = FitsPage::FitRole + 1;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// The drop-down list of a class box: typed letters go to the row that starts with
-// them in the case typed (a hole H7 and a shaft h7 differ by it alone).
-class ClassListView : public QListView {
-public:
-    using QListView::QListView;
-    void keyboardSearch(const QString& search) override
-    {
-        const int row = m_search.rowFor(search, model(), currentIndex().isValid() ? currentIndex().row() : -1);
-        if (row >= 0)
-            setCurrentIndex(model()->index(row, 0));
-    }
-
-private:
-    TypeAheadSearch m_search;
-};
 
 // A preferred fit's row: its name, and its kind at the size on the right, in the kind's colour.
 class PreferredFitDelegate : public QStyledItemDelegate {
@@ -91,31 +75,15 @@ NumberBox* makeResultBox(QWidget* parent, const char* name, QRect bounds, const 
     return PageControls::makeNumberBox(parent, name, bounds, font, QString(), UiStyle::Navy, UiStyle::buttonFace(), true, hint);
 }
 
-QComboBox* makeClassBox(QWidget* parent, const char* name, QRect bounds, const QString& hint)
+ClassBox* makeClassBox(QWidget* parent, const char* name, iso286::Kind kind, QRect bounds, const QString& hint)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new ClassBox(kind, parent);
     box->setObjectName(QLatin1String(name));
-    box->setModel(new QStringListModel(box));
-    box->setView(new ClassListView);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr); // the typed text is read as it stands, never completed to a guess
-    box->setMaxVisibleItems(20);
     box->setGeometry(bounds);
     box->setFont(UiStyle::sansFont(16, true));
     UiStyle::setTextColour(box, UiStyle::Navy);
     box->setToolTip(hint);
-    RowHeightDelegate::apply(box->view(), 20, RowHeightDelegate::Rule::AtLeast);
     return box;
-}
-
-bool sizeKeyFilter(QChar& key)
-{
-    const auto passed = tolerance::filterTypedChar(key.unicode());
-    if (!passed)
-        return false;
-    key = QChar(char16_t(*passed));
-    return true;
 }
 
 QColor kindColour(iso286::FitKind kind)
@@ -175,13 +143,13 @@ void FitsPage::build()
     lb_PosRazmer = makeCaption(this, "lb_PosRazmer", tr("Размер, мм"), {8, 8, 121, 14}, bold11, UiStyle::Maroon);
     ed_PosRazmer = PageControls::makeNumberBox(this, "ed_PosRazmer", {8, 24, 121, 31}, UiStyle::verdanaFont(20), QString(),
                                                UiStyle::Black, UiStyle::White, false, tr(SizeHint));
-    ed_PosRazmer->setCharFilter(&sizeKeyFilter);
+    ed_PosRazmer->setCharFilter(&PageControls::numberKeyFilter);
 
     lb_Otverstie = makeCaption(this, "lb_Otverstie", tr("Отверстие"), {140, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", {140, 24, 110, 31}, tr(HoleHint));
+    cmbx_Otverstie = makeClassBox(this, "cmbx_Otverstie", iso286::Kind::Hole, {140, 24, 110, 31}, tr(HoleHint));
     lb_Drob = makeCaption(this, "lb_Drob", QStringLiteral("/"), {252, 22, 10, 34}, UiStyle::sansFont(24, true), UiStyle::Black);
     lb_Val = makeCaption(this, "lb_Val", tr("Вал"), {264, 8, 100, 14}, bold11, UiStyle::Maroon);
-    cmbx_Val = makeClassBox(this, "cmbx_Val", {264, 24, 116, 31}, tr(ShaftHint));
+    cmbx_Val = makeClassBox(this, "cmbx_Val", iso286::Kind::Shaft, {264, 24, 116, 31}, tr(ShaftHint));
 
     lb_Posadki = makeCaption(this, "lb_Posadki", tr("Предпочтительные"), {8, 66, 128, 14}, bold11, UiStyle::Maroon);
     lbx_Posadki = new QListWidget(this);
@@ -280,9 +248,11 @@ void FitsPage::wireEvents()
 {
     connect(ed_PosRazmer, &QLineEdit::textEdited, this, &FitsPage::ed_PosRazmerChange);
     connect(cmbx_Otverstie->lineEdit(), &QLineEdit::textEdited, this, &FitsPage::cmbx_OtverstieChange);
-    connect(cmbx_Otverstie, &QComboBox::activated, this, &FitsPage::cmbx_OtverstieChange);
+    connect(cmbx_Otverstie, &ClassBox::classActivated, this, &FitsPage::cmbx_OtverstieChange);
     connect(cmbx_Val->lineEdit(), &QLineEdit::textEdited, this, &FitsPage::cmbx_ValChange);
-    connect(cmbx_Val, &QComboBox::activated, this, &FitsPage::cmbx_ValChange);
+    connect(cmbx_Val, &ClassBox::classActivated, this, &FitsPage::cmbx_ValChange);
+    for (ClassBox* box : {cmbx_Otverstie, cmbx_Val})
+        connect(box, &ClassBox::findRequested, this, [this, box] { findClass(box); });
     connect(lbx_Posadki, &QListWidget::itemClicked, this, &FitsPage::lbx_PosadkiClick);
     connect(lbx_Posadki, &QListWidget::itemActivated, this, &FitsPage::lbx_PosadkiClick);
     connect(pb_Shema, &FitSchemeBox::copied, this, [this] { emit noteShown(tr(FitCopiedText)); });
@@ -308,27 +278,23 @@ void FitsPage::lbx_PosadkiClick()
 void FitsPage::refillClassLists(const Decimal& size)
 {
     const iso286::ClassesAtSize classes = iso286::classesAt(size);
-    auto refill = [](QComboBox* box, std::vector<std::string>& names, const std::vector<iso286::Limits>& list) {
-        std::vector<std::string> now;
-        now.reserve(list.size());
-        for (const iso286::Limits& limits : list)
-            now.push_back(limits.toleranceClass.name());
-        if (now == names)
-            return;
-        names = std::move(now);
-        const QSignalBlocker blocker(box);
-        const QString typed = box->currentText();
-        QStringList items;
-        items.reserve(qsizetype(names.size()));
-        for (const std::string& name : names)
-            items << qs(name);
-        // Some five hundred classes: one list handed over, not an item at a time.
-        static_cast<QStringListModel*>(box->model())->setStringList(items);
-        box->setCurrentIndex(-1);
-        box->setEditText(typed);
+    auto refill = [](ClassBox* box, const std::vector<iso286::Limits>& list) {
+        static const std::vector<iso286::ToleranceClass> holes = tolerance::commonClasses(iso286::Kind::Hole);
+        static const std::vector<iso286::ToleranceClass> shafts = tolerance::commonClasses(iso286::Kind::Shaft);
+        const std::vector<iso286::ToleranceClass>& common = box->kind() == iso286::Kind::Hole ? holes : shafts;
+        QStringList commonNames;
+        QStringList allNames;
+        allNames.reserve(qsizetype(list.size()));
+        for (const iso286::Limits& limits : list) {
+            const QString name = qs(limits.toleranceClass.name());
+            allNames << name;
+            if (std::find(common.begin(), common.end(), limits.toleranceClass) != common.end())
+                commonNames << name;
+        }
+        box->setClasses(commonNames, allNames);
     };
-    refill(cmbx_Otverstie, m_holeNames, classes.holes);
-    refill(cmbx_Val, m_shaftNames, classes.shafts);
+    refill(cmbx_Otverstie, classes.holes);
+    refill(cmbx_Val, classes.shafts);
 }
 
 void FitsPage::markClassBox(QComboBox* box, const QString& refusal, const QString& hint)
@@ -506,6 +472,9 @@ void FitsPage::recompute()
     ed_PosRazmer->setToolTip(size ? tr(SizeHint) : sizeProblem);
     if (size)
         refillClassLists(*size);
+    m_size = size;
+    for (ClassBox* box : {cmbx_Otverstie, cmbx_Val})
+        box->setFindEnabled(size.has_value());
 
     const ClassReading hole = readClass(cmbx_Otverstie, iso286::Kind::Hole, size);
     const ClassReading shaft = readClass(cmbx_Val, iso286::Kind::Shaft, size);
@@ -519,6 +488,7 @@ void FitsPage::recompute()
     showClass(hole.limits, ed_OtvES, ed_OtvEI, ed_OtvMax, ed_OtvMin);
     showClass(shaft.limits, ed_ValEs, ed_ValEi, ed_ValMax, ed_ValMin);
     QString summary;
+    QString copyLine;
     if (!size) {
         input.refusals.push_back(sizeProblem.toStdString());
         showNoFit(sizeProblem);
@@ -526,6 +496,7 @@ void FitsPage::recompute()
         const iso286::Fit fit = iso286::fitOf(*hole.limits, *shaft.limits);
         showFit(fit);
         summary = qs(iso286::fitSummary(fit));
+        copyLine = qs(iso286::fitCopyLine(fit));
     } else {
         for (const ClassReading* reading : {&hole, &shaft})
             if (!reading->refusal.isEmpty())
@@ -533,5 +504,26 @@ void FitsPage::recompute()
         showNoFit(qs(input.refusals.front()));
     }
     showStatus(summary.isEmpty() ? lb_PosVid->text() : summary);
-    pb_Shema->setDiagram(std::move(input), summary);
+    pb_Shema->setDiagram(std::move(input), copyLine);
+}
+
+void FitsPage::findClass(ClassBox* box)
+{
+    if (!m_size)
+        return;
+    if (!m_classSearch)
+        m_classSearch = new ClassSearchDialog(this);
+    const bool hole = box == cmbx_Otverstie;
+    // The boxes start with the deviations of the class in the box, when it is one.
+    const NumberBox* upper = hole ? ed_OtvES : ed_ValEs;
+    const NumberBox* lower = hole ? ed_OtvEI : ed_ValEi;
+    const bool shown = upper->text() != NoDataText;
+    m_classSearch->ask(*m_size, box->kind(), shown ? upper->text() : QString(), shown ? lower->text() : QString());
+    if (m_classSearch->exec() != QDialog::Accepted || !m_classSearch->found())
+        return;
+    {
+        const QSignalBlocker blocker(box);
+        box->setEditText(qs(m_classSearch->found()->name()));
+    }
+    recompute();
 }

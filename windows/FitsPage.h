@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "ClassBox.h"
 #include "Decimal.h"
 #include "Fit.h"
 
+class ClassSearchDialog;
 class FitSchemeBox;
 class NumberBox;
 class QComboBox;
@@ -27,7 +29,7 @@ public:
     // page's size when it reads, lies in the system and has changed since the last opening.
     void open(const QString& toleranceSize);
     bool isBuilt() const { return ed_PosRazmer != nullptr; }
-    // The fit in one line as its copy gives it, or why there is none: the status bar's text.
+    // The fit in one line, or why there is none: the status bar's text.
     QString statusText() const { return m_status; }
 
     // The rows of lbx_Posadki: a fit's kind at the size ("натяг", "—" where it is not
@@ -38,10 +40,10 @@ public:
     QLabel* lb_PosRazmer = nullptr;
     NumberBox* ed_PosRazmer = nullptr;
     QLabel* lb_Otverstie = nullptr;
-    QComboBox* cmbx_Otverstie = nullptr;
+    ClassBox* cmbx_Otverstie = nullptr;
     QLabel* lb_Drob = nullptr;
     QLabel* lb_Val = nullptr;
-    QComboBox* cmbx_Val = nullptr;
+    ClassBox* cmbx_Val = nullptr;
     QLabel* lb_PosVid = nullptr;
     QLabel* lb_Posadki = nullptr;
     QListWidget* lbx_Posadki = nullptr;
@@ -87,6 +89,8 @@ private slots:
     void cmbx_OtverstieChange();
     void cmbx_ValChange();
     void lbx_PosadkiClick();
+    // The class box's "Найти поле по отклонениям…": the class of typed deviations put into it.
+    void findClass(ClassBox* box);
 
 private:
     void build();
@@ -113,6 +117,6 @@ private:
 
     QString m_toleranceSize; // the tolerance page's size at the last opening
     QString m_status;
-    std::vector<std::string> m_holeNames;
-    std::vector<std::string> m_shaftNames;
+    std::optional<number::Decimal> m_size; // the size read at the last recomputation, when in the system
+    ClassSearchDialog* m_classSearch = nullptr;
 };

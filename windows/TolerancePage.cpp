@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "ClassLookup.h"
 #include "ClickableLabel.h"
 #include "FieldListBox.h"
 #include "MainPageTexts.h"
@@ -268,6 +269,9 @@ void TolerancePage::createControls()
     Button21 = makeButton(page, "Button21", QString(), {0, 0, 1, 1}, windowFont);
     Button21->hide();
 
+    lb_PoleOtkl = makeLabel(page, "lb_PoleOtkl", QString(), {88, 330, 352, 16}, bold11, UiStyle::Navy);
+    lb_PoleOtkl->setToolTip(tr("Поля ISO с этими отклонениями при этом размере, или ближайшие к ним"));
+
     for (NumberBox* box : {Edit2, Edit3, Edit4})
         box->setCharFilter(&TolerancePage::Edit2KeyPress);
 
@@ -436,8 +440,16 @@ void TolerancePage::ComputeManual()
     ShowMeanAndRadius(result.meanAndRadius);
     const bool reversed = tolerance::upperBelowLower(upper, lower);
     markReversedDeviations(reversed);
+    showTypedClasses(size, upper, lower);
     emit oldDesignationShown(reversed ? UpperBelowLowerText : QString::fromUtf8(tolerance::ManualStatusText));
     showResultNote({}, false);
+}
+
+void TolerancePage::showTypedClasses(const std::optional<number::Decimal>& size,
+                                     const std::optional<number::Decimal>& upper,
+                                     const std::optional<number::Decimal>& lower)
+{
+    lb_PoleOtkl->setText(qs(tolerance::classLookupLine(size, upper, lower, unit(), iso286::Search::Both).text));
 }
 
 void TolerancePage::markReversedDeviations(bool reversed)
@@ -532,6 +544,7 @@ void TolerancePage::applyModeStates()
 {
     const bool manual = CheckBox1->isChecked();
     Edit1->setVisible(!manual);
+    lb_PoleOtkl->setVisible(manual);
     SpeedButton1->setEnabled(manual);
     Button3->setEnabled(manual);
     Button4->setEnabled(manual);

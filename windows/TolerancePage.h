@@ -101,6 +101,9 @@ private:
     void ComputeManual();
     // Typed deviations with the upper below the lower: both boxes red, and their hints say so.
     void markReversedDeviations(bool reversed);
+    // The classes whose deviations at the size are those typed, or the nearest ones.
+    void showTypedClasses(const std::optional<number::Decimal>& size, const std::optional<number::Decimal>& upper,
+                          const std::optional<number::Decimal>& lower);
     // Reads a number box and colours it: black (Edit2) or navy, red when it does not read.
     std::optional<number::Decimal> ReadNumber(QLineEdit* box);
     void ShowMeanAndRadius(const tolerance::MeanAndRadius& texts);
@@ -173,4 +176,5 @@ private:
     QPushButton* Button20 = nullptr;
     ClickableLabel* Label13 = nullptr;
     QPushButton* Button21 = nullptr; // hidden; shares the quick insertion for the upper deviation
+    QLabel* lb_PoleOtkl = nullptr;    // manual mode: the ISO classes of the typed deviations
 };

@@ -3,22 +3,28 @@
 // the preferred fits, every bad input, the clipboard and the diagram in pixels.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "NumberBox.h"
 #include "MainWindowFixture.h"
 #include "UiStyle.h"
 #include "frm_Main_Unit.h"
+#include "ClassBox.h"
+#include "ClassSearchDialog.h"
 #include "FitSchemeBox.h"
 
 // Texts in failure messages as text.
@@ -70,6 +76,21 @@ protected:
         return {page().lb_Pos1->text(), page().lb_Pos2->text(), page().lb_PosSred->text(), page().lb_PosDopusk->text()};
     }
     static bool red(QWidget* box) { return UiStyle::textColour(box) == UiStyle::Red; }
+    // "все поля…" chosen by the keys from the open list of a class box: the list of every class opens.
+    static void openAllClasses(ClassBox* box)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F4);
+        ASSERT_TRUE(box->view()->isVisible());
+        ASSERT_FALSE(box->listsAll());
+        QTest::keyClick(box->view(), Qt::Key_End);
+        ASSERT_EQ(box->view()->currentIndex().data().toString(), QStringLiteral("все поля…"));
+        const QString before = box->currentText();
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([box] { return box->view()->isVisible(); }));
+        ASSERT_TRUE(box->listsAll());
+        EXPECT_EQ(box->currentText(), before) << "\"все поля…\" is no class";
+    }
     QListWidgetItem* fitRow(const QString& name)
     {
         const auto found = page().lbx_Posadki->findItems(name, Qt::MatchExactly);
@@ -220,7 +241,9 @@ TEST_F(FitsPageTest, TypedFitsOfEachKindWithTheirCaptions)
 TEST_F(FitsPageTest, ClassListsHoldTheClassesOfTheSizeAndTypeAheadByCase)
 {
     openPage();
-    QComboBox* holes = page().cmbx_Otverstie;
+    ClassBox* holes = page().cmbx_Otverstie;
+    openAllClasses(holes);
+    QTest::keyClick(holes->view(), Qt::Key_Escape);
     ASSERT_GT(holes->count(), 100);
     for (int i = 0; i < holes->count(); ++i)
         ASSERT_TRUE(holes->itemText(i)[0].isUpper()) << holes->itemText(i).toStdString();
@@ -441,7 +464,7 @@ TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
     QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
-    EXPECT_EQ(data->text(), QStringLiteral("Ø25 H7/p6: натяг 1…35 мкм"));
+    EXPECT_EQ(data->text(), QStringLiteral("25\tH7\t+21\t0\tp6\t+35\t+22\tNmax\t35\tNmin\t1"));
     const QImage copied = qvariant_cast<QImage>(data->imageData());
     EXPECT_EQ(copied.size(), scheme->contentsRect().size());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), scheme->picture());
@@ -457,7 +480,40 @@ TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
     QApplication::sendEvent(scheme, &menuEvent);
     ASSERT_TRUE(QApplication::clipboard()->mimeData());
-    EXPECT_EQ(QApplication::clipboard()->mimeData()->text(), QStringLiteral("Ø25 H8/f7: зазор 20…74 мкм"));
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->text(), QStringLiteral("25\tH8\t+33\t0\tf7\t-20\t-41\tSmax\t74\tSmin\t20"));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+TEST_F(FitsPageTest, TheCopiedLineSplitsIntoTheCellsThePageShows)
+{
+    openPage();
+    const struct {
+        const char* size;
+        const char* hole;
+        const char* shaft;
+    } fits[] = {{"25", "H7", "k6"}, {"7,5", "S7", "h6"}, {"1800", "D9", "js8"}, {"10", "JS7", "g6"}};
+    for (const auto& f : fits) {
+        SCOPED_TRACE(std::string(f.size) + " " + f.hole + "/" + f.shaft);
+        typeFit(QString::fromUtf8(f.size), QString::fromUtf8(f.hole), QString::fromUtf8(f.shaft));
+        QApplication::clipboard()->clear();
+        QTest::mouseDClick(page().pb_Shema, Qt::LeftButton, {}, page().pb_Shema->rect().center());
+        ASSERT_TRUE(QApplication::clipboard()->mimeData());
+        const QStringList cells = QApplication::clipboard()->mimeData()->text().split(u'\t');
+        ASSERT_EQ(cells.size(), 11) << QApplication::clipboard()->mimeData()->text().toStdString();
+        // The two figures stand after their symbols, which end the captions of the page's first two rows.
+        const QStringList shown = {page().ed_PosRazmer->text(), page().cmbx_Otverstie->currentText(),
+                                   page().ed_OtvES->text(), page().ed_OtvEI->text(), page().cmbx_Val->currentText(),
+                                   page().ed_ValEs->text(), page().ed_ValEi->text(),
+                                   page().lb_Pos1->text().section(u' ', -1), page().ed_Pos1->text(),
+                                   page().lb_Pos2->text().section(u' ', -1), page().ed_Pos2->text()};
+        EXPECT_EQ(cells, shown);
+    }
+    // No fit, no text: the picture alone.
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("x"));
+    QApplication::clipboard()->clear();
+    QTest::mouseDClick(page().pb_Shema, Qt::LeftButton, {}, page().pb_Shema->rect().center());
+    ASSERT_TRUE(QApplication::clipboard()->mimeData());
+    EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasText());
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
 }
 
@@ -492,4 +548,170 @@ TEST_F(FitsPageTest, DiagramDrawsTheZonesInOrderAgainstTheZeroLine)
     const QImage before = page().pb_Shema->grab().toImage();
     retype(page().cmbx_Val->lineEdit(), QStringLiteral("f7"));
     EXPECT_NE(page().pb_Shema->grab().toImage(), before);
+}
+
+TEST_F(FitsPageTest, ClassListsOfferTheCommonClassesFirstAndAllOnRequest)
+{
+    retype(ui().Edit2, QStringLiteral("25"));
+    openPage();
+    const struct {
+        ClassBox* box;
+        QStringList firsts;
+        const char* rare; // a class only the whole list holds
+    } boxes[] = {{page().cmbx_Otverstie, {"C11", "D9", "F8", "G7", "H7"}, "A9"},
+                 {page().cmbx_Val, {"b12", "c11", "d9", "d11", "f7"}, "zc11"}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.box->objectName().toStdString());
+        ClassBox* box = b.box;
+        EXPECT_FALSE(box->listsAll());
+        EXPECT_LT(box->count(), 30);
+        for (int i = 0; i < b.firsts.size(); ++i)
+            EXPECT_EQ(box->itemText(i), b.firsts[i]);
+        EXPECT_EQ(box->itemText(box->count() - 1), QStringLiteral("все поля…"));
+        EXPECT_EQ(box->findText(QString::fromUtf8(b.rare)), -1);
+
+        // The keys in the closed box step through the classes and stop at the last one.
+        box->setFocus();
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(box->currentText(), box->itemText(box->count() - 2));
+        EXPECT_FALSE(box->view()->isVisible());
+        EXPECT_FALSE(red(box));
+
+        // From the open list, "все поля…" opens every class; a rare one is chosen by typing its name.
+        openAllClasses(box);
+        EXPECT_GT(box->count(), 300);
+        QTest::keyClicks(box->view(), QString::fromUtf8(b.rare));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        EXPECT_FALSE(box->view()->isVisible());
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(b.rare));
+        EXPECT_FALSE(red(box));
+        // The next opening starts short again, and the rare class stays in the box.
+        QTest::keyClick(box, Qt::Key_F4);
+        EXPECT_FALSE(box->listsAll());
+        EXPECT_EQ(box->itemText(box->count() - 1), QStringLiteral("все поля…"));
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(b.rare));
+    }
+    EXPECT_EQ(page().ed_OtvEI->text(), QStringLiteral("+300"));
+
+    // Typing still reaches any class, in the short list or not.
+    typeFit(QStringLiteral("25"), QStringLiteral("ZC11"), QStringLiteral("za8"));
+    EXPECT_FALSE(red(page().cmbx_Otverstie));
+    EXPECT_NE(page().ed_OtvES->text(), NoData);
+    EXPECT_NE(page().ed_ValEs->text(), NoData);
+    // A click on "все поля…" does as its key.
+    ClassBox* holes = page().cmbx_Otverstie;
+    holes->showPopup();
+    QAbstractItemView* view = holes->view();
+    const QModelIndex all = view->model()->index(holes->count() - 1, 0);
+    view->scrollTo(all);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(all).center());
+    ASSERT_TRUE(QTest::qWaitFor([holes] { return holes->view()->isVisible() && holes->listsAll(); }));
+    QTest::keyClick(holes->view(), Qt::Key_Escape);
+    EXPECT_EQ(holes->currentText(), QStringLiteral("ZC11"));
+}
+
+namespace {
+
+// Runs `inside` on the class search window once it is open.
+void whenSearchOpens(const std::function<void(ClassSearchDialog&)>& inside)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, inside] {
+        auto* dialog = qobject_cast<ClassSearchDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        inside(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start();
+}
+
+// The class box's context menu from the keyboard, its last entry chosen by the keys.
+// Returns whether that entry could be chosen.
+bool findFromContextMenu(ClassBox* box)
+{
+    const auto enabled = std::make_shared<bool>(false);
+    QTimer::singleShot(20, [enabled] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* last = menu->actions().constLast();
+        EXPECT_EQ(last->text(), QStringLiteral("Найти поле по отклонениям…"));
+        *enabled = last->isEnabled();
+        if (!*enabled) {
+            QTest::keyClick(menu, Qt::Key_Escape);
+            return;
+        }
+        QTest::keyClick(menu, Qt::Key_Up); // from no entry, the last one
+        EXPECT_EQ(menu->activeAction(), last);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QLineEdit* edit = box->lineEdit();
+    edit->setFocus();
+    const QPoint at = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, edit->mapToGlobal(at));
+    QApplication::sendEvent(edit, &event);
+    return *enabled;
+}
+
+} // namespace
+
+TEST_F(FitsPageTest, ContextMenuFindsTheClassOfTypedDeviations)
+{
+    openPage();
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
+
+    // The hole box: the window starts with H7's deviations; typed ones name H8, which goes in.
+    bool ran = false;
+    whenSearchOpens([&](ClassSearchDialog& d) {
+        ran = true;
+        EXPECT_EQ(d.lb_PoiskRazmer->text(), QStringLiteral("Ø25 мм, поле отверстия"));
+        EXPECT_EQ(d.ed_VerhOtkl->text(), QStringLiteral("+21"));
+        EXPECT_EQ(d.ed_NizhOtkl->text(), QStringLiteral("0"));
+        EXPECT_EQ(d.lb_PoiskPolya->text(), QStringLiteral("= H7"));
+        EXPECT_EQ(QApplication::focusWidget(), d.ed_VerhOtkl);
+        QTest::keyClicks(d.ed_VerhOtkl, QStringLiteral("33"));
+        EXPECT_EQ(d.lb_PoiskPolya->text(), QStringLiteral("= H8"));
+        EXPECT_TRUE(d.btm_Vstavit->isEnabled());
+        QTest::keyClick(d.ed_VerhOtkl, Qt::Key_Return);
+    });
+    EXPECT_TRUE(findFromContextMenu(page().cmbx_Otverstie));
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(page().cmbx_Otverstie->currentText(), QStringLiteral("H8"));
+    EXPECT_EQ(page().ed_OtvES->text(), QStringLiteral("+33"));
+    EXPECT_EQ(page().statusText(), QStringLiteral("Ø25 H8/g6: зазор 7…53 мкм"));
+
+    // The shaft box: deviations of no class give the nearest, and nothing goes in.
+    ran = false;
+    whenSearchOpens([&](ClassSearchDialog& d) {
+        ran = true;
+        EXPECT_EQ(d.lb_VerhOtkl->text(), QStringLiteral("es, мкм"));
+        QTest::keyClicks(d.ed_VerhOtkl, QStringLiteral("-8"));
+        QTest::keyClick(d.ed_VerhOtkl, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.ed_NizhOtkl);
+        QTest::keyClick(d.ed_NizhOtkl, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.ed_NizhOtkl, QStringLiteral("-21"));
+        EXPECT_EQ(d.lb_PoiskPolya->text(), QStringLiteral("ближайшее: g6 (на 1 мкм)"));
+        EXPECT_FALSE(d.btm_Vstavit->isEnabled());
+        QTest::keyClick(d.ed_NizhOtkl, Qt::Key_Return); // no class: Enter inserts nothing
+        EXPECT_TRUE(d.isVisible());
+        // Reversed deviations say so.
+        d.ed_NizhOtkl->selectAll();
+        QTest::keyClicks(d.ed_NizhOtkl, QStringLiteral("5"));
+        EXPECT_EQ(d.lb_PoiskPolya->text(), QStringLiteral("Верхнее отклонение ниже нижнего"));
+        QTest::keyClick(d.ed_NizhOtkl, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(findFromContextMenu(page().cmbx_Val));
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(page().cmbx_Val->currentText(), QStringLiteral("g6"));
+
+    // Without a size there is nothing to look up: the entry is there, disabled.
+    retype(page().ed_PosRazmer, QString());
+    EXPECT_FALSE(findFromContextMenu(page().cmbx_Otverstie));
 }

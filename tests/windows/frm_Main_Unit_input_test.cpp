@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -185,4 +187,63 @@ TEST(WindowPlacement, TheScreenAtTheTargetDecidesNotTheLastOne)
     // A keypad beside an edit near the right edge of the second screen stays on that screen.
     const QRect area = WindowPlacement::areaAt({3150, 400}, screens, 0);
     EXPECT_EQ(WindowPlacement::clampInto({3150, 400}, {250, 200}, area), QPoint(3200 - 250, 400));
+}
+
+TEST_F(MainWindowInput, TypedDeviationsNameTheirClassesUnderTheBoxes)
+{
+    auto* line = ui().TabSheet1->findChild<QLabel*>(QStringLiteral("lb_PoleOtkl"));
+    ASSERT_TRUE(line);
+    EXPECT_FALSE(line->isVisible()) << "the table's field is named in its list";
+    retype(ui().Edit2, QStringLiteral("25"));
+
+    // A field of the table, kept as typed deviations, is named by them.
+    for (const char* designation : {"g6", "H7", "k6", "s7", "F8", "h11", "Js12"}) {
+        SCOPED_TRACE(designation);
+        if (ui().CheckBox1->isChecked())
+            QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+        clickRow(QString::fromLatin1(designation));
+        QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+        ASSERT_TRUE(line->isVisible());
+        const QString name = QString::fromLatin1(designation).replace(QStringLiteral("Js"), QStringLiteral("JS"));
+        EXPECT_TRUE(line->text().startsWith(QStringLiteral("= ")));
+        EXPECT_TRUE(line->text().split(QRegularExpression(QStringLiteral("[ ,]+"))).contains(name)) << line->text().toStdString();
+    }
+
+    const struct {
+        const char* upper;
+        const char* lower;
+        const char* line;
+    } typed[] = {
+        {"0,021", "0", "= H7"},
+        {"0,033", "0", "= k8, H8 отв."},
+        {"0,026", "-0,026", "= js9, JS9 отв."},
+        {"0", "-0,021", "= h7, M7 отв."},
+        {"0,0265", "-0,0265", "ближайшие: js9, JS9 отв. (на 0,0005 мм)"},
+        {"0", "0,033", ""}, // the upper below the lower
+        {"1,2,3", "0", ""}, // a box that does not read
+    };
+    for (const auto& t : typed) {
+        SCOPED_TRACE(std::string(t.upper) + " " + t.lower);
+        retype(ui().Edit3, QString::fromUtf8(t.upper));
+        retype(ui().Edit4, QString::fromUtf8(t.lower));
+        EXPECT_EQ(line->text(), QString::fromUtf8(t.line));
+    }
+
+    // In micrometres the difference is in micrometres; the boxes convert, the class stays.
+    retype(ui().Edit3, QStringLiteral("0,027"));
+    retype(ui().Edit4, QStringLiteral("-0,027"));
+    EXPECT_EQ(line->text(), QStringLiteral("ближайшие: js9, JS9 отв. (на 0,001 мм)"));
+    QTest::mouseClick(ui().CheckBox2, Qt::LeftButton, {}, QPoint(4, 8));
+    EXPECT_EQ(line->text(), QStringLiteral("ближайшие: js9, JS9 отв. (на 1 мкм)"));
+    retype(ui().Edit4, QStringLiteral("-26"));
+    retype(ui().Edit3, QStringLiteral("26"));
+    EXPECT_EQ(line->text(), QStringLiteral("= js9, JS9 отв."));
+    // The size counts: at 10 mm ±26 µm is no longer js9.
+    retype(ui().Edit2, QStringLiteral("10"));
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("ближайш"))) << line->text().toStdString();
+    retype(ui().Edit2, QStringLiteral("4000"));
+    EXPECT_EQ(line->text(), QString());
+
+    QTest::mouseClick(ui().CheckBox1, Qt::LeftButton, {}, QPoint(4, 8));
+    EXPECT_FALSE(line->isVisible());
 }
