@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -286,7 +288,14 @@ TEST_F(ThreadTolerancePageTest, DiagramCopiesAsPictureAndText)
 {
     openPage();
     ThreadSchemeBox* scheme = page().pb_RezbShema;
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    QTimer::singleShot(50, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
+    QApplication::sendEvent(scheme, &menuEvent);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());

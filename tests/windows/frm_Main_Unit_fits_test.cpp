@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -411,9 +412,6 @@ TEST_F(FitsPageTest, CopyingSaysSoInTheStatusBar)
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
     FitSchemeBox* scheme = page().pb_Shema;
     ui().Panel2->setText(QString());
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
-    EXPECT_EQ(ui().Panel2->text(), QStringLiteral("Схема и посадка скопированы"));
-    ui().Panel2->setText(QString());
     QTimer::singleShot(50, [] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             QTest::keyClick(menu, Qt::Key_Down);
@@ -432,13 +430,13 @@ TEST_F(FitsPageTest, SizeBoxTakesTheKeysOfTheToleranceSizeBox)
     EXPECT_EQ(page().ed_PosRazmer->text(), QStringLiteral("25,5"));
 }
 
-TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
+TEST_F(FitsPageTest, ContextMenuCopiesPictureAndText)
 {
     openPage();
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
     FitSchemeBox* scheme = page().pb_Shema;
     QApplication::clipboard()->clear();
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    scheme->copyToClipboard();
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
     EXPECT_EQ(data->text(), QStringLiteral("Ø25 H7/p6: натяг 1…35 мкм"));
@@ -459,6 +457,51 @@ TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
     ASSERT_TRUE(QApplication::clipboard()->mimeData());
     EXPECT_EQ(QApplication::clipboard()->mimeData()->text(), QStringLiteral("Ø25 H8/f7: зазор 20…74 мкм"));
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+// A double click shows the diagram larger in a resizable window of its own, drawn by the
+// same code at the window's size and following each new fit; the box itself copies nothing.
+TEST_F(FitsPageTest, DoubleClickShowsTheDiagramLargerInAWindowOfItsOwn)
+{
+    openPage();
+    typeFit(QStringLiteral("3000"), QStringLiteral("H1"), QStringLiteral("d18"));
+    FitSchemeBox* scheme = page().pb_Shema;
+    QApplication::clipboard()->clear();
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!clipboard || !clipboard->hasImage()) << "nothing copied";
+    QWidget* larger = scheme->largerWindow();
+    ASSERT_NE(larger, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(larger));
+    EXPECT_TRUE(larger->isWindow());
+    EXPECT_EQ(larger->objectName(), QStringLiteral("frm_Shema"));
+    EXPECT_GT(larger->width(), scheme->width());
+    EXPECT_GT(larger->height(), scheme->height());
+    EXPECT_LT(larger->minimumWidth(), larger->maximumWidth()) << "resizable";
+
+    auto* drawing = larger->findChild<QWidget*>(QStringLiteral("frm_Shema_Drawing"));
+    ASSERT_NE(drawing, nullptr);
+    auto drawn = [&] {
+        QImage expected(drawing->size(), QImage::Format_RGB32);
+        expected.fill(UiStyle::White);
+        QPainter painter(&expected);
+        scheme->paintLarger(painter, drawing->size());
+        painter.end();
+        return drawing->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected;
+    };
+    EXPECT_TRUE(drawn()) << "the box's own drawing at the window's size";
+    EXPECT_GT(drawing->width(), scheme->width());
+    larger->resize(larger->size() + QSize(200, 100));
+    QTRY_COMPARE(drawing->size(), larger->size());
+    EXPECT_TRUE(drawn());
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
+    EXPECT_TRUE(drawn()) << "the new fit";
+
+    // A second double click brings the same window back rather than another.
+    larger->close();
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    ASSERT_NE(scheme->largerWindow(), nullptr);
+    EXPECT_TRUE(scheme->largerWindow()->isVisible());
 }
 
 TEST_F(FitsPageTest, DiagramDrawsTheZonesInOrderAgainstTheZeroLine)
