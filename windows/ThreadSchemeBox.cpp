@@ -14,7 +14,7 @@ const QString SchemeCopyText = QStringLiteral("Копировать схему �
 } // namespace
 
 ThreadSchemeBox::ThreadSchemeBox(QWidget* parent)
-    : DiagramBox(SchemeHint, SchemeCopyText, QStringLiteral("Схема допусков резьбы"), parent)
+    : DiagramBox(SchemeHint, SchemeCopyText, tr("Схема допусков резьбы"), parent)
 {
 }
 

@@ -459,6 +459,52 @@ TEST_F(FitsPageTest, ContextMenuCopiesPictureAndText)
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
 }
 
+// What the user reads, in the font the diagram is drawn in: at the fits that crowded it no
+// label touches another, a zone or a dimension line, and a reason is written whole in the box.
+TEST_F(FitsPageTest, DiagramTextsStandClearAndAReasonIsWrittenWhole)
+{
+    openPage();
+    FitSchemeBox* scheme = page().pb_Shema;
+    const iso286::TextMeasure measure = FitSchemeBox::textMeasure();
+    const QSize size = scheme->contentsRect().size();
+    const char* fits[][3] = {{"3000", "H1", "d18"}, {"25", "H7", "g6"}, {"10", "A11", "h11"}, {"2000", "N7", "h6"}};
+    for (const auto& fit : fits) {
+        SCOPED_TRACE(std::string(fit[0]) + " " + fit[1] + "/" + fit[2]);
+        typeFit(QString::fromUtf8(fit[0]), QString::fromUtf8(fit[1]), QString::fromUtf8(fit[2]));
+        const iso286::FitDiagram d = scheme->layoutFor(size);
+        ASSERT_EQ(d.marks.size(), 2u);
+        const std::vector<const iso286::DiagramLabel*> labels = iso286::drawnLabels(d);
+        const std::vector<iso286::DiagramRect> drawn = iso286::drawnRects(d);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const iso286::DiagramRect rect = iso286::labelRect(*labels[i], measure);
+            EXPECT_TRUE(rect.left >= 0 && rect.right <= size.width() && rect.top >= 0 && rect.bottom <= d.notesTop)
+                << labels[i]->text;
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(rect.intersects(iso286::labelRect(*labels[j], measure)))
+                    << labels[i]->text << " over " << labels[j]->text;
+            for (std::size_t k = 0; k < drawn.size(); ++k) {
+                const bool nameInside = k < d.zones.size() && labels[i] == &d.zones[k].name && rect.left > drawn[k].left &&
+                                        rect.right < drawn[k].right && rect.top > drawn[k].top && rect.bottom < drawn[k].bottom;
+                EXPECT_TRUE(nameInside || !rect.intersects(drawn[k])) << labels[i]->text << " over a drawn line";
+            }
+        }
+    }
+
+    // A box 236 pixels wide breaks a long reason between words rather than cutting it.
+    typeFit(QStringLiteral("0,5"), QStringLiteral("A9"), QStringLiteral("h6"));
+    const iso286::DiagramInput& input = scheme->input();
+    ASSERT_FALSE(input.refusals.empty());
+    const iso286::FitDiagram d = scheme->layoutFor(size);
+    std::string written;
+    for (const std::string& line : d.notes) {
+        EXPECT_LE(measure.width(line, false), size.width() - 4) << line;
+        written += (written.empty() ? "" : " ") + line;
+    }
+    EXPECT_GT(d.notes.size(), input.refusals.size()) << "broken over more lines than reasons";
+    EXPECT_NE(written.find(input.refusals.front()), std::string::npos) << written;
+    EXPECT_LE(d.notesTop + double(d.notes.size()) * d.lineHeight, size.height());
+}
+
 // A double click shows the diagram larger in a resizable window of its own, drawn by the
 // same code at the window's size and following each new fit; the box itself copies nothing.
 TEST_F(FitsPageTest, DoubleClickShowsTheDiagramLargerInAWindowOfItsOwn)
