@@ -162,8 +162,9 @@ namespace {
 
 // The labels moved off one another and off the drawn lines: first the zero line's, as
 // they stand; then the zones' names, inside a zone tall and wide enough, else over or
-// under it; the deviations beside their edges; the figures beside their dimension lines,
-// on their right or, wanting room, on their left.
+// under it; the deviations beside their edges, the lower never over the upper; the figures
+// beside their dimension lines, on their right or, wanting room, on their left, and where
+// the width is short over or under their line or at the drawing's right edge.
 void placeLabels(FitDiagram& diagram, double width, const TextMeasure& measure)
 {
     LabelPlacer placer(measure, {0, 0, width, diagram.notesTop}, drawnRects(diagram));
@@ -189,7 +190,6 @@ void placeLabels(FitDiagram& diagram, double width, const TextMeasure& measure)
         placer.place({&zone.upper}, {asIs}, false);
         placer.place({&zone.lower}, {asIs}, true, zone.upper.y + 1);
     }
-    // Where the width is short, they may stand over or under their line, or at the drawing's right edge.
     auto standing = [](double x, TextAnchor anchor) {
         return [=](std::vector<DiagramLabel*>& labels) {
             for (DiagramLabel* label : labels) {

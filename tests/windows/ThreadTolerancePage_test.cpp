@@ -302,6 +302,20 @@ TEST_F(ThreadTolerancePageTest, DiagramCopiesAsPictureAndText)
     EXPECT_TRUE(data->text().startsWith(QStringLiteral("M15×1,5-6H/6g: D min 15,000")));
 }
 
+// As the fits diagram, a double click shows it larger in a resizable window of its own.
+TEST_F(ThreadTolerancePageTest, DoubleClickShowsTheDiagramLarger)
+{
+    openPage();
+    ThreadSchemeBox* scheme = page().pb_RezbShema;
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    QWidget* larger = scheme->largerWindow();
+    ASSERT_NE(larger, nullptr);
+    EXPECT_TRUE(larger->isVisible());
+    EXPECT_EQ(larger->objectName(), QStringLiteral("frm_RezbShema"));
+    EXPECT_GT(larger->width(), scheme->width());
+    larger->close();
+}
+
 TEST_F(ThreadTolerancePageTest, TableOfEveryThreadOpensCopiesAndCloses)
 {
     openPage();
