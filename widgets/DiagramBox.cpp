@@ -139,7 +139,7 @@ void DiagramBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction(m_copyText, this, &DiagramBox::copyToClipboard);
-    menu.addAction(QCoreApplication::translate("DiagramBox", "Показать крупнее"), this, &DiagramBox::showLarger);
+    menu.addAction(tr("Показать крупнее"), this, &DiagramBox::showLarger);
     menu.exec(event->globalPos());
 }
 
