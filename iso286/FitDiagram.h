@@ -3,9 +3,12 @@
 // the hole on the left and the shaft on the right, each with its class and its
 // deviations, and the extreme clearances or interferences marked between them.
 // Everything here is geometry in pixels of a drawing area and texts; a painter
-// only draws what it is given.
+// only draws what it is given. The labels are placed where they touch no other
+// label, no zone and no dimension line, as near their own place as room allows,
+// by the widths of their texts as the painter will write them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +24,25 @@ struct DiagramLabel {
     double x = 0;
     double y = 0;
     TextAnchor anchor = TextAnchor::Left;
+    bool bold = false;
 };
+
+// How wide a text is written, plain or bold, and how high a line of it is, in pixels.
+struct TextMeasure {
+    std::function<double(const std::string& text, bool bold)> width;
+    double height = 13;
+};
+
+struct DiagramRect {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool intersects(const DiagramRect& other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+// Where a label's text is written; empty (all zero) for an empty text.
+DiagramRect labelRect(const DiagramLabel& label, const TextMeasure& measure);
 
 struct DiagramZone {
     Kind kind = Kind::Hole;
@@ -49,7 +70,8 @@ struct FitDiagram {
     DiagramLabel sizeLabel;  // "Ø25"
     std::vector<DiagramZone> zones; // the hole's first when it is drawn
     std::vector<DiagramMark> marks;
-    std::vector<std::string> notes; // below the drawing: what is not defined, what is not to scale
+    // Below the drawing, broken into lines that fit: what is not defined, what is not to scale.
+    std::vector<std::string> notes;
     double notesTop = 0;
     double lineHeight = 0;
 };
@@ -66,6 +88,12 @@ struct DiagramInput {
 inline constexpr double MinZoneHeight = 10;
 inline constexpr double EndTick = 4;
 
-FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double height);
+FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double height, const TextMeasure& measure);
+
+// The rectangles a painter draws into apart from the labels: each zone, and each
+// dimension line with its end ticks.
+std::vector<DiagramRect> drawnRects(const FitDiagram& diagram);
+// Every label drawn, the zones' names included.
+std::vector<const DiagramLabel*> drawnLabels(const FitDiagram& diagram);
 
 } // namespace iso286

@@ -6,6 +6,7 @@
 
 #include "NumberText.h"
 #include "Rezba_Data_Unit.h"
+#include "SheetText.h"
 
 namespace thread_calc {
 
@@ -98,6 +99,18 @@ TableLine TableRow(int threadIndex)
     line[4] = " " + numberText(row.HoleTolerance);
     line[5] = row.PitchKind == PitchType::Coarse ? "Основная резьба " : "Резьба с мелким шагом ";
     return line;
+}
+
+std::string CopiedRows(int first, int last)
+{
+    std::vector<sheet_text::Row> rows;
+    if (last > first)
+        rows.emplace_back(TableHeader().begin(), TableHeader().end());
+    for (int threadIndex = first; threadIndex <= last; ++threadIndex) {
+        const TableLine line = TableRow(threadIndex);
+        rows.emplace_back(line.begin(), line.end());
+    }
+    return sheet_text::tabText(rows);
 }
 
 bool IsCoarsePitch(int threadIndex) { return ThreadHoleTable(threadIndex).PitchKind == PitchType::Coarse; }

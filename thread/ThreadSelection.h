@@ -47,6 +47,9 @@ using TableLine = std::array<std::string, TableColumnCount>;
 const TableLine& TableHeader();
 // " 44", " 10", " 1,5", " 8,43", " 0,2", "Основная резьба ".
 TableLine TableRow(int threadIndex);
+// The table's rows `first` to `last` (ThreadIndex) as text to paste: a single row is
+// one line; several come under the header line, as a spreadsheet's table.
+std::string CopiedRows(int first, int last);
 // The row's pitch is the coarse (main) pitch of its diameter.
 bool IsCoarsePitch(int threadIndex);
 // The rows of a diameter are shaded when its band, rounded to a whole number, is even.

@@ -4,6 +4,8 @@
 #include "FieldFilter.h"
 #include "Limits.h"
 #include "NumberText.h"
+#include "SheetText.h"
+#include "Translate.h"
 
 namespace tolerance_table {
 
@@ -79,6 +81,41 @@ Cell TableCell(int column, int row, ColumnOrder order)
         cell = deviationCell(field, row);
     }
     return cell;
+}
+
+std::string CopiedBlock(int left, int top, int right, int bottom, ColumnOrder order)
+{
+    if (left == right && top == bottom) {
+        const Cell cell = TableCell(left, top, order);
+        return sheet_text::tabText({{cell.twoLines() ? cell.upper + " / " + cell.lower : cell.upper}});
+    }
+    auto heading = [&](int row) {
+        const Cell corner = TableCell(0, row, order);
+        sheet_text::Row line{corner.upper + corner.lower};
+        for (int column = left; column <= right; ++column)
+            line.insert(line.end(), {TableCell(column, row, order).upper, ""});
+        return line;
+    };
+    std::vector<sheet_text::Row> rows{heading(0), heading(1)};
+    sheet_text::Row names{i18n::translate("tolerance_table", "мкм")};
+    for (int column = left; column <= right; ++column) {
+        const bool hole = Data_Unit::IsoClass(FieldOfColumn(column, order)).kind == iso286::Kind::Hole;
+        names.insert(names.end(), {hole ? "ES" : "es", hole ? "EI" : "ei"});
+    }
+    rows.push_back(names);
+    for (int row = top; row <= bottom; ++row) {
+        sheet_text::Row line{TableCell(0, row, order).upper};
+        for (int column = left; column <= right; ++column) {
+            const Data_Unit::DeviationCell& deviation = Data_Unit::DeviationTable(FieldOfColumn(column, order), row - 1);
+            if (deviation.Present)
+                line.insert(line.end(), {signedMicrometres(deviation.UpperDeviation),
+                                         signedMicrometres(deviation.LowerDeviation)});
+            else
+                line.insert(line.end(), {"", ""});
+        }
+        rows.push_back(line);
+    }
+    return sheet_text::tabText(rows);
 }
 
 } // namespace tolerance_table

@@ -37,4 +37,13 @@ int FieldOfColumn(int column, ColumnOrder order);
 // The reference tables must be filled.
 Cell TableCell(int column, int row, ColumnOrder order);
 
+// The cells from grid column `left` to `right` and row `top` to `bottom` (deviation
+// cells only: columns 1..40, rows 2..29) as text to paste. A single cell is one line,
+// its two deviations joined by " / ", for pasting into a text. A larger block is a
+// table with its headings: the designations, the old designations and the names of
+// the deviations (ES and EI of a hole, es and ei of a shaft) over the fields, the size
+// ranges down the first column, each deviation in a column of its own; "±8" gives
+// "+8" and "-8", and a field not defined in a range leaves its two cells empty.
+std::string CopiedBlock(int left, int top, int right, int bottom, ColumnOrder order);
+
 } // namespace tolerance_table

@@ -180,6 +180,8 @@ QString SheetView::selectedText() const
         left = std::min(left, index.column());
         right = std::max(right, index.column());
     }
+    if (m_blockText)
+        return m_blockText(top, left, bottom, right);
     const bool wholeLines = selectionBehavior() == QAbstractItemView::SelectRows;
     QStringList lines;
     for (int row = top; row <= bottom; ++row) {

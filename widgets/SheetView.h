@@ -32,8 +32,12 @@ public:
 
     // The selected cells, row by row, tab between cells; a cell's two lines
     // are joined by " / ", blanks around a text are dropped. Whole lines
-    // start with their number from the row header.
+    // start with their number from the row header. A window may give its own
+    // text of the selected block instead.
     QString selectedText() const;
+    // The text of the block of model rows `top` to `bottom` and columns `left` to `right`.
+    using BlockText = std::function<QString(int top, int left, int bottom, int right)>;
+    void setBlockText(BlockText blockText) { m_blockText = std::move(blockText); }
 
     // Scrolled to its end, the grid shows its first scrolling row and column
     // whole at the top left and leaves the rest of its area empty, rather than
@@ -72,6 +76,7 @@ private:
 
     std::function<TableSheet()> m_sheet;
     FileChooser m_chooseFile;
+    BlockText m_blockText;
     QAction* m_copy = nullptr;
     QAction* m_print = nullptr;
     QAction* m_pdf = nullptr;

@@ -31,7 +31,7 @@ inline const QColor ShaftColour = Blue;
 inline const QColor ShaftFill{200, 215, 255};
 inline const QColor ClearanceColour = Green;
 inline const QColor InterferenceColour = Purple;
-inline constexpr const char* SchemeHint = QT_TRANSLATE_NOOP("FitSchemeBox", "Двойной щелчок или правая кнопка: скопировать схему и посадку");
+inline constexpr const char* SchemeHint = QT_TRANSLATE_NOOP("FitSchemeBox", "Двойной щелчок: схема крупнее, в своём окне; правая кнопка: скопировать схему и посадку");
 inline constexpr const char* SchemeCopyText = QT_TRANSLATE_NOOP("FitSchemeBox", "Копировать схему и посадку");
 
 // The colour of a field's designation, wherever it is shown.

@@ -1,39 +1,11 @@
 #include "FitSchemeBox.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "UiStyle.h"
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-enum class Ground { Clear, White };
-
-// A label; on a white patch where lines or hatching would strike it through.
-void drawLabel(QPainter& painter, const iso286::DiagramLabel& label, Ground ground = Ground::Clear)
-{
-    if (label.text.empty())
-        return;
-    const QString text = qs(label.text);
-    const QFontMetricsF metrics(painter.font());
-    const double width = metrics.horizontalAdvance(text);
-    double left = label.x;
-    if (label.anchor == iso286::TextAnchor::Right)
-        left -= width;
-    else if (label.anchor == iso286::TextAnchor::Centre)
-        left -= width / 2;
-    if (ground == Ground::White)
-        painter.fillRect(QRectF(left - 1, label.y - metrics.height() / 2, width + 2, metrics.height()), UiStyle::White);
-    const double baseline = label.y + (metrics.ascent() - metrics.descent()) / 2;
-    painter.drawText(QPointF(left, baseline), text);
-}
 
 // A vertical dimension line with an arrow head at each end, or a tick where both ends meet.
 void drawDimension(QPainter& painter, double x, double top, double bottom)
@@ -54,50 +26,39 @@ void drawDimension(QPainter& painter, double x, double top, double bottom)
 } // namespace
 
 FitSchemeBox::FitSchemeBox(QWidget* parent)
-    : QFrame(parent)
+    : DiagramBox(tr(UiStyle::SchemeHint), tr(UiStyle::SchemeCopyText),
+                 tr("Схема посадки"), parent)
 {
-    setFrameShape(QFrame::StyledPanel);
-    setFrameShadow(QFrame::Sunken);
-    setAutoFillBackground(true);
-    UiStyle::setBaseColour(this, UiStyle::White);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, UiStyle::White);
-    setPalette(palette);
-    setToolTip(tr(UiStyle::SchemeHint));
 }
 
 void FitSchemeBox::setDiagram(iso286::DiagramInput input, const QString& summary)
 {
     m_input = std::move(input);
-    m_summary = summary;
-    update();
+    setSummary(summary);
 }
 
-void FitSchemeBox::paintEvent(QPaintEvent* event)
+iso286::TextMeasure FitSchemeBox::textMeasure()
 {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect inside = contentsRect();
-    painter.translate(inside.topLeft());
-    painter.setClipRect(QRect(QPoint(0, 0), inside.size()));
-    paintDiagram(painter, inside.size());
+    const QFontMetricsF plain(diagramFont());
+    const QFontMetricsF bold(diagramFont(true));
+    return {[plain, bold](const std::string& text, bool isBold) {
+                return (isBold ? bold : plain).horizontalAdvance(QString::fromStdString(text));
+            },
+            std::max(plain.height(), bold.height())};
 }
 
-QImage FitSchemeBox::picture() const
+iso286::FitDiagram FitSchemeBox::layoutFor(QSize size) const
 {
-    const QSize size = contentsRect().size();
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(UiStyle::White);
-    QPainter painter(&image);
-    paintDiagram(painter, size);
-    return image;
+    return iso286::layoutFitDiagram(m_input, size.width(), size.height(), textMeasure());
 }
 
 void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
 {
-    const iso286::FitDiagram diagram = iso286::layoutFitDiagram(m_input, size.width(), size.height());
+    const iso286::FitDiagram diagram = layoutFor(size);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(UiStyle::sansFont(10));
+    const QFont plain = diagramFont();
+    const QFont bold = diagramFont(true);
+    painter.setFont(plain);
 
     for (const iso286::DiagramZone& zone : diagram.zones) {
         const bool hole = zone.kind == iso286::Kind::Hole;
@@ -114,12 +75,9 @@ void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
         painter.setPen(colour);
         drawLabel(painter, zone.upper);
         drawLabel(painter, zone.lower);
-        QFont bold = painter.font();
-        bold.setBold(true);
-        painter.save();
         painter.setFont(bold);
         drawLabel(painter, zone.name, Ground::White);
-        painter.restore();
+        painter.setFont(plain);
     }
 
     if (diagram.zeroLine) {
@@ -137,35 +95,5 @@ void FitSchemeBox::paintDiagram(QPainter& painter, QSize size) const
         drawLabel(painter, mark.value, Ground::White);
     }
 
-    painter.setPen(UiStyle::Maroon);
-    const QFontMetrics metrics(painter.font());
-    double y = diagram.notesTop;
-    for (const std::string& note : diagram.notes) {
-        const QString text = metrics.elidedText(qs(note), Qt::ElideRight, size.width() - 4);
-        painter.drawText(QPointF(2, y + metrics.ascent()), text);
-        y += diagram.lineHeight;
-    }
-}
-
-void FitSchemeBox::copyToClipboard()
-{
-    auto* data = new QMimeData;
-    data->setImageData(picture());
-    if (!m_summary.isEmpty())
-        data->setText(m_summary);
-    QApplication::clipboard()->setMimeData(data);
-    emit copied();
-}
-
-void FitSchemeBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        copyToClipboard();
-}
-
-void FitSchemeBox::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    menu.addAction(tr(UiStyle::SchemeCopyText), this, &FitSchemeBox::copyToClipboard);
-    menu.exec(event->globalPos());
+    drawNotes(painter, diagram.notes, diagram.notesTop, diagram.lineHeight);
 }

@@ -91,6 +91,14 @@ int ToleranceTableModel::fieldOfColumn(int column) const
     return tolerance_table::FieldOfColumn(column, columnOrder());
 }
 
+QString ToleranceTableModel::copiedBlock(int top, int left, int bottom, int right) const
+{
+    return QString::fromStdString(tolerance_table::CopiedBlock(left + tolerance_table::FixedColumns,
+                                                               top + tolerance_table::FixedRows,
+                                                               right + tolerance_table::FixedColumns,
+                                                               bottom + tolerance_table::FixedRows, columnOrder()));
+}
+
 const ToleranceTableModel::Cell& ToleranceTableModel::cell(int column, int row) const
 {
     Q_ASSERT(column >= 0 && column < GridColumns && row >= 0 && row < GridRows);

@@ -41,6 +41,9 @@ public:
     // Tells the views that the column order may have changed.
     void followTypeFilter();
 
+    // The block of model rows top..bottom and columns left..right as text to paste.
+    QString copiedBlock(int top, int left, int bottom, int right) const;
+
     // FieldIndex shown in a grid column 1..40.
     int fieldOfColumn(int column) const;
 

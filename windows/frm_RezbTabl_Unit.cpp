@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SheetView.h"
+#include "ThreadSelection.h"
 #include "UiStyle.h"
 #include "WindowPlacement.h"
 #include "RezbaCells.h"
@@ -90,6 +91,10 @@ void Tfrm_RezbTabl::FormCreate()
 
     strgrd_Rezba->setCurrentIndex(m_model->index(0, 0));
     strgrd_Rezba->setSheet([this] { return sheet(); });
+    // Model row r is the table's ThreadIndex r + 1.
+    strgrd_Rezba->setBlockText([](int top, int, int bottom, int) {
+        return QString::fromStdString(thread_calc::CopiedRows(top + 1, bottom + 1));
+    });
 }
 
 TableSheet Tfrm_RezbTabl::sheet() const

@@ -73,6 +73,9 @@ void Tfrm_Table::buildControls()
     DrawGrid1->setModel(m_cells);
     DrawGrid1->setCurrentIndex(m_cells->index(0, 0));
     DrawGrid1->setSheet([this] { return sheet(); });
+    DrawGrid1->setBlockText([model = m_cells](int top, int left, int bottom, int right) {
+        return model->copiedBlock(top, left, bottom, right);
+    });
     m_corner = new TablCornerCells(DrawGrid1, m_cells);
 
     auto* layout = new QVBoxLayout(this);

@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -286,11 +288,32 @@ TEST_F(ThreadTolerancePageTest, DiagramCopiesAsPictureAndText)
 {
     openPage();
     ThreadSchemeBox* scheme = page().pb_RezbShema;
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    QTimer::singleShot(50, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
+    QApplication::sendEvent(scheme, &menuEvent);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());
     EXPECT_TRUE(data->text().startsWith(QStringLiteral("M15×1,5-6H/6g: D min 15,000")));
+}
+
+// As the fits diagram, a double click shows it larger in a resizable window of its own.
+TEST_F(ThreadTolerancePageTest, DoubleClickShowsTheDiagramLarger)
+{
+    openPage();
+    ThreadSchemeBox* scheme = page().pb_RezbShema;
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    QWidget* larger = scheme->largerWindow();
+    ASSERT_NE(larger, nullptr);
+    EXPECT_TRUE(larger->isVisible());
+    EXPECT_EQ(larger->objectName(), QStringLiteral("frm_RezbShema"));
+    EXPECT_GT(larger->width(), scheme->width());
+    larger->close();
 }
 
 TEST_F(ThreadTolerancePageTest, TableOfEveryThreadOpensCopiesAndCloses)

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -434,9 +435,6 @@ TEST_F(FitsPageTest, CopyingSaysSoInTheStatusBar)
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
     FitSchemeBox* scheme = page().pb_Shema;
     ui().Panel2->setText(QString());
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
-    EXPECT_EQ(ui().Panel2->text(), QStringLiteral("Схема и посадка скопированы"));
-    ui().Panel2->setText(QString());
     QTimer::singleShot(50, [] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             QTest::keyClick(menu, Qt::Key_Down);
@@ -455,13 +453,13 @@ TEST_F(FitsPageTest, SizeBoxTakesTheKeysOfTheToleranceSizeBox)
     EXPECT_EQ(page().ed_PosRazmer->text(), QStringLiteral("25,5"));
 }
 
-TEST_F(FitsPageTest, DoubleClickAndContextMenuCopyPictureAndText)
+TEST_F(FitsPageTest, ContextMenuCopiesPictureAndText)
 {
     openPage();
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
     FitSchemeBox* scheme = page().pb_Shema;
     QApplication::clipboard()->clear();
-    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    scheme->copyToClipboard();
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
     EXPECT_EQ(data->text(), QStringLiteral("25\tH7\t+21\t0\tp6\t+35\t+22\tNmax\t35\tNmin\t1"));
@@ -515,6 +513,97 @@ TEST_F(FitsPageTest, TheCopiedLineSplitsIntoTheCellsThePageShows)
     ASSERT_TRUE(QApplication::clipboard()->mimeData());
     EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasText());
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+// What the user reads, in the font the diagram is drawn in: at the fits that crowded it no
+// label touches another, a zone or a dimension line, and a reason is written whole in the box.
+TEST_F(FitsPageTest, DiagramTextsStandClearAndAReasonIsWrittenWhole)
+{
+    openPage();
+    FitSchemeBox* scheme = page().pb_Shema;
+    const iso286::TextMeasure measure = FitSchemeBox::textMeasure();
+    const QSize size = scheme->contentsRect().size();
+    const char* fits[][3] = {{"3000", "H1", "d18"}, {"25", "H7", "g6"}, {"10", "A11", "h11"}, {"2000", "N7", "h6"}};
+    for (const auto& fit : fits) {
+        SCOPED_TRACE(std::string(fit[0]) + " " + fit[1] + "/" + fit[2]);
+        typeFit(QString::fromUtf8(fit[0]), QString::fromUtf8(fit[1]), QString::fromUtf8(fit[2]));
+        const iso286::FitDiagram d = scheme->layoutFor(size);
+        ASSERT_EQ(d.marks.size(), 2u);
+        const std::vector<const iso286::DiagramLabel*> labels = iso286::drawnLabels(d);
+        const std::vector<iso286::DiagramRect> drawn = iso286::drawnRects(d);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const iso286::DiagramRect rect = iso286::labelRect(*labels[i], measure);
+            EXPECT_TRUE(rect.left >= 0 && rect.right <= size.width() && rect.top >= 0 && rect.bottom <= d.notesTop)
+                << labels[i]->text;
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(rect.intersects(iso286::labelRect(*labels[j], measure)))
+                    << labels[i]->text << " over " << labels[j]->text;
+            for (std::size_t k = 0; k < drawn.size(); ++k) {
+                const bool nameInside = k < d.zones.size() && labels[i] == &d.zones[k].name && rect.left > drawn[k].left &&
+                                        rect.right < drawn[k].right && rect.top > drawn[k].top && rect.bottom < drawn[k].bottom;
+                EXPECT_TRUE(nameInside || !rect.intersects(drawn[k])) << labels[i]->text << " over a drawn line";
+            }
+        }
+    }
+
+    // A box 236 pixels wide breaks a long reason between words rather than cutting it.
+    typeFit(QStringLiteral("0,5"), QStringLiteral("A9"), QStringLiteral("h6"));
+    const iso286::DiagramInput& input = scheme->input();
+    ASSERT_FALSE(input.refusals.empty());
+    const iso286::FitDiagram d = scheme->layoutFor(size);
+    std::string written;
+    for (const std::string& line : d.notes) {
+        EXPECT_LE(measure.width(line, false), size.width() - 4) << line;
+        written += (written.empty() ? "" : " ") + line;
+    }
+    EXPECT_GT(d.notes.size(), input.refusals.size()) << "broken over more lines than reasons";
+    EXPECT_NE(written.find(input.refusals.front()), std::string::npos) << written;
+    EXPECT_LE(d.notesTop + double(d.notes.size()) * d.lineHeight, size.height());
+}
+
+// A double click shows the diagram larger in a resizable window of its own, drawn by the
+// same code at the window's size and following each new fit; the box itself copies nothing.
+TEST_F(FitsPageTest, DoubleClickShowsTheDiagramLargerInAWindowOfItsOwn)
+{
+    openPage();
+    typeFit(QStringLiteral("3000"), QStringLiteral("H1"), QStringLiteral("d18"));
+    FitSchemeBox* scheme = page().pb_Shema;
+    QApplication::clipboard()->clear();
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!clipboard || !clipboard->hasImage()) << "nothing copied";
+    QWidget* larger = scheme->largerWindow();
+    ASSERT_NE(larger, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(larger));
+    EXPECT_TRUE(larger->isWindow());
+    EXPECT_EQ(larger->objectName(), QStringLiteral("frm_Shema"));
+    EXPECT_GT(larger->width(), scheme->width());
+    EXPECT_GT(larger->height(), scheme->height());
+    EXPECT_LT(larger->minimumWidth(), larger->maximumWidth()) << "resizable";
+
+    auto* drawing = larger->findChild<QWidget*>(QStringLiteral("frm_Shema_Drawing"));
+    ASSERT_NE(drawing, nullptr);
+    auto drawn = [&] {
+        QImage expected(drawing->size(), QImage::Format_RGB32);
+        expected.fill(UiStyle::White);
+        QPainter painter(&expected);
+        scheme->paintLarger(painter, drawing->size());
+        painter.end();
+        return drawing->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected;
+    };
+    EXPECT_TRUE(drawn()) << "the box's own drawing at the window's size";
+    EXPECT_GT(drawing->width(), scheme->width());
+    larger->resize(larger->size() + QSize(200, 100));
+    QTRY_COMPARE(drawing->size(), larger->size());
+    EXPECT_TRUE(drawn());
+    typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("g6"));
+    EXPECT_TRUE(drawn()) << "the new fit";
+
+    // A second double click brings the same window back rather than another.
+    larger->close();
+    QTest::mouseDClick(scheme, Qt::LeftButton, {}, scheme->rect().center());
+    ASSERT_NE(scheme->largerWindow(), nullptr);
+    EXPECT_TRUE(scheme->largerWindow()->isVisible());
 }
 
 TEST_F(FitsPageTest, DiagramDrawsTheZonesInOrderAgainstTheZeroLine)

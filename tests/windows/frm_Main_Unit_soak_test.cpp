@@ -318,9 +318,15 @@ private:
                                                                     page.cmbx_Val->currentText()));
             }
         } else {
-            log(QStringLiteral("fits diagram copied"));
-            QGuiApplication::clipboard()->clear();
+            log(QStringLiteral("fits diagram shown larger and copied"));
             doubleClick(page.pb_Shema);
+            QWidget* larger = page.pb_Shema->largerWindow();
+            if (!larger || !larger->isVisible())
+                fail(QStringLiteral("a double click did not show the diagram larger"));
+            else
+                larger->close();
+            QGuiApplication::clipboard()->clear();
+            page.pb_Shema->copyToClipboard(); // its context menu's item
             const QMimeData* data = QGuiApplication::clipboard()->mimeData();
             if (!data || !data->hasImage() || data->text() != page.pb_Shema->summary())
                 fail(QStringLiteral("the diagram was not copied with its fit \"%1\"").arg(page.pb_Shema->summary()));

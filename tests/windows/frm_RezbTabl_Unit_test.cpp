@@ -391,11 +391,13 @@ TEST_F(RezbTablWindow, CopiesTheSelectedLinesAsTabSeparatedText)
     QTest::keyClick(window->strgrd_Rezba, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "44\t10\t1,5\t8,43\t0,2\tОсновная резьба\n");
 
-    // Shift+Down adds the next line to the copy; line 44 stays the current one.
+    // Shift+Down adds the next line to the copy, which then comes under the header; line 44
+    // stays the current one.
     QTest::keyClick(window->strgrd_Rezba, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(window->strgrd_Rezba->currentIndex().row() + 1, 44);
     QTest::keyClick(window->strgrd_Rezba, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
+              "№\tНомиин. диам. резьбы d\tШаг резьбы S\tДиам. отв. под резьбу d0\tДопуск на отв.\tПараметр\n"
               "44\t10\t1,5\t8,43\t0,2\tОсновная резьба\n45\t10\t0,5\t9,5\t0,17\tРезьба с мелким шагом\n");
 }
 

@@ -535,7 +535,7 @@ TEST_F(TableWindow, EveryDeviationCellAgainstTheTableInBothOrders)
     }
 }
 
-TEST_F(TableWindow, CopiesTheCurrentCellAndABlockAsTabSeparatedText)
+TEST_F(TableWindow, CopiesTheCurrentCellAsALineAndABlockAsATable)
 {
     showWindow();
     const int h7 = columnOf(QStringLiteral("H7"));
@@ -550,8 +550,13 @@ TEST_F(TableWindow, CopiesTheCurrentCellAndABlockAsTabSeparatedText)
     EXPECT_EQ(m_grid.currentRow(), 3);
     EXPECT_EQ(text(h7 + 1, 3), QStringLiteral("+24\n+14")); // s7
     QTest::keyClick(m_grid.view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("+10 / 0\t+24 / +14\t±5\n+12 / 0\t+31 / +19\t±6\n"));
+    // A block comes as a table: its headings, then each range with a deviation to a cell.
+    const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(copied.size(), 6) << copied.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(copied[0], QStringLiteral("Новое обозн.\tH7\t\ts7\t\tJs7\t"));
+    EXPECT_EQ(copied[2], QStringLiteral("мкм\tES\tEI\tes\tei\tES\tEI"));
+    EXPECT_EQ(copied[3], QStringLiteral("1-3\t+10\t0\t+24\t+14\t+5\t-5"));
+    EXPECT_EQ(copied[4], QStringLiteral("3-6\t+12\t0\t+31\t+19\t+6\t-6"));
     const QImage image = rendered();
     EXPECT_EQ(image.pixelColor(m_grid.cellRect(h7, 3).topLeft() + QPoint(1, 1)), UiStyle::activeCaption());
     const QColor tinted = image.pixelColor(m_grid.cellRect(h7 + 2, 4).topLeft() + QPoint(1, 1));
