@@ -274,6 +274,9 @@ void FitsPage::build()
     wireEvents();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->show();
+    // Opened with the focus on the page before it had controls: the focus goes to its first control.
+    if (QWidget* focus = window()->focusWidget(); focus == this || focus == nullptr)
+        ed_PosRazmer->setFocus();
 }
 
 void FitsPage::wireEvents()

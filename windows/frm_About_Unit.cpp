@@ -136,6 +136,7 @@ void Tfrm_About::buildControls()
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     LabelWWW->takeKeyboardClicks();
     LabelMail->takeKeyboardClicks();
+    setTabOrder(Memo2, LabelWWW); // the description, scrolled by the arrow keys, then the links
     setTabOrder(LabelWWW, LabelMail);
     setTabOrder(LabelMail, BitBtn1);
     connect(LabelWWW, &ClickableLabel::clicked, this, &Tfrm_About::LabelWWWClick);

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -69,6 +70,24 @@ constexpr std::array<const char*, QualityRows> RowHeaders{"6", "7", "8", "9", "1
 
 // The field the catalogue does not hold: its button stays in the grid but cannot be picked.
 constexpr const char* MissingField = "H6";
+
+// A flat button of the grid that shows the keyboard's place by a frame in the highlight
+// colour: a flat button has no focus frame of its own.
+class GridButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
 
 QColor captionColour(const QString& designation)
 {
@@ -145,7 +164,7 @@ void Tfrm_ListOf_Ferrak::buildControls()
 
     const QFont buttonFont = UiStyle::sansFont(13, true);
     for (const PickerButton& entry : Buttons) {
-        auto* button = new QToolButton(this);
+        auto* button = new GridButton(this);
         const QString caption = QString::fromLatin1(entry.caption);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(entry.number));
         button->setText(caption);

@@ -141,6 +141,7 @@ TEST_F(MainWindowKeyboard, WholeTaskByKeysAlone)
     // The thread page by Ctrl+Tab; a diameter chosen by the arrow keys moves the focus to the pitches.
     press(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(ui().PageControl1->currentIndex(), 1);
+    EXPECT_TRUE(ui().TabSheet2->isAncestorOf(focused())); // the keys go on into the page
     ASSERT_TRUE(tabTo(ui().cmbx_Rezba));
     const QString before = ui().cmbx_Rezba->currentText();
     press(Qt::Key_Down);
@@ -152,6 +153,7 @@ TEST_F(MainWindowKeyboard, WholeTaskByKeysAlone)
     press(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(ui().PageControl1->currentIndex(), 2);
     FitsPage& fits = *ui().TabSheet3;
+    EXPECT_TRUE(fits.isAncestorOf(focused()));
     EXPECT_EQ(fits.ed_PosRazmer->text(), "25"); // taken over from the tolerance page
     ASSERT_TRUE(tabTo(fits.ed_PosRazmer));
     press(Qt::Key_A, Qt::ControlModifier);
