@@ -2,8 +2,8 @@
 
 #include <QFrame>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
