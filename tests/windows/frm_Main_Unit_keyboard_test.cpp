@@ -236,13 +236,6 @@ TEST_F(MainWindowKeyboard, HintsShowTheShortcuts)
     EXPECT_TRUE(shows(ui().Label23, KeyboardShortcuts::about()));
 }
 
-TEST_F(MainWindowKeyboard, LinksClickBySpaceAndEnter)
-{
-    ASSERT_TRUE(tabTo(ui().Label13));
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
-        whileOpen(m_window->frm_About(), [&] { press(Qt::Key_Escape); }, [&] { press(key); });
-}
-
 // ---- the Tab order ----
 
 // Tab from the first control round the page: the controls in the order reached.
