@@ -12,6 +12,8 @@ inline QKeySequence keypad() { return QKeySequence(Qt::CTRL | Qt::Key_K); }
 // The formula of the mean size, and of the radius, to the clipboard.
 inline QKeySequence meanFormula() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C); }
 inline QKeySequence radiusFormula() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R); }
+// The diagram of the fits page and of the thread tolerance page to the clipboard.
+inline QKeySequence copyDiagram() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D); }
 // The about window, from every page.
 inline QKeySequence about() { return QKeySequence(Qt::Key_F1); }
 

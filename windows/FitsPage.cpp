@@ -10,12 +10,14 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 
 #include "ClassList.h"
 #include "FitTexts.h"
+#include "KeyboardShortcuts.h"
 #include "LimitCalculation.h"
 #include "ManualEntry.h"
 #include "NumberBox.h"
@@ -271,6 +273,11 @@ void FitsPage::build()
     setTabOrder(ed_PosRazmer, cmbx_Otverstie);
     setTabOrder(cmbx_Otverstie, cmbx_Val);
     setTabOrder(cmbx_Val, lbx_Posadki);
+    // The diagram copies by a key too, named in its hint.
+    pb_Shema->setToolTip(KeyboardShortcuts::hintWith(pb_Shema->toolTip(), KeyboardShortcuts::copyDiagram()));
+    auto* copyDiagram = new QShortcut(KeyboardShortcuts::copyDiagram(), this);
+    copyDiagram->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyDiagram, &QShortcut::activated, pb_Shema, &FitSchemeBox::copyToClipboard);
     wireEvents();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->show();

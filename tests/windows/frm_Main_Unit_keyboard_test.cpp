@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -234,6 +235,24 @@ TEST_F(MainWindowKeyboard, HintsShowTheShortcuts)
     ui().PageControl1->setCurrentIndex(1);
     QCoreApplication::processEvents();
     EXPECT_TRUE(shows(ui().Label23, KeyboardShortcuts::about()));
+}
+
+TEST_F(MainWindowKeyboard, DiagramsCopyByTheirKey)
+{
+    for (int page : {2, 3}) {
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        if (ui().PageControl1->currentIndex() != page)
+            press(Qt::Key_Tab, Qt::ControlModifier);
+        ASSERT_EQ(ui().PageControl1->currentIndex(), page);
+        QWidget* diagram = ui().PageControl1->currentWidget()->findChild<QWidget*>(
+            page == 2 ? QStringLiteral("pb_Shema") : QStringLiteral("pb_RezbShema"));
+        ASSERT_NE(diagram, nullptr);
+        EXPECT_TRUE(diagram->toolTip().endsWith(
+            QStringLiteral("(%1)").arg(KeyboardShortcuts::copyDiagram().toString(QKeySequence::NativeText))));
+        QGuiApplication::clipboard()->clear();
+        press(KeyboardShortcuts::copyDiagram());
+        EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage()) << page;
+    }
 }
 
 // ---- the Tab order ----
