@@ -9,12 +9,18 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
+    // Makes the label a stop of the Tab key: Space, Enter or Return then click it, and
+    // a focus frame shows where the keyboard is.
+    void takeKeyboardClicks();
+
 signals:
-    // A release of the left button over the label.
+    // A release of the left button over the label, or a key that clicks it.
     void clicked();
     void doubleClicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "ClassLookup.h"
 #include "ClassSearchDialog.h"
 #include "FitTexts.h"
+#include "KeyboardShortcuts.h"
 #include "LimitCalculation.h"
 #include "NumberBox.h"
 #include "NumberText.h"
@@ -239,9 +241,17 @@ void FitsPage::build()
     setTabOrder(ed_PosRazmer, cmbx_Otverstie);
     setTabOrder(cmbx_Otverstie, cmbx_Val);
     setTabOrder(cmbx_Val, lbx_Posadki);
+    // The diagram copies by a key too, named in its hint.
+    pb_Shema->setToolTip(KeyboardShortcuts::hintWith(pb_Shema->toolTip(), KeyboardShortcuts::copyDiagram()));
+    auto* copyDiagram = new QShortcut(KeyboardShortcuts::copyDiagram(), this);
+    copyDiagram->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyDiagram, &QShortcut::activated, pb_Shema, &FitSchemeBox::copyToClipboard);
     wireEvents();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->show();
+    // Opened with the focus on the page before it had controls: the focus goes to its first control.
+    if (QWidget* focus = window()->focusWidget(); focus == this || focus == nullptr)
+        ed_PosRazmer->setFocus();
 }
 
 void FitsPage::wireEvents()

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "ClickableLabel.h"
+#include "KeyboardShortcuts.h"
 #include "MainPageTexts.h"
 #include "NumberBox.h"
 #include "PageControls.h"
@@ -118,12 +119,15 @@ void ThreadPage::createControls()
     btm_RezbTabl = makeButton(page, "btm_RezbTabl", MainPageTexts::tableButton(), {448, 328, 171, 25}, windowFont);
     Label23 = PageControls::makeCaptionLabel<ClickableLabel>(page, "Label23", MainPageTexts::about(), {512, 360, 97, 16}, bold13, UiStyle::Blue);
     Label23->setCursor(Qt::PointingHandCursor);
+    Label23->setToolTip(KeyboardShortcuts::hintWith(MainPageTexts::about(), KeyboardShortcuts::about()));
+    Label23->takeKeyboardClicks();
 
     setTabOrder(cmbx_Rezba, cmbx_ShagRezb);
     setTabOrder(cmbx_ShagRezb, ed_DiamNom);
     setTabOrder(ed_DiamNom, ed_DopRezb);
     setTabOrder(ed_DopRezb, ed_MidlDopRezb);
     setTabOrder(ed_MidlDopRezb, btm_RezbTabl);
+    setTabOrder(btm_RezbTabl, Label23);
 
     // Every choice of a diameter by the user, the one already shown included.
     connect(cmbx_Rezba, &QComboBox::activated, this, &ThreadPage::cmbx_RezbaChange);

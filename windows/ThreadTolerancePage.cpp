@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringListModel>
 
+#include "KeyboardShortcuts.h"
 #include "LimitCalculation.h"
 #include "NumberBox.h"
 #include "PageControls.h"
@@ -154,6 +156,11 @@ void ThreadTolerancePage::build()
     setTabOrder(cmbx_RezbP, cmbx_KlassGaiki);
     setTabOrder(cmbx_KlassGaiki, cmbx_KlassBolta);
     setTabOrder(cmbx_KlassBolta, btm_RezbDopTabl);
+    // The diagram copies by a key too, named in its hint.
+    pb_RezbShema->setToolTip(KeyboardShortcuts::hintWith(pb_RezbShema->toolTip(), KeyboardShortcuts::copyDiagram()));
+    auto* copyDiagram = new QShortcut(KeyboardShortcuts::copyDiagram(), this);
+    copyDiagram->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyDiagram, &QShortcut::activated, pb_RezbShema, &ThreadSchemeBox::copyToClipboard);
     wireEvents();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->show();

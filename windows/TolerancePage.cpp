@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,12 +15,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 
 #include "ClassLookup.h"
 #include "ClickableLabel.h"
 #include "FieldListBox.h"
+#include "KeyboardShortcuts.h"
 #include "MainPageTexts.h"
 #include "ManualEntry.h"
 #include "NumberBox.h"
@@ -176,7 +179,6 @@ void TolerancePage::createControls()
     CheckBox2->setGeometry(112, 96, 121, 17);
     CheckBox2->setFont(bold11);
     UiStyle::setTextColour(CheckBox2, UiStyle::Navy);
-    CheckBox2->setFocusPolicy(Qt::ClickFocus);
 
     Label15 = makeLabel(page, "Label15", tr("Точность"), {304, 96, 56, 13}, bold11, UiStyle::Navy);
 
@@ -198,6 +200,10 @@ void TolerancePage::createControls()
     RadioButton2 = makeRadio("RadioButton2", 112);
     RadioButton3 = makeRadio("RadioButton3", 176);
     RadioButton2->setChecked(true);
+    // Tab reaches the group at its checked button, the arrow keys the others (Qt moves the
+    // Tab stop along with the check from then on).
+    for (QRadioButton* radio : {RadioButton1, RadioButton3})
+        radio->setFocusPolicy(Qt::ClickFocus);
 
     Bevel1 = makeBevel(page, "Bevel1", {88, 128, 521, 10}, BevelKind::BottomLine);
     Label6 = makeLabel(page, "Label6", tr("Числовое значение [мм]"), {112, 152, 160, 13}, bold11, UiStyle::Maroon);
@@ -212,10 +218,10 @@ void TolerancePage::createControls()
 
     Label9 = makeLabel<ClickableLabel>(page, "Label9", QStringLiteral("="), {296, 208, 24, 48}, UiStyle::sansFont(37, true),
                        QApplication::palette().color(QPalette::WindowText));
-    Label9->setToolTip(tr(FormulaHint));
+    Label9->setToolTip(KeyboardShortcuts::hintWith(tr(FormulaHint), KeyboardShortcuts::meanFormula()));
     Label4 = makeLabel<ClickableLabel>(page, "Label4", QStringLiteral("R="), {456, 208, 56, 45}, UiStyle::verdanaFont(37),
                        QApplication::palette().color(QPalette::WindowText));
-    Label4->setToolTip(tr(FormulaHint));
+    Label4->setToolTip(KeyboardShortcuts::hintWith(tr(FormulaHint), KeyboardShortcuts::radiusFormula()));
 
     Edit2 = makeEdit(page, "Edit2", {88, 216, 121, 37}, verdana24, UiStyle::Maroon, UiStyle::White, false,
                      tr(SizeHint));
@@ -228,7 +234,6 @@ void TolerancePage::createControls()
     SpeedButton1->setIcon(QIcon(mirrorPicture()));
     SpeedButton1->setIconSize(QSize(18, 18));
     SpeedButton1->setEnabled(false);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
 
     Edit1 = makeEdit(page, "Edit1", {216, 216, 73, 37}, verdana24, UiStyle::Maroon, face, true,
                      tr("Двойной щелчек для изменения поля допуска"));
@@ -242,29 +247,26 @@ void TolerancePage::createControls()
     spbt_keyb->setAutoRaise(true);
     spbt_keyb->setIcon(QIcon(keyboardPicture()));
     spbt_keyb->setIconSize(QSize(32, 32));
-    spbt_keyb->setToolTip(tr("Отобразить виртуальную клавиатуру"));
-    spbt_keyb->setFocusPolicy(Qt::NoFocus);
+    spbt_keyb->setToolTip(KeyboardShortcuts::hintWith(tr("Отобразить виртуальную клавиатуру"), KeyboardShortcuts::keypad()));
 
     Button5 = makeButton(page, "Button5", QStringLiteral("0"), {136, 256, 33, 33}, bold11);
     Button4 = makeButton(page, "Button4", QStringLiteral("±"), {176, 256, 33, 33}, bold11);
     Edit4 = makeEdit(page, "Edit4", {216, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr(LowerHintTable));
     Label11 = makeLabel(page, "Label11", QStringLiteral("min"), {342, 261, 26, 13}, bold11, UiStyle::Navy);
     Edit6 = makeEdit(page, "Edit6", {379, 256, 73, 26}, verdanaBold16, UiStyle::Navy, face, true, tr("Минимум"));
-    for (QPushButton* b : {Button1, Button3, Button4, Button5})
-        b->setFocusPolicy(Qt::NoFocus);
 
     CheckBox1 = new QCheckBox(tr("Ввести допуск вручную"), page);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(200, 296, 175, 17);
     CheckBox1->setFont(bold11);
     UiStyle::setTextColour(CheckBox1, UiStyle::Navy);
-    CheckBox1->setFocusPolicy(Qt::ClickFocus);
     Bevel2 = makeBevel(page, "Bevel2", {88, 304, 529, 18}, BevelKind::BottomLine);
     Bevel2->lower();
 
     Button20 = makeButton(page, "Button20", MainPageTexts::tableButton(), {448, 328, 171, 25}, windowFont);
     Label13 = makeLabel<ClickableLabel>(page, "Label13", MainPageTexts::about(), {512, 360, 97, 16}, UiStyle::sansFont(13, true), UiStyle::Blue);
     Label13->setCursor(Qt::PointingHandCursor);
+    Label13->setToolTip(KeyboardShortcuts::hintWith(MainPageTexts::about(), KeyboardShortcuts::about()));
 
     Button21 = makeButton(page, "Button21", QString(), {0, 0, 1, 1}, windowFont);
     Button21->hide();
@@ -275,17 +277,15 @@ void TolerancePage::createControls()
     for (NumberBox* box : {Edit2, Edit3, Edit4})
         box->setCharFilter(&TolerancePage::Edit2KeyPress);
 
-    // Focus order; Edit3 and Edit4 take part only in manual mode.
-    setTabOrder(ListBox1, ComboBox1);
-    setTabOrder(ComboBox1, ComboBox4);
-    setTabOrder(ComboBox4, ComboBox3);
-    setTabOrder(ComboBox3, RadioButton1);
-    setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, RadioButton3);
-    setTabOrder(RadioButton3, Edit3);
-    setTabOrder(Edit3, Edit4);
-    setTabOrder(Edit4, Edit2);
-    setTabOrder(Edit2, Button20);
+    // Focus order in reading order: the field list's column, then the rest row by row.
+    // Edit3, Edit4 and the buttons beside them take part only in manual mode.
+    for (ClickableLabel* label : {Label5, Label1, Label2, Label3, Label13})
+        label->takeKeyboardClicks();
+    QWidget* const readingOrder[] = {Label5, ListBox1, Label1, ComboBox1, Label2, ComboBox4, Label3, ComboBox3,
+                                     CheckBox2, RadioButton1, RadioButton2, RadioButton3, Button1, Button3, Edit3,
+                                     Edit2, SpeedButton1, spbt_keyb, Button5, Button4, Edit4, CheckBox1, Button20, Label13};
+    for (std::size_t i = 1; i < std::size(readingOrder); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
 
     applyModeStates();
     wireEvents();
@@ -327,6 +327,18 @@ void TolerancePage::wireEvents()
     connect(Edit3, &NumberBox::doubleClicked, this, &TolerancePage::Button21Click);
     connect(Edit4, &NumberBox::doubleClicked, this, &TolerancePage::Edit4DblClick);
 
+    // The keys of what the mouse reaches by a click or double click with no Tab stop.
+    auto addShortcut = [this](const QKeySequence& keys, void (TolerancePage::*slot)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    addShortcut(KeyboardShortcuts::keypad(), &TolerancePage::spbt_keybClick);
+    addShortcut(KeyboardShortcuts::meanFormula(), &TolerancePage::Label9DblClick);
+    addShortcut(KeyboardShortcuts::radiusFormula(), &TolerancePage::Label4DblClick);
+    for (NumberBox* box : {Edit2, Edit3, Edit4})
+        box->installEventFilter(this);
+
     // Mouse moves over the bare page clear the status bar's note.
     setMouseTracking(true);
 }
@@ -337,6 +349,20 @@ void TolerancePage::mouseMoveEvent(QMouseEvent* event)
     if (childAt(event->position().toPoint()) == nullptr)
         TabSheet1MouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+bool TolerancePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence& own : {KeyboardShortcuts::keypad(), KeyboardShortcuts::meanFormula(), KeyboardShortcuts::radiusFormula()})
+            if (pressed.matches(own) == QKeySequence::ExactMatch) {
+                event->ignore(); // not the box's key: the shortcut takes it
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---- the recalculation ----
@@ -513,6 +539,7 @@ void TolerancePage::Label5Click()
     if (CheckBox1->isChecked() || !m_fieldPicker)
         return; // the list and its filters are frozen in manual mode
     // Only a choice changes the field, the filters and the list; a closed picker leaves them.
+    m_fieldPicker->setStartDesignation(Edit1->text());
     if (m_fieldPicker->exec() != QDialog::Accepted)
         return;
     const QString picked = m_fieldPicker->PickedDesignation();

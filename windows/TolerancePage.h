@@ -64,6 +64,8 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The page's shortcuts win over the number boxes' own keys (Ctrl+K deletes to the line's end there).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void Button2Click();

@@ -134,6 +134,11 @@ void Tfrm_About::buildControls()
     BitBtn1->setGeometry(291, 325, 86, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    LabelWWW->takeKeyboardClicks();
+    LabelMail->takeKeyboardClicks();
+    setTabOrder(Memo2, LabelWWW); // the description, scrolled by the arrow keys, then the links
+    setTabOrder(LabelWWW, LabelMail);
+    setTabOrder(LabelMail, BitBtn1);
     connect(LabelWWW, &ClickableLabel::clicked, this, &Tfrm_About::LabelWWWClick);
     connect(LabelMail, &ClickableLabel::clicked, this, &Tfrm_About::LabelMailClick);
 
@@ -174,8 +179,10 @@ void Tfrm_About::LabelMailClick()
 
 void Tfrm_About::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         centreOverMainWindow();
+        BitBtn1->setFocus(); // Enter closes the window, as OK is its default button
+    }
     QDialog::showEvent(event);
 }
 

@@ -90,6 +90,7 @@ void Tfrm_FastNamber::buildControls()
         label->move(ColumnX[value.column], FirstRowY + value.row * RowPitch);
         CaptionFit::fitWhenShown(label, QSize(0, 0));
         label->installEventFilter(this);
+        label->takeKeyboardClicks(); // Tab goes down the columns, in the order of the values
         m_labels[value.number - 1] = label;
     }
 }

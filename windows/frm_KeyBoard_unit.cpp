@@ -1,5 +1,6 @@
 #include "frm_KeyBoard_unit.h"
 
+#include "KeyboardShortcuts.h"
 #include "UiStyle.h"
 
 #include <QButtonGroup>
@@ -90,10 +91,10 @@ void Tfrm_KeyBoard::buildControls()
     connect(spbt_Point, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_PointClick);
 
     spbt_Clear = makeKey(Panel4, "spbt_Clear", QStringLiteral("C"), QRect(PanelMargin, PanelMargin, 33, 73),
-                         UiStyle::Red, tr("Очистить экран"));
+                         UiStyle::Red, KeyboardShortcuts::hintWith(tr("Очистить экран"), QKeySequence(Qt::Key_Delete)));
     connect(spbt_Clear, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_ClearClick);
     spbt_BS = makeKey(Panel4, "spbt_BS", QStringLiteral("BS"), QRect(PanelMargin, PanelMargin + 2 * RowPitch, 33, 73),
-                      UiStyle::Red, tr("Удалить последний символ"));
+                      UiStyle::Red, KeyboardShortcuts::hintWith(tr("Удалить последний символ"), QKeySequence(Qt::Key_Backspace)));
     connect(spbt_BS, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_BSClick);
 
     // Memory page.
@@ -133,7 +134,7 @@ void Tfrm_KeyBoard::buildControls()
     Key->setCurrentWidget(TabSheet1);
 
     SpeedButton2 = makeKey(this, "SpeedButton2", QStringLiteral("Enter"), QRect(128, 272, 113, 33), UiStyle::Green,
-                           tr("Вставить число "));
+                           KeyboardShortcuts::hintWith(tr("Вставить число "), QKeySequence(Qt::Key_Return)));
     connect(SpeedButton2, &QToolButton::clicked, this, &Tfrm_KeyBoard::SpeedButton2Click);
 }
 
@@ -162,7 +163,41 @@ void Tfrm_KeyBoard::showEvent(QShowEvent* event)
         FormShow();
 }
 
-void Tfrm_KeyBoard::keyPressEvent(QKeyEvent* event) { event->accept(); }
+QToolButton* Tfrm_KeyBoard::keyFor(const QKeyEvent* event) const
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return nullptr;
+    switch (event->key()) {
+    case Qt::Key_Comma:
+    case Qt::Key_Period:
+        return spbt_Point;
+    case Qt::Key_Backspace:
+        return spbt_BS;
+    case Qt::Key_Delete:
+        return spbt_Clear;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return SpeedButton2;
+    default:
+        break;
+    }
+    if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9)
+        return m_digitKeys[std::size_t(event->key() - Qt::Key_0)];
+    return nullptr;
+}
+
+void Tfrm_KeyBoard::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QDialog::keyPressEvent(event); // closes the keypad: the size stays as it was
+        return;
+    }
+    // The display cannot be typed into: other keys do nothing.
+    event->accept();
+    if (QToolButton* key = keyFor(event))
+        key->click();
+}
 
 void Tfrm_KeyBoard::FormShow()
 {

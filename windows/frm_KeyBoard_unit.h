@@ -18,7 +18,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 
-// On-screen keypad: composes a decimal number by mouse clicks, with seven memory
+// On-screen keypad: composes a decimal number by clicks or keys, with seven memory
 // cells that last for the whole run. The caller places it before every showing.
 class Tfrm_KeyBoard : public BuiltOnFirstShowing<QDialog> {
     Q_OBJECT
@@ -30,7 +30,8 @@ public:
 protected:
     void buildControls() override;
     void showEvent(QShowEvent* event) override;
-    // The keypad takes no input from the physical keyboard.
+    // The physical keyboard presses the keys on screen: digits, comma or point,
+    // Backspace, Delete (the clear key) and Enter; Escape closes the keypad unused.
     void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
@@ -50,6 +51,8 @@ private:
     int selectedCell() const;
     void showDisplay();
     void showCellCaption(int cell);
+    // The key on screen that a key of the physical keyboard presses, or null.
+    QToolButton* keyFor(const QKeyEvent* event) const;
     QToolButton* makeKey(QWidget* parent, const char* name, const QString& caption,
                          const QRect& bounds, const QColor& colour, const QString& hint = {});
 

@@ -1,9 +1,12 @@
 #include "frm_List_unit.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 
 #include "UiStyle.h"
@@ -67,6 +70,24 @@ constexpr std::array<const char*, QualityRows> RowHeaders{"6", "7", "8", "9", "1
 
 // The field the catalogue does not hold: its button stays in the grid but cannot be picked.
 constexpr const char* MissingField = "H6";
+
+// A flat button of the grid that shows the keyboard's place by a frame in the highlight
+// colour: a flat button has no focus frame of its own.
+class GridButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
 
 QColor captionColour(const QString& designation)
 {
@@ -143,13 +164,14 @@ void Tfrm_ListOf_Ferrak::buildControls()
 
     const QFont buttonFont = UiStyle::sansFont(13, true);
     for (const PickerButton& entry : Buttons) {
-        auto* button = new QToolButton(this);
+        auto* button = new GridButton(this);
         const QString caption = QString::fromLatin1(entry.caption);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(entry.number));
         button->setText(caption);
         button->setFont(buttonFont);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
         button->setGeometry(FirstButtonX + entry.column * Pitch, FirstButtonY + entry.row * Pitch, ButtonWidth, ButtonHeight);
         const QColor colour = captionColour(caption);
         UiStyle::setTextColour(button, colour);
@@ -165,6 +187,10 @@ void Tfrm_ListOf_Ferrak::buildControls()
             button->setToolTip(tr("Поля %1 нет в таблице").arg(caption));
         }
         connect(button, &QToolButton::clicked, this, [this, button] { SpeedButtonClick(button); });
+        const bool usable = button->isEnabled();
+        m_buttons.push_back(button);
+        m_places.push_back({entry.column, entry.row, usable});
+        m_typeAheadCaptions.push_back(usable ? caption.toStdString() : std::string());
     }
 }
 
@@ -178,4 +204,58 @@ void Tfrm_ListOf_Ferrak::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     WindowPlacement::centreOverOwner(this);
+    int start = 0;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_places[i].usable && m_buttons[i]->text() == m_start)
+            start = int(i);
+    focusButton(start);
+}
+
+void Tfrm_ListOf_Ferrak::focusButton(int index)
+{
+    if (index >= 0 && std::size_t(index) < m_buttons.size())
+        m_buttons[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
+}
+
+bool Tfrm_ListOf_Ferrak::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);
+        if (found != m_buttons.end() && gridKey(int(found - m_buttons.begin()), static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool Tfrm_ListOf_Ferrak::gridKey(int from, const QKeyEvent* event)
+{
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    using tolerance::GridStep;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        focusButton(tolerance::gridNeighbour(m_places, from, GridStep::Left));
+        return true;
+    case Qt::Key_Right:
+        focusButton(tolerance::gridNeighbour(m_places, from, GridStep::Right));
+        return true;
+    case Qt::Key_Up:
+        focusButton(tolerance::gridNeighbour(m_places, from, GridStep::Up));
+        return true;
+    case Qt::Key_Down:
+        focusButton(tolerance::gridNeighbour(m_places, from, GridStep::Down));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_buttons[std::size_t(from)]->click();
+        return true;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.front().isLetterOrNumber())
+        return false;
+    const int row = m_typeAhead.rowFor(typed, m_typeAheadCaptions, from);
+    focusButton(row);
+    return true;
 }

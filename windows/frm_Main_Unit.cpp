@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include "AppInfo.h"
 #include "Data_Unit.h"
 #include "FitsPage.h"
+#include "KeyboardShortcuts.h"
 #include "ThreadPage.h"
 #include "ThreadTolerancePage.h"
 #include "TolerancePage.h"
@@ -80,6 +82,12 @@ TForm1::TForm1(QWidget* parent)
     connect(TabSheet2, &ThreadPage::tableRequested, this, &TForm1::showThreadTable);
     connect(TabSheet2, &ThreadPage::aboutRequested, this, &TForm1::Label13Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    // The about window from every page, as its two labels open it.
+    connect(new QShortcut(KeyboardShortcuts::about(), this), &QShortcut::activated, this, &TForm1::Label13Click);
+    // The tab control's own keys for the next and the previous page, whatever control has the
+    // focus (a drop-down list keeps Ctrl+Tab to itself otherwise).
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this, [this] { turnPage(1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [this] { turnPage(-1); });
     setFixedSize(644, 439);
     FormCreate();
     TabSheet1->focusSize();
@@ -178,6 +186,12 @@ void TForm1::PageControl1Change()
         setStatus(TabSheet3->statusText());
     else if (page == TabSheet4)
         setStatus(TabSheet4->statusText());
+}
+
+void TForm1::turnPage(int step)
+{
+    const int count = PageControl1->count();
+    PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
 }
 
 void TForm1::showPageStatus(const QWidget* page, const QString& text)

@@ -51,6 +51,8 @@ private slots:
     // A page's status: shown while that page is the one open.
     void showPageStatus(const QWidget* page, const QString& text);
     void setStatus(const QString& text);
+    // The next page (step 1) or the previous (-1), round the end.
+    void turnPage(int step);
 
 private:
     void FormCreate();

@@ -144,6 +144,30 @@ TEST_F(AboutTest, OkClosesTheWindow)
     EXPECT_FALSE(about.isVisible());
 }
 
+TEST_F(AboutTest, KeyboardReachesTheLinksAndStartsOnOk)
+{
+    auto* ok = child<QPushButton>("BitBtn1");
+    EXPECT_EQ(about.focusWidget(), ok); // Enter at once closes the window
+    QWidget* reached[4] = {};
+    ok->setFocus();
+    for (QWidget*& next : reached) {
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        next = about.focusWidget();
+    }
+    EXPECT_EQ(reached[0], child<QTextEdit>("Memo2"));
+    EXPECT_EQ(reached[1], child<QLabel>("LabelWWW"));
+    EXPECT_EQ(reached[2], child<QLabel>("LabelMail"));
+    EXPECT_EQ(reached[3], ok);
+
+    // Space or Enter on a link opens it, as a click does; the window stays.
+    QTest::keyClick(child<QLabel>("LabelWWW"), Qt::Key_Space);
+    QTest::keyClick(child<QLabel>("LabelMail"), Qt::Key_Return);
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened.at(0), QUrl(QString::fromUtf8(AppInfo::WebAddress)));
+    EXPECT_EQ(catcher.opened.at(1).scheme(), "mailto");
+    EXPECT_TRUE(about.isVisible());
+}
+
 TEST_F(AboutTest, OpeningAgainShowsTheSameContentCentredOverTheMainWindow)
 {
     const QStringList first = content();

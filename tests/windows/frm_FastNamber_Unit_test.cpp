@@ -68,6 +68,30 @@ TEST_F(QuickNumberTest, EveryLabelSitsInPlaceAndYieldsItsValue)
     }
 }
 
+TEST_F(QuickNumberTest, TabGoesDownTheValuesAndSpaceOrEnterChooses)
+{
+    // The values in rising order, down each column.
+    QStringList reached;
+    label("Label1")->setFocus();
+    for (int presses = 0; presses < 20; ++presses) {
+        reached << qobject_cast<QLabel*>(window.focusWidget())->text();
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    }
+    QStringList rising; // the table above lists them so
+    for (const ValueLabel& value : ValueLabels)
+        rising << QString::fromUtf8(value.caption);
+    EXPECT_EQ(reached, rising);
+
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        window.setQuickValue(QStringLiteral("preset"));
+        window.show();
+        label("Label14")->setFocus();
+        QTest::keyClick(label("Label14"), key);
+        EXPECT_EQ(window.QuickValue(), "1,0");
+        EXPECT_FALSE(window.isVisible());
+    }
+}
+
 TEST_F(QuickNumberTest, HoverTurnsTheLabelRedUntilThePointerLeaves)
 {
     QLabel* first = label("Label1");

@@ -1,4 +1,4 @@
-// The keypad driven by mouse clicks on its keys, as the user works it.
+// The keypad driven by mouse clicks on its keys and by the physical keyboard, as the user works it.
 #include "frm_KeyBoard_unit.h"
 
 #include <QApplication>
@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -171,16 +173,75 @@ TEST_F(KeypadTest, EveryShowingStartsAFreshDisplay)
     EXPECT_EQ(display(), "0,5");
 }
 
-TEST_F(KeypadTest, PhysicalKeyboardIsIgnored)
+// Keys of the physical keyboard and the display they leave; each row starts on a fresh display.
+struct PhysicalKeys {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+    const char* display;
+};
+
+class KeypadPhysicalKeys : public KeypadTest, public ::testing::WithParamInterface<PhysicalKeys> {};
+
+TEST_P(KeypadPhysicalKeys, DoWhatTheKeysOnScreenDo)
 {
-    QTest::keyClicks(&keypad, QStringLiteral("12,5"));
-    QTest::keyClicks(keypad.findChild<QLineEdit*>(QStringLiteral("Edit1")), QStringLiteral("7"));
-    QTest::keyClick(&keypad, Qt::Key_Return);
-    EXPECT_EQ(display(), "0");
-    EXPECT_TRUE(keypad.isVisible());
-    EXPECT_FALSE((keypad.result() == QDialog::Accepted));
+    for (const auto& [key, modifiers] : GetParam().keys)
+        QTest::keyClick(&keypad, Qt::Key(key), modifiers);
+    EXPECT_EQ(display(), QString::fromUtf8(GetParam().display));
+    EXPECT_TRUE(keypad.isVisible()); // only Enter and Escape close it
+}
+
+constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers Pad = Qt::KeypadModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeypadPhysicalKeys,
+    ::testing::Values(
+        PhysicalKeys{"Digits", {{Qt::Key_1, None}, {Qt::Key_2, None}, {Qt::Key_0, None}}, "120"},
+        PhysicalKeys{"NumberPad", {{Qt::Key_7, Pad}, {Qt::Key_Period, Pad}, {Qt::Key_5, Pad}}, "7,5"},
+        PhysicalKeys{"Comma", {{Qt::Key_1, None}, {Qt::Key_Comma, None}, {Qt::Key_2, None}}, "1,2"},
+        PhysicalKeys{"PointBecomesTheComma", {{Qt::Key_Period, None}, {Qt::Key_5, None}}, "0,5"},
+        PhysicalKeys{"SecondCommaIgnored", {{Qt::Key_1, None}, {Qt::Key_Comma, None}, {Qt::Key_Period, None}, {Qt::Key_2, None}}, "1,2"},
+        PhysicalKeys{"Backspace", {{Qt::Key_1, None}, {Qt::Key_2, None}, {Qt::Key_Backspace, None}}, "1"},
+        PhysicalKeys{"DeleteClears", {{Qt::Key_4, None}, {Qt::Key_Comma, None}, {Qt::Key_2, None}, {Qt::Key_Delete, None}}, "0"},
+        PhysicalKeys{"LettersAndControlKeysIgnored",
+                     {{Qt::Key_A, None}, {Qt::Key_3, Qt::ControlModifier}, {Qt::Key_Minus, None}, {Qt::Key_8, None}}, "8"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KeypadTest, EnterKeyHandsTheNumberOver)
+{
+    for (int enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        keypad.show();
+        QTest::keyClicks(&keypad, QStringLiteral("12,"));
+        QTest::keyClick(&keypad, Qt::Key(enter));
+        EXPECT_FALSE(keypad.isVisible());
+        EXPECT_TRUE((keypad.result() == QDialog::Accepted));
+        EXPECT_EQ(keypad.displayText(), "12"); // as the Enter key on screen leaves it
+    }
+}
+
+TEST_F(KeypadTest, EscapeClosesWithoutHandingOver)
+{
+    QTest::keyClicks(&keypad, QStringLiteral("7"));
     QTest::keyClick(&keypad, Qt::Key_Escape);
-    EXPECT_TRUE(keypad.isVisible());
+    EXPECT_FALSE(keypad.isVisible());
+    EXPECT_FALSE((keypad.result() == QDialog::Accepted));
+}
+
+TEST_F(KeypadTest, DisplayCannotBeTypedInto)
+{
+    // Keys reaching the display press the keys on screen; nothing else is written there.
+    auto* display = keypad.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    EXPECT_TRUE(display->isReadOnly());
+    QTest::keyClicks(display, QStringLiteral("a7x"));
+    EXPECT_EQ(this->display(), "7");
+}
+
+TEST_F(KeypadTest, HintsNameTheirKeys)
+{
+    EXPECT_TRUE(key(QStringLiteral("spbt_Clear"))->toolTip().startsWith(QStringLiteral("Очистить экран")));
+    EXPECT_TRUE(key(QStringLiteral("spbt_Clear"))->toolTip().contains(QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText)));
+    EXPECT_TRUE(key(QStringLiteral("spbt_BS"))->toolTip().contains(QKeySequence(Qt::Key_Backspace).toString(QKeySequence::NativeText)));
+    EXPECT_TRUE(key(QStringLiteral("SpeedButton2"))->toolTip().contains(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)));
 }
 
 TEST_F(KeypadTest, StoringZeroStoresNothing)

@@ -1,5 +1,6 @@
 // The field picker: the button grid, a click that picks a field and closes, the
 // close control that leaves the caller's preset, and the H6 button that cannot pick.
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +162,85 @@ TEST_F(FieldPicker, CentredOverItsOwnerEveryTime)
         picker.move(0, 0);
         picker.close();
     }
+}
+
+// ---- the keyboard ----
+
+struct PickerKeys {
+    const char* name;
+    const char* start;    // the field the caller shows
+    const char* keys;     // letters and digits typed; < > ^ v for the arrow keys
+    const char* reached;  // the button that has the focus after them
+};
+
+class FieldPickerKeys : public FieldPicker, public ::testing::WithParamInterface<PickerKeys> {};
+
+TEST_P(FieldPickerKeys, MoveTheFocusOverTheGrid)
+{
+    const PickerKeys& row = GetParam();
+    m_picker->setStartDesignation(QString::fromLatin1(row.start));
+    m_picker->show();
+    QApplication::setActiveWindow(m_picker.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_picker.get()));
+    for (const char* key = row.keys; *key; ++key) {
+        QWidget* focus = m_picker->focusWidget();
+        ASSERT_NE(focus, nullptr);
+        switch (*key) {
+        case '<': QTest::keyClick(focus, Qt::Key_Left); break;
+        case '>': QTest::keyClick(focus, Qt::Key_Right); break;
+        case '^': QTest::keyClick(focus, Qt::Key_Up); break;
+        case 'v': QTest::keyClick(focus, Qt::Key_Down); break;
+        default: QTest::keyClicks(focus, QString(QLatin1Char(*key))); break;
+        }
+    }
+    auto* focus = qobject_cast<QToolButton*>(m_picker->focusWidget());
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->text().toStdString(), row.reached);
+    EXPECT_TRUE(m_picker->isVisible()); // moving picks nothing
+    m_picker->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, FieldPickerKeys,
+    ::testing::Values(PickerKeys{"StartsOnTheFieldShown", "d11", "", "d11"},
+                      PickerKeys{"StartsOnTheFirstButtonForAnotherField", "a1", "", "g6"},
+                      PickerKeys{"RightOverEmptyColumns", "K7", ">", "s7"},
+                      PickerKeys{"RightAlongTheRow", "h7", ">>>", "K7"},
+                      PickerKeys{"LeftStopsAtTheRowsEnd", "g6", "<", "g6"},
+                      PickerKeys{"UpPassesOverH6", "H7", "^", "h6"},
+                      PickerKeys{"DownToTheNearestColumn", "u8", "v", "H9"},
+                      PickerKeys{"DownFromTheLonelyB12", "b12", "v", "h13"},
+                      PickerKeys{"DownTheHColumn", "H9", "vvv", "H13"},
+                      PickerKeys{"TypedDesignation", "g6", "Js13", "Js13"},
+                      PickerKeys{"TypedCaseTellsHoleFromShaft", "g6", "H8", "H8"},
+                      PickerKeys{"TypedShaft", "H11", "h8", "h8"},
+                      PickerKeys{"TypedHSkipsH6", "g6", "H", "H7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FieldPicker, EnterAndSpacePickTheFocusedButton)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        m_picker->setStartDesignation(QStringLiteral("f7"));
+        m_picker->show();
+        QApplication::setActiveWindow(m_picker.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_picker.get()));
+        QTest::keyClick(m_picker->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(m_picker->focusWidget(), key);
+        EXPECT_EQ(m_picker->PickedDesignation(), QStringLiteral("f8"));
+        EXPECT_FALSE(m_picker->isVisible());
+        EXPECT_EQ(m_picker->result(), QDialog::Accepted);
+    }
+}
+
+TEST_F(FieldPicker, EscapeCancels)
+{
+    m_picker->setStartDesignation(QStringLiteral("f7"));
+    QTimer::singleShot(0, m_picker.get(), [this] {
+        QTest::keyClick(m_picker->focusWidget(), Qt::Key_Right);
+        QTest::keyClick(m_picker->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(m_picker->exec(), QDialog::Rejected);
+    EXPECT_EQ(m_picker->PickedDesignation(), QString());
 }
 
 } // namespace
