@@ -4,6 +4,7 @@
 
 #include "FitTexts.h"
 #include "NumberText.h"
+#include "Translate.h"
 #include "ZoneGeometry.h"
 
 namespace iso286 {
@@ -82,7 +83,7 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
 
     diagram.zeroLine = true;
     diagram.zeroY = yOf(Decimal{});
-    diagram.zeroLabel = {"0 мкм", ZeroColumn * sx, diagram.zeroY - 7, TextAnchor::Left};
+    diagram.zeroLabel = {i18n::translate("iso286", "0 мкм"), ZeroColumn * sx, diagram.zeroY - 7, TextAnchor::Left};
     diagram.sizeLabel = {"Ø" + number::generalNumberText(*input.size), ZeroColumn * sx, diagram.zeroY + 7,
                          TextAnchor::Left};
 
@@ -97,7 +98,8 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
         if (zone_geometry::growToMinimum(zone.top, zone.bottom, limits->lower >= Decimal{}, limits->upper <= Decimal{},
                                          MinZoneHeight)) {
             zone.toScale = false;
-            diagram.notes.push_back("Поле " + limits->toleranceClass.name() + " увеличено: не в масштабе");
+            diagram.notes.push_back(i18n::arg(i18n::translate("iso286", "Поле %1 увеличено: не в масштабе"),
+                                              {limits->toleranceClass.name()}));
         }
         const double labelX = hole ? zone.left - LabelGap * sx : zone.right + LabelGap * sx;
         const TextAnchor anchor = hole ? TextAnchor::Right : TextAnchor::Left;

@@ -65,11 +65,7 @@ std::string js7Text(const Limits& l)
 
 std::string commaText(const Decimal& value)
 {
-    std::string text = value.toPlainString();
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
-    return text;
+    return number::plainNumberText(value);
 }
 
 std::string classText(const SizeShown& size, const Limits& l)

@@ -74,10 +74,7 @@ std::optional<std::string> deviationTextInUnit(const std::string& typed, Deviati
     if (!value)
         return std::nullopt;
     const number::Decimal converted = value->scaled(to == DeviationUnit::Micrometres ? 3 : -3);
-    std::string text = converted.toPlainString();
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
+    std::string text = number::plainNumberText(converted);
     if (!typed.empty() && typed.front() == '+' && !converted.isZero())
         text = "+" + text;
     return text;

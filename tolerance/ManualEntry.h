@@ -35,6 +35,7 @@ std::optional<std::string> deviationTextInUnit(const std::string& typed, Deviati
 // Typed deviations whose upper one lies below the lower one: the sizes are still
 // computed, but the largest comes out below the smallest.
 bool upperBelowLower(const std::optional<number::Decimal>& upper, const std::optional<number::Decimal>& lower);
-inline constexpr const char* UpperBelowLowerText = "Верхнее отклонение ниже нижнего";
+inline constexpr const char* UpperBelowLowerText =
+    I18N_TRANSLATE_NOOP("tolerance", "Верхнее отклонение ниже нижнего"); // translated where shown
 
 } // namespace tolerance
