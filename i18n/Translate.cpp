@@ -69,6 +69,8 @@ Language languageFromEnvironment()
 
 void setTranslator(Translator translator) { currentTranslator = translator; }
 
+Translator translator() { return currentTranslator; }
+
 std::string translate(const char* context, const char* source)
 {
     return currentTranslator ? currentTranslator(context, source) : std::string(source);

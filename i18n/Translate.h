@@ -36,6 +36,7 @@ Language languageFromEnvironment();
 // so that the cores' texts follow the same translation files as the windows' own.
 using Translator = std::string (*)(const char* context, const char* source);
 void setTranslator(Translator translator);
+Translator translator();
 std::string translate(const char* context, const char* source);
 
 // Fills the markers %1 to %9 of `pattern` with `values` in their order, as QString::arg

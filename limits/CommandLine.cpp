@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ThreadAnswers.h"
+#include "Translate.h"
 
 namespace limits {
 
@@ -130,9 +131,10 @@ Request readCommandLine(const std::vector<std::string>& arguments)
     return request;
 }
 
-const char* usageText()
+std::string usageText()
 {
-    return "Использование:\n"
+    return i18n::translate("limits",
+        "Использование:\n"
            "  dopusk-limits РАЗМЕР ПОЛЕ              предельные отклонения поля (dopusk-limits 25 H7)\n"
            "  dopusk-limits РАЗМЕР ОТВЕРСТИЕ/ВАЛ     посадка (dopusk-limits 25 H7/p6)\n"
            "  dopusk-limits РАЗМЕР --find ВЕРХНЕЕ НИЖНЕЕ [--holes|--shafts]\n"
@@ -155,7 +157,7 @@ const char* usageText()
            "В пакете пустые строки и строки, начинающиеся с #, пропускаются.\n"
            "Резьба: M, диаметр, x и шаг (без шага — крупный); M и x можно набрать по-русски.\n"
            "Код выхода: 0 — всё определено, 1 — поле, посадка, резьба или размер не определены (или с --find\n"
-           "нет точного совпадения), 2 — ошибка в запросе, 3 — не удалось прочитать ввод или записать ответ.\n";
+           "нет точного совпадения), 2 — ошибка в запросе, 3 — не удалось прочитать ввод или записать ответ.\n");
 }
 
 std::string versionText() { return std::string("dopusk-limits ") + DOPUSK_VERSION; }
