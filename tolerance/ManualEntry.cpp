@@ -6,9 +6,10 @@ namespace tolerance {
 
 std::optional<char32_t> filterTypedChar(char32_t c)
 {
-    if (c == U'.')
-        return U',';
-    if ((c >= U'0' && c <= U'9') || c == U',' || c == U'+' || c == U'-' || c == Backspace)
+    // Either separator is typed as the interface's own.
+    if (c == U'.' || c == U',')
+        return char32_t(number::interfaceDecimalSeparator());
+    if ((c >= U'0' && c <= U'9') || c == U'+' || c == U'-' || c == Backspace)
         return c;
     return std::nullopt;
 }

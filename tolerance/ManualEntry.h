@@ -10,7 +10,8 @@
 namespace tolerance {
 
 // The character filter of the three number boxes: digits, the comma, "+", "-" and
-// backspace pass; a full stop becomes a comma; anything else is dropped.
+// backspace pass; a comma or a full stop becomes the interface's decimal separator;
+// anything else is dropped.
 inline constexpr char32_t Backspace = 8;
 std::optional<char32_t> filterTypedChar(char32_t c);
 

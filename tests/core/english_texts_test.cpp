@@ -8,6 +8,8 @@
 #include "EnglishTexts.h"
 #include "FieldFilter.h"
 #include "FitTexts.h"
+#include "KeypadDisplay.h"
+#include "ManualEntry.h"
 #include "LimitCalculation.h"
 #include "NumberText.h"
 #include "ThreadLimitTexts.h"
@@ -120,5 +122,27 @@ TEST_P(EnglishTexts, StayRussianWithoutTranslation)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EnglishTexts, testing::ValuesIn(Table));
+
+// What is typed and keyed in takes the interface's separator: the point in English.
+TEST(EnglishNumbers, TypedAndKeyedWithThePoint)
+{
+    for (const char separator : {'.', ','}) {
+        number::setInterfaceDecimalSeparator(separator);
+        EXPECT_EQ(tolerance::filterTypedChar(U','), char32_t(separator));
+        EXPECT_EQ(tolerance::filterTypedChar(U'.'), char32_t(separator));
+        KeypadDisplay keypad;
+        keypad.reset();
+        keypad.appendDigit('2');
+        keypad.enterPoint();
+        keypad.enterPoint();
+        keypad.appendDigit('5');
+        EXPECT_EQ(keypad.finish(), std::string("2") + separator + "5");
+        EXPECT_TRUE(keypad.store(1));
+        EXPECT_EQ(tolerance::deviationTextInUnit("2,5", tolerance::DeviationUnit::Micrometres,
+                                                 tolerance::DeviationUnit::Millimetres),
+                  std::string("0") + separator + "0025");
+    }
+    number::setInterfaceDecimalSeparator(',');
+}
 
 } // namespace
