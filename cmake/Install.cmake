@@ -15,13 +15,16 @@ execute_process(COMMAND date --utc --rfc-email --date=${DOPUSK_RELEASE_DATE}
 
 set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
 set(pkg_bin ${PROJECT_BINARY_DIR}/packaging)
+# The manuals in English, and in Russian in ru/ where man finds them under a Russian locale.
 configure_file(${pkg_src}/dopusk-limits.1.in ${pkg_bin}/dopusk-limits.1 @ONLY)
-set(docs dopusk-limits.1)
+configure_file(${pkg_src}/ru/dopusk-limits.1.in ${pkg_bin}/ru/dopusk-limits.1 @ONLY)
+set(docs dopusk-limits.1 ru/dopusk-limits.1)
 if(DOPUSK_BUILD_GUI)
   configure_file(${pkg_src}/${DOPUSK_APP_ID}.metainfo.xml.in ${pkg_bin}/${DOPUSK_APP_ID}.metainfo.xml @ONLY)
   configure_file(${pkg_src}/changelog.in ${pkg_bin}/changelog @ONLY)
   configure_file(${pkg_src}/dopusk.1.in ${pkg_bin}/dopusk.1 @ONLY)
-  list(APPEND docs changelog dopusk.1)
+  configure_file(${pkg_src}/ru/dopusk.1.in ${pkg_bin}/ru/dopusk.1 @ONLY)
+  list(APPEND docs changelog dopusk.1 ru/dopusk.1)
 endif()
 
 # Debian wants the changelog and the manuals compressed, without a time stamp in the gzip header.
@@ -41,6 +44,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 install(TARGETS dopusk-limits RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${pkg_bin}/dopusk-limits.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_bin}/ru/dopusk-limits.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
 install(FILES ${pkg_src}/dopusk-limits.schema.json DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The rest comes with the windows.
@@ -55,6 +59,7 @@ install(DIRECTORY ${hicolor}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
 install(FILES ${DOPUSK_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${DOPUSK_APP_ID}.svg)
 install(FILES ${pkg_bin}/dopusk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pkg_bin}/ru/dopusk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
 install(FILES ${pkg_src}/copyright ${pkg_bin}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package. Library dependencies (Qt 6, the C++ runtime) are computed by

@@ -2,7 +2,8 @@
 # the posix thread model, so std::thread and std::mutex work).
 #   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 #         -DDOPUSK_BUILD_GUI=OFF -DISO286_HOST_GENERATOR=<native iso286_generate_tables> \
-#         -DISO965_HOST_GENERATOR=<native iso965_generate_tables>
+#         -DISO965_HOST_GENERATOR=<native iso965_generate_tables> \
+#         -DI18N_HOST_GENERATOR=<native i18n_generate_translations>
 # The programs are linked statically (libgcc, libstdc++, winpthread), so that an .exe needs
 # nothing but Windows itself. Tests run under Wine when it is installed (ctest uses it).
 set(CMAKE_SYSTEM_NAME Windows)

@@ -6,26 +6,70 @@
 namespace i18n {
 
 namespace {
+
 Translator currentTranslator = nullptr;
+
+// "ru_RU.UTF-8@euro" → "ru"
+std::string_view languageCode(std::string_view locale)
+{
+    return locale.substr(0, locale.find_first_of("_.@"));
+}
+
+bool isCLocale(std::string_view locale)
+{
+    const std::string_view code = languageCode(locale);
+    return code == "C" || code == "POSIX";
+}
+
+bool readsRussian(std::string_view locale)
+{
+    const std::string_view code = languageCode(locale);
+    for (std::string_view russianReader : {"ru", "uk", "be", "kk"})
+        if (code == russianReader)
+            return true;
+    return false;
+}
+
+} // namespace
+
+Language languageOf(const Environment& environment)
+{
+    std::string_view locale;
+    for (std::string_view value : {environment.lcAll, environment.lcMessages, environment.lang})
+        if (!value.empty()) {
+            locale = value;
+            break;
+        }
+    if (locale.empty() || isCLocale(locale))
+        return Language::Russian;
+    std::string_view list = environment.language;
+    if (list.empty())
+        return readsRussian(locale) ? Language::Russian : Language::English;
+    while (!list.empty()) {
+        const std::size_t colon = list.find(':');
+        const std::string_view entry = list.substr(0, colon);
+        list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
+        // The Russian texts are the source texts: a Russian reader needs no catalogue.
+        if (readsRussian(entry) || isCLocale(entry))
+            return Language::Russian;
+        if (languageCode(entry) == "en")
+            return Language::English;
+    }
+    return Language::English;
 }
 
 Language languageFromEnvironment()
 {
-    // Refined with the whole rule of LANGUAGE's list and the C locale.
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const auto variable = [](const char* name) {
         const char* value = std::getenv(name);
-        if (!value || !*value)
-            continue;
-        const std::string_view v(value);
-        for (std::string_view russianReaders : {"ru", "uk", "be", "kk", "C", "POSIX"})
-            if (v.substr(0, russianReaders.size()) == russianReaders)
-                return Language::Russian;
-        return Language::English;
-    }
-    return Language::Russian;
+        return value ? std::string_view(value) : std::string_view();
+    };
+    return languageOf({variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
 }
 
 void setTranslator(Translator translator) { currentTranslator = translator; }
+
+Translator translator() { return currentTranslator; }
 
 std::string translate(const char* context, const char* source)
 {

@@ -1,6 +1,7 @@
 #include "Fit.h"
 
 #include "NumberText.h"
+#include "Translate.h"
 
 namespace iso286 {
 
@@ -8,8 +9,9 @@ namespace {
 
 std::string fitJs7Note(const Limits& l)
 {
-    return "Зазоры, натяги и допуск посадки вычислены по показанным отклонениям " + l.toleranceClass.name() + " (±" +
-           number::generalNumberText(l.upper) + " мкм), не по точным половинам IT7";
+    return i18n::arg(i18n::translate("iso286", "Зазоры, натяги и допуск посадки вычислены по показанным отклонениям "
+                                               "%1 (±%2 мкм), не по точным половинам IT7"),
+                     {l.toleranceClass.name(), number::generalNumberText(l.upper)});
 }
 
 } // namespace
@@ -56,30 +58,30 @@ Fit fitOf(const Limits& holeLimits, const Limits& shaftLimits)
     return fit;
 }
 
-const char* fitKindText(FitKind kind)
+std::string fitKindText(FitKind kind)
 {
     switch (kind) {
     case FitKind::Clearance:
-        return "с зазором";
+        return i18n::translate("iso286", "с зазором");
     case FitKind::Transition:
-        return "переходная";
+        return i18n::translate("iso286", "переходная");
     case FitKind::Interference:
-        return "с натягом";
+        return i18n::translate("iso286", "с натягом");
     }
     return "";
 }
 
-const char* fitSystemText(FitSystem system)
+std::string fitSystemText(FitSystem system)
 {
     switch (system) {
     case FitSystem::HoleBasis:
-        return "в системе отверстия";
+        return i18n::translate("iso286", "в системе отверстия");
     case FitSystem::ShaftBasis:
-        return "в системе вала";
+        return i18n::translate("iso286", "в системе вала");
     case FitSystem::Both:
-        return "в системе отверстия и в системе вала";
+        return i18n::translate("iso286", "в системе отверстия и в системе вала");
     case FitSystem::NonSystem:
-        return "внесистемная";
+        return i18n::translate("iso286", "внесистемная");
     }
     return "";
 }

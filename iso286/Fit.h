@@ -38,8 +38,8 @@ Fit fitOf(const Decimal& size, const ToleranceClass& hole, const ToleranceClass&
 Fit fitOf(const Limits& hole, const Limits& shaft);
 
 // "с зазором", "переходная", "с натягом".
-const char* fitKindText(FitKind kind);
+std::string fitKindText(FitKind kind);
 // "в системе отверстия", "в системе вала", "в системе отверстия и в системе вала", "внесистемная".
-const char* fitSystemText(FitSystem system);
+std::string fitSystemText(FitSystem system);
 
 } // namespace iso286

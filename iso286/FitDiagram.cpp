@@ -5,6 +5,7 @@
 #include "FitTexts.h"
 #include "NumberText.h"
 #include "TextWrap.h"
+#include "Translate.h"
 #include "ZoneGeometry.h"
 
 namespace iso286 {
@@ -241,7 +242,9 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
     // least height, with its labels: room is kept for it there.
     const double belowZero = std::max(BelowZeroRoom, measure.height + 2 * LabelMargin);
     const double span = (highest - lowest).toDouble();
-    auto notToScale = [](const Limits& limits) { return "Поле " + limits.toleranceClass.name() + " увеличено: не в масштабе"; };
+    auto notToScale = [](const Limits& limits) {
+        return i18n::arg(i18n::translate("iso286", "Поле %1 увеличено: не в масштабе"), {limits.toleranceClass.name()});
+    };
     double scale = 0;
     double areaTop = TopMargin;
     std::size_t lineCount = diagram.notes.size();
@@ -269,7 +272,7 @@ FitDiagram layoutFitDiagram(const DiagramInput& input, double width, double heig
     diagram.zeroLine = true;
     diagram.zeroY = yOf(Decimal{});
     const double offZero = measure.height / 2 + LabelMargin;
-    diagram.zeroLabel = {"0 мкм", ZeroColumn * sx, diagram.zeroY - offZero, TextAnchor::Left};
+    diagram.zeroLabel = {i18n::translate("iso286", "0 мкм"), ZeroColumn * sx, diagram.zeroY - offZero, TextAnchor::Left};
     diagram.sizeLabel = {"Ø" + number::generalNumberText(*input.size), ZeroColumn * sx, diagram.zeroY + offZero,
                          TextAnchor::Left};
 

@@ -1,6 +1,7 @@
 #include "FitTexts.h"
 
 #include "NumberText.h"
+#include "Translate.h"
 
 namespace iso286 {
 
@@ -17,54 +18,60 @@ FitFigures fitFigures(const Fit& fit)
     FitFigures figures;
     switch (fit.kind) {
     case FitKind::Clearance:
-        figures.first = {"Наибольший зазор Smax", fit.maxClearance};
-        figures.second = {"Наименьший зазор Smin", fit.minClearance};
-        figures.tolerance = {"Допуск посадки TS", fit.fitTolerance};
+        figures.first = {i18n::translate("iso286", "Наибольший зазор Smax"), fit.maxClearance};
+        figures.second = {i18n::translate("iso286", "Наименьший зазор Smin"), fit.minClearance};
+        figures.tolerance = {i18n::translate("iso286", "Допуск посадки TS"), fit.fitTolerance};
         break;
     case FitKind::Interference:
-        figures.first = {"Наибольший натяг Nmax", largestInterference};
-        figures.second = {"Наименьший натяг Nmin", smallestInterference};
-        figures.tolerance = {"Допуск посадки TN", fit.fitTolerance};
+        figures.first = {i18n::translate("iso286", "Наибольший натяг Nmax"), largestInterference};
+        figures.second = {i18n::translate("iso286", "Наименьший натяг Nmin"), smallestInterference};
+        figures.tolerance = {i18n::translate("iso286", "Допуск посадки TN"), fit.fitTolerance};
         break;
     case FitKind::Transition:
-        figures.first = {"Наибольший зазор Smax", fit.maxClearance};
-        figures.second = {"Наибольший натяг Nmax", largestInterference};
-        figures.tolerance = {"Допуск посадки TSN", fit.fitTolerance};
+        figures.first = {i18n::translate("iso286", "Наибольший зазор Smax"), fit.maxClearance};
+        figures.second = {i18n::translate("iso286", "Наибольший натяг Nmax"), largestInterference};
+        figures.tolerance = {i18n::translate("iso286", "Допуск посадки TSN"), fit.fitTolerance};
         break;
     }
     // A mean of exactly zero is the mean clearance of nothing: written as Sm = 0.
     if (fit.meanClearance >= Decimal{})
-        figures.mean = {"Средний зазор Sm", fit.meanClearance};
+        figures.mean = {i18n::translate("iso286", "Средний зазор Sm"), fit.meanClearance};
     else
-        figures.mean = {"Средний натяг Nm", -fit.meanClearance};
+        figures.mean = {i18n::translate("iso286", "Средний натяг Nm"), -fit.meanClearance};
     return figures;
 }
 
 std::string fitKindSentence(const Fit& fit)
 {
     const std::string system = fitSystemText(fit.system);
-    if (fit.kind == FitKind::Transition)
-        return "Переходная посадка " + system;
-    return std::string("Посадка ") + fitKindText(fit.kind) + " " + system;
+    switch (fit.kind) {
+    case FitKind::Clearance:
+        return i18n::arg(i18n::translate("iso286", "Посадка с зазором %1"), {system});
+    case FitKind::Interference:
+        return i18n::arg(i18n::translate("iso286", "Посадка с натягом %1"), {system});
+    case FitKind::Transition:
+        break;
+    }
+    return i18n::arg(i18n::translate("iso286", "Переходная посадка %1"), {system});
 }
 
 std::string fitSummary(const Fit& fit)
 {
     auto number = [](const Decimal& value) { return number::generalNumberText(value); };
-    std::string text = "Ø" + number(fit.hole.size) + " " + fit.hole.toleranceClass.name() + "/" +
-                       fit.shaft.toleranceClass.name() + ": ";
+    const std::string name = fit.hole.toleranceClass.name() + "/" + fit.shaft.toleranceClass.name();
+    const std::string size = number(fit.hole.size);
     switch (fit.kind) {
     case FitKind::Clearance:
-        text += "зазор " + number(fit.minClearance) + "…" + number(fit.maxClearance) + " мкм";
-        break;
+        return i18n::arg(i18n::translate("iso286", "Ø%1 %2: зазор %3…%4 мкм"),
+                         {size, name, number(fit.minClearance), number(fit.maxClearance)});
     case FitKind::Interference:
-        text += "натяг " + number(-fit.maxClearance) + "…" + number(-fit.minClearance) + " мкм";
-        break;
+        return i18n::arg(i18n::translate("iso286", "Ø%1 %2: натяг %3…%4 мкм"),
+                         {size, name, number(-fit.maxClearance), number(-fit.minClearance)});
     case FitKind::Transition:
-        text += "зазор до " + number(fit.maxClearance) + " мкм, натяг до " + number(-fit.minClearance) + " мкм";
         break;
     }
-    return text;
+    return i18n::arg(i18n::translate("iso286", "Ø%1 %2: зазор до %3 мкм, натяг до %4 мкм"),
+                     {size, name, number(fit.maxClearance), number(-fit.minClearance)});
 }
 
 std::string fitCopyLine(const Fit& fit)

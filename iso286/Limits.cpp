@@ -2,6 +2,7 @@
 
 #include "Derivation.h"
 #include "NumberText.h"
+#include "Translate.h"
 
 namespace iso286 {
 
@@ -101,9 +102,10 @@ Limits limitsFrom(const SizePoint& point, const ToleranceClass& toleranceClass, 
     if (d.notes & NoteJs7ExactHalves)
         limits.js7 = Js7Convention::ExactHalves;
     if (d.notes & NoteDeltaAssumedZero)
-        limits.notes.push_back("Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0");
+        limits.notes.push_back(i18n::translate("iso286", "Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0"));
     if (d.notes & NoteExperimental)
-        limits.notes.push_back("Квалитеты IT1…IT5 для размеров свыше 500 мм даны стандартом для опытного применения");
+        limits.notes.push_back(i18n::translate(
+            "iso286", "Квалитеты IT1…IT5 для размеров свыше 500 мм даны стандартом для опытного применения"));
     if (d.notes & NoteJs7Rounded)
         limits.notes.push_back(js7Note(limits));
     return limits;
@@ -113,8 +115,9 @@ std::string js7Note(const Limits& limits)
 {
     if (limits.js7 != Js7Convention::Catalogue)
         return {};
-    return "IT7 = " + number::generalNumberText(limits.it) + " мкм нечётный: отклонения округлены до ±" +
-           number::generalNumberText(limits.upper) + " мкм, точно ±" + number::generalNumberText(limits.it.half());
+    return i18n::arg(i18n::translate("iso286", "IT7 = %1 мкм нечётный: отклонения округлены до ±%2 мкм, точно ±%3"),
+                     {number::generalNumberText(limits.it), number::generalNumberText(limits.upper),
+                      number::generalNumberText(limits.it.half())});
 }
 
 } // namespace iso286

@@ -1,6 +1,8 @@
 #include "RefusalText.h"
 
 #include "Limits.h"
+#include "NumberText.h"
+#include "Translate.h"
 
 namespace iso286 {
 
@@ -9,19 +11,17 @@ namespace {
 std::string sizesText(const Refusal& r)
 {
     if (r.over == 0)
-        return "до " + std::to_string(r.upTo) + " мм";
+        return i18n::arg(i18n::translate("iso286", "до %1 мм"), {std::to_string(r.upTo)});
     if (r.upTo == LargestSize)
-        return "свыше " + std::to_string(r.over) + " мм";
-    return "свыше " + std::to_string(r.over) + " до " + std::to_string(r.upTo) + " мм";
+        return i18n::arg(i18n::translate("iso286", "свыше %1 мм"), {std::to_string(r.over)});
+    return i18n::arg(i18n::translate("iso286", "свыше %1 до %2 мм"), {std::to_string(r.over), std::to_string(r.upTo)});
 }
 
 // Millionths of a millimetre as the program writes millimetres, a negative size with the minus sign.
 std::string millimetres(std::int64_t millionths)
 {
-    std::string text = Decimal(millionths < 0 ? -millionths : millionths).scaled(FinestSizeExponent).toPlainString();
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
+    const std::string text =
+        number::plainNumberText(Decimal(millionths < 0 ? -millionths : millionths).scaled(FinestSizeExponent));
     return millionths < 0 ? "−" + text : text;
 }
 
@@ -32,30 +32,37 @@ std::string refusalText(const Refusal& r)
     const std::string name = r.toleranceClass.name();
     switch (r.kind) {
     case RefusalKind::SizeNotPositive:
-        return "Номинальный размер должен быть больше 0 мм";
+        return i18n::translate("iso286", "Номинальный размер должен быть больше 0 мм");
     case RefusalKind::SizeBeyondSystem:
-        return "Система ISO 286 определена для размеров до 3150 мм";
+        return i18n::translate("iso286", "Система ISO 286 определена для размеров до 3150 мм");
     case RefusalKind::SizeTooFine:
-        return "Номинальный размер задаётся с точностью до 0,000001 мм";
+        return i18n::arg(i18n::translate("iso286", "Номинальный размер задаётся с точностью до %1 мм"),
+                         {number::plainNumberText(Decimal(1).scaled(FinestSizeExponent))});
     case RefusalKind::GradeNotDefined:
         return r.toleranceClass.grade <= Grade::IT0
-                   ? "Квалитеты IT01 и IT0 определены до " + std::to_string(r.over) + " мм"
-                   : "Квалитет IT" + gradeText(r.toleranceClass.grade) + " для размеров " + sizesText(r) + " не определён";
+                   ? i18n::arg(i18n::translate("iso286", "Квалитеты IT01 и IT0 определены до %1 мм"),
+                               {std::to_string(r.over)})
+                   : i18n::arg(i18n::translate("iso286", "Квалитет IT%1 для размеров %2 не определён"),
+                               {gradeText(r.toleranceClass.grade), sizesText(r)});
     case RefusalKind::GradeOverOneMm:
-        return "Квалитеты IT14…IT18 определены для размеров свыше 1 мм";
+        return i18n::translate("iso286", "Квалитеты IT14…IT18 определены для размеров свыше 1 мм");
     case RefusalKind::ClassNotDefined:
-        return "Поле " + name + " для размеров " + sizesText(r) + " не определено";
+        return i18n::arg(i18n::translate("iso286", "Поле %1 для размеров %2 не определено"), {name, sizesText(r)});
     case RefusalKind::LetterGrades:
-        return "Поле " + name + " не определено: поля " + letterText(r.toleranceClass.letter, r.toleranceClass.kind) +
-               " есть только в квалитетах " + gradeText(r.gradeFrom) + "…" + gradeText(r.gradeTo);
+        return i18n::arg(i18n::translate("iso286", "Поле %1 не определено: поля %2 есть только в квалитетах %3…%4"),
+                         {name, letterText(r.toleranceClass.letter, r.toleranceClass.kind), gradeText(r.gradeFrom),
+                          gradeText(r.gradeTo)});
     case RefusalKind::NoPositiveSize:
-        return "При Ø" + millimetres(r.size) + " мм наименьший размер " +
-               (r.toleranceClass.kind == Kind::Hole ? "отверстия " : "вала ") + name + " был бы " +
-               millimetres(r.smallest) + " мм";
+        return i18n::arg(r.toleranceClass.kind == Kind::Hole
+                             ? i18n::translate("iso286", "При Ø%1 мм наименьший размер отверстия %2 был бы %3 мм")
+                             : i18n::translate("iso286", "При Ø%1 мм наименьший размер вала %2 был бы %3 мм"),
+                         {millimetres(r.size), name, millimetres(r.smallest)});
     case RefusalKind::NotAHole:
-        return name + " — поле вала, а в посадке первым пишется поле отверстия (H7/p6)";
+        return i18n::arg(i18n::translate("iso286", "%1 — поле вала, а в посадке первым пишется поле отверстия (H7/p6)"),
+                         {name});
     case RefusalKind::NotAShaft:
-        return name + " — поле отверстия, а в посадке вторым пишется поле вала (H7/p6)";
+        return i18n::arg(i18n::translate("iso286", "%1 — поле отверстия, а в посадке вторым пишется поле вала (H7/p6)"),
+                         {name});
     }
     return {};
 }

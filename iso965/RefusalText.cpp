@@ -1,11 +1,12 @@
-// The reasons of the refusals, in Russian, and their stable English codes: the
-// only place where either is written.
+// The reasons of the refusals, in the interface's language, and their stable English
+// codes: the only place where either is written.
 #include "Refusal.h"
 
 #include <string>
 
 #include "NumberText.h"
 #include "ThreadPlan.h"
+#include "Translate.h"
 
 namespace iso965 {
 
@@ -14,17 +15,17 @@ namespace {
 std::string mm(const number::Decimal& value) { return number::generalNumberText(value); }
 
 // The diameter, in the genitive: "среднего диаметра D2 гайки".
-const char* diameterName(ThreadDiameter diameter)
+std::string diameterName(ThreadDiameter diameter)
 {
     switch (diameter) {
     case ThreadDiameter::NutPitch:
-        return "среднего диаметра D2 гайки";
+        return i18n::translate("iso965", "среднего диаметра D2 гайки");
     case ThreadDiameter::NutMinor:
-        return "внутреннего диаметра D1 гайки";
+        return i18n::translate("iso965", "внутреннего диаметра D1 гайки");
     case ThreadDiameter::BoltPitch:
-        return "среднего диаметра d2 болта";
+        return i18n::translate("iso965", "среднего диаметра d2 болта");
     case ThreadDiameter::BoltMajor:
-        return "наружного диаметра d болта";
+        return i18n::translate("iso965", "наружного диаметра d болта");
     }
     return "";
 }
@@ -96,33 +97,44 @@ std::string refusalText(const Refusal& r)
         return {};
     case RefusalCode::ThreadUnreadable:
         if (r.text.empty())
-            return "Резьба не указана: пишется как M10, M10x1,25 или M10x1,25-6H";
-        return "Резьба «" + r.text + "» не прочитана: пишется как M10, M10x1,25 или M10x1,25-6H";
+            return i18n::translate("iso965", "Резьба не указана: пишется как M10, M10x1,25 или M10x1,25-6H");
+        return i18n::arg(i18n::translate("iso965", "Резьба «%1» не прочитана: пишется как M10, M10x1,25 или M10x1,25-6H"),
+                         {r.text});
     case RefusalCode::ClassUnreadable:
         if (r.text.empty())
-            return "Поле допуска не указано: пишется как 6H, 6g, 5g6g или 6H/6g";
-        return "Поле допуска «" + r.text + "» не прочитано: пишется как 6H, 6g, 5g6g или 6H/6g";
+            return i18n::translate("iso965", "Поле допуска не указано: пишется как 6H, 6g, 5g6g или 6H/6g");
+        return i18n::arg(i18n::translate("iso965", "Поле допуска «%1» не прочитано: пишется как 6H, 6g, 5g6g или 6H/6g"),
+                         {r.text});
     case RefusalCode::FitKindsMismatch:
-        return "В «" + r.text + "» поле гайки (G, H) и поле болта (e, f, g, h) перепутаны: посадка пишется как 6H/6g";
+        return i18n::arg(i18n::translate("iso965", "В «%1» поле гайки (G, H) и поле болта (e, f, g, h) перепутаны: "
+                                                   "посадка пишется как 6H/6g"),
+                         {r.text});
     case RefusalCode::ClassKindMismatch:
         if (kindOf(r.position) == ThreadKind::External)
-            return "Поле " + r.text + " — поле болта (e, f, g, h); гайке нужно поле G или H";
-        return "Поле " + r.text + " — поле гайки (G, H); болту нужно поле e, f, g или h";
+            return i18n::arg(i18n::translate("iso965", "Поле %1 — поле болта (e, f, g, h); гайке нужно поле G или H"),
+                             {r.text});
+        return i18n::arg(i18n::translate("iso965", "Поле %1 — поле гайки (G, H); болту нужно поле e, f, g или h"),
+                         {r.text});
     case RefusalCode::DiameterNotInPlan:
-        return "Резьбы диаметром " + mm(r.d) + " мм нет в ряду метрических резьб ISO 261 (1…300 мм)";
+        return i18n::arg(i18n::translate("iso965", "Резьбы диаметром %1 мм нет в ряду метрических резьб ISO 261 (1…300 мм)"),
+                         {mm(r.d)});
     case RefusalCode::NoCoarsePitch:
-        return "У резьбы M" + mm(r.d) + " нет крупного шага: укажите шаг (" + pitchList(r.d) + ")";
+        return i18n::arg(i18n::translate("iso965", "У резьбы M%1 нет крупного шага: укажите шаг (%2)"),
+                         {mm(r.d), pitchList(r.d)});
     case RefusalCode::PitchNotInPlan:
-        return "Шага " + mm(r.pitch) + " мм у резьбы M" + mm(r.d) + " в ряду ISO 261 нет (есть " + pitchList(r.d) + ")";
+        return i18n::arg(i18n::translate("iso965", "Шага %1 мм у резьбы M%2 в ряду ISO 261 нет (есть %3)"),
+                         {mm(r.pitch), mm(r.d), pitchList(r.d)});
     case RefusalCode::GradeNotDefined:
         if (!r.atPitch)
-            return "Степени точности " + std::to_string(r.grade) + " для " + diameterName(r.diameter) +
-                   " стандарт не устанавливает (есть " + gradeList(r.gradesDefined) + ")";
-        return "Степени точности " + std::to_string(r.grade) + " для " + diameterName(r.diameter) + " при шаге " +
-               mm(r.pitch) + " мм стандарт не устанавливает (есть " + gradeList(r.gradesDefined) + ")";
+            return i18n::arg(i18n::translate("iso965", "Степени точности %1 для %2 стандарт не устанавливает (есть %3)"),
+                             {std::to_string(r.grade), diameterName(r.diameter), gradeList(r.gradesDefined)});
+        return i18n::arg(
+            i18n::translate("iso965", "Степени точности %1 для %2 при шаге %3 мм стандарт не устанавливает (есть %4)"),
+            {std::to_string(r.grade), diameterName(r.diameter), mm(r.pitch), gradeList(r.gradesDefined)});
     case RefusalCode::PositionNotDefined:
-        return std::string("Основного отклонения ") + positionLetter(r.position) + " при шаге " + mm(r.pitch) +
-               " мм стандарт не устанавливает (оно есть с шага " + mm(r.positionFromPitch) + " мм)";
+        return i18n::arg(i18n::translate("iso965", "Основного отклонения %1 при шаге %2 мм стандарт не устанавливает "
+                                                   "(оно есть с шага %3 мм)"),
+                         {std::string(1, positionLetter(r.position)), mm(r.pitch), mm(r.positionFromPitch)});
     }
     return {};
 }

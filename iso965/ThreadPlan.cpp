@@ -55,10 +55,7 @@ const tables::ThreadRow* planRow(std::int32_t dUm, std::int32_t pitchUm)
 std::string threadName(const PlanThread& thread, const ThreadNameStyle& style)
 {
     const auto text = [&](const Decimal& value) {
-        std::string t = number::generalNumberText(value);
-        if (style.decimalSeparator != ',')
-            std::replace(t.begin(), t.end(), ',', style.decimalSeparator);
-        return t;
+        return number::generalNumberText(value, style.decimalSeparator);
     };
     std::string name = style.letter + text(thread.d);
     if (thread.series == Series::Fine || style.pitchAlways)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Decimal.h"
+#include "NumberText.h"
 #include "Refusal.h"
 
 namespace iso965 {
@@ -37,7 +38,7 @@ struct PlanDiameter {
 struct ThreadNameStyle {
     const char* letter = "M";
     const char* times = "x";     // "×" in the program's texts
-    char decimalSeparator = ','; // '.' for machine-read answers
+    char decimalSeparator = number::interfaceDecimalSeparator(); // '.' for machine-read answers
     bool pitchAlways = false;
 };
 // "M10", "M10x1,25", "M1,6"

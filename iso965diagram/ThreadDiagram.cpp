@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Translate.h"
 #include "ZoneGeometry.h"
 
 namespace thread_diagram {
@@ -154,8 +155,8 @@ ThreadDiagram layoutThreadDiagram(const DiagramInput& input, double width, doubl
         zone.bottom = yOf(limits.lower);
         if (zone_geometry::growToMinimum(zone.top, zone.bottom, limits.lower >= 0, limits.upper <= 0, MinZoneHeight)) {
             zone.toScale = false;
-            diagram.notes.push_back("Поле " + headingText(d.part, d.diameter, limits.className)
-                                    + " увеличено: не в масштабе");
+            diagram.notes.push_back(i18n::arg(i18n::translate("iso965diagram", "Поле %1 увеличено: не в масштабе"),
+                                              {headingText(d.part, d.diameter, limits.className)}));
         }
         const bool nut = d.part == Part::Nut;
         const double labelX = nut ? zone.left - LabelGap * sx : zone.right + LabelGap * sx;
@@ -172,7 +173,7 @@ ThreadDiagram layoutThreadDiagram(const DiagramInput& input, double width, doubl
 
     // "0 мкм" at the right end over the zero line, raised over any deviation it would cover.
     const std::vector<Label> others = labelsOf(diagram);
-    diagram.zeroLabel = {"0 мкм", width - TitleX, diagram.zeroY - ZeroLabelRise, TextAnchor::Right};
+    diagram.zeroLabel = {i18n::translate("iso965diagram", "0 мкм"), width - TitleX, diagram.zeroY - ZeroLabelRise, TextAnchor::Right};
     for (bool moved = true; moved;) {
         moved = false;
         for (const Label& other : others) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "NumberText.h"
+#include "Translate.h"
 
 namespace thread_texts {
 
@@ -12,13 +13,13 @@ using iso965::PlanThread;
 
 namespace {
 
-const std::string Micrometres = " мкм";
+std::string micrometresUnit() { return " " + i18n::translate("iso965diagram", "мкм"); }
 
 // How a limit is made: a base (a basic diameter or another limit) and a deviation
 // or a tolerance added to it or taken from it.
 enum class Term { Deviation, Tolerance };
 struct Rule {
-    const char* what;     // "Наименьший средний диаметр гайки"
+    std::string what;     // "Наименьший средний диаметр гайки"
     const char* rule;     // "D₂ min = D₂ + EI"
     Term term;
     bool subtract;        // a bolt's tolerance is taken from its maximum
@@ -29,25 +30,25 @@ Rule ruleOf(Limit limit)
 {
     switch (limit) {
     case Limit::NutMajorMin:
-        return {"Наименьший наружный диаметр гайки", "D min = D + EI", Term::Deviation, false, "EI"};
+        return {i18n::translate("iso965diagram", "Наименьший наружный диаметр гайки"), "D min = D + EI", Term::Deviation, false, "EI"};
     case Limit::NutPitchMin:
-        return {"Наименьший средний диаметр гайки", "D₂ min = D₂ + EI", Term::Deviation, false, "EI"};
+        return {i18n::translate("iso965diagram", "Наименьший средний диаметр гайки"), "D₂ min = D₂ + EI", Term::Deviation, false, "EI"};
     case Limit::NutPitchMax:
-        return {"Наибольший средний диаметр гайки", "D₂ max = D₂ min + TD₂", Term::Tolerance, false, "TD₂"};
+        return {i18n::translate("iso965diagram", "Наибольший средний диаметр гайки"), "D₂ max = D₂ min + TD₂", Term::Tolerance, false, "TD₂"};
     case Limit::NutMinorMin:
-        return {"Наименьший внутренний диаметр гайки", "D₁ min = D₁ + EI", Term::Deviation, false, "EI"};
+        return {i18n::translate("iso965diagram", "Наименьший внутренний диаметр гайки"), "D₁ min = D₁ + EI", Term::Deviation, false, "EI"};
     case Limit::NutMinorMax:
-        return {"Наибольший внутренний диаметр гайки", "D₁ max = D₁ min + TD₁", Term::Tolerance, false, "TD₁"};
+        return {i18n::translate("iso965diagram", "Наибольший внутренний диаметр гайки"), "D₁ max = D₁ min + TD₁", Term::Tolerance, false, "TD₁"};
     case Limit::BoltMajorMax:
-        return {"Наибольший наружный диаметр болта", "d max = d + es", Term::Deviation, false, "es"};
+        return {i18n::translate("iso965diagram", "Наибольший наружный диаметр болта"), "d max = d + es", Term::Deviation, false, "es"};
     case Limit::BoltMajorMin:
-        return {"Наименьший наружный диаметр болта", "d min = d max − Td", Term::Tolerance, true, "Td"};
+        return {i18n::translate("iso965diagram", "Наименьший наружный диаметр болта"), "d min = d max − Td", Term::Tolerance, true, "Td"};
     case Limit::BoltPitchMax:
-        return {"Наибольший средний диаметр болта", "d₂ max = d₂ + es", Term::Deviation, false, "es"};
+        return {i18n::translate("iso965diagram", "Наибольший средний диаметр болта"), "d₂ max = d₂ + es", Term::Deviation, false, "es"};
     case Limit::BoltPitchMin:
-        return {"Наименьший средний диаметр болта", "d₂ min = d₂ max − Td₂", Term::Tolerance, true, "Td₂"};
+        return {i18n::translate("iso965diagram", "Наименьший средний диаметр болта"), "d₂ min = d₂ max − Td₂", Term::Tolerance, true, "Td₂"};
     case Limit::BoltRootMax:
-        return {"Наибольший внутренний диаметр болта по дну впадины", "d₃ max = d₃ + es", Term::Deviation, false,
+        return {i18n::translate("iso965diagram", "Наибольший внутренний диаметр болта по дну впадины"), "d₃ max = d₃ + es", Term::Deviation, false,
                 "es"};
     }
     return {"", "", Term::Deviation, false, ""};
@@ -102,14 +103,16 @@ std::string signedTerm(const Decimal& micrometres, bool subtract)
 {
     const bool minus = subtract != micrometres.isNegative();
     const Decimal magnitude = micrometres.isNegative() ? -micrometres : micrometres;
-    return std::string(minus ? " − " : " + ") + number::generalNumberText(magnitude) + Micrometres;
+    return std::string(minus ? " − " : " + ") + number::generalNumberText(magnitude) + micrometresUnit();
 }
 
 std::string sourceText(const Rule& rule, const iso965::ToleranceZone& zone)
 {
     if (rule.term == Term::Deviation)
-        return std::string(rule.termName) + " — основное отклонение " + iso965::positionLetter(zone.position);
-    return std::string(rule.termName) + " — допуск степени точности " + std::to_string(zone.grade);
+        return i18n::arg(i18n::translate("iso965diagram", "%1 — основное отклонение %2"),
+                         {rule.termName, std::string(1, iso965::positionLetter(zone.position))});
+    return i18n::arg(i18n::translate("iso965diagram", "%1 — допуск степени точности %2"),
+                     {rule.termName, std::to_string(zone.grade)});
 }
 
 } // namespace
@@ -134,8 +137,10 @@ std::string threadTitle(const PlanThread& thread)
 
 std::string seriesText(const PlanThread& thread)
 {
-    const std::string series = thread.series == iso965::Series::Coarse ? "Резьба с крупным шагом" : "Резьба с мелким шагом";
-    return series + ", " + std::to_string(thread.choice) + "-й ряд";
+    return i18n::arg(thread.series == iso965::Series::Coarse
+                         ? i18n::translate("iso965diagram", "Резьба с крупным шагом, %1-й ряд")
+                         : i18n::translate("iso965diagram", "Резьба с мелким шагом, %1-й ряд"),
+                     {std::to_string(thread.choice)});
 }
 
 bool isNutLimit(Limit limit) { return limit <= Limit::NutMinorMax; }
@@ -150,40 +155,41 @@ LimitText limitText(Limit limit, const NutLimits* nut, const BoltLimits* bolt)
 {
     const Rule rule = ruleOf(limit);
     LimitText text;
-    text.hint = std::string(rule.what) + " " + rule.rule;
+    text.hint = rule.what + " " + rule.rule;
     const bool forNut = isNutLimit(limit);
     if (forNut ? !(nut && nut->defined) : !(bolt && bolt->defined))
         return text;
     const Figures f = forNut ? nutFigures(limit, *nut) : boltFigures(limit, *bolt);
     text.value = limitText(f.value);
-    text.hint += ": " + limitText(f.base) + signedTerm(f.term, rule.subtract) + " = " + text.value + " мм (" +
-                 sourceText(rule, f.zone) + ")";
+    text.hint = i18n::arg(i18n::translate("iso965diagram", "%1: %2%3 = %4 мм (%5)"),
+                          {text.hint, limitText(f.base), signedTerm(f.term, rule.subtract), text.value,
+                           sourceText(rule, f.zone)});
     if (limit == Limit::BoltRootMax)
-        text.hint += "; наименьший d₃ стандарт не устанавливает";
+        text.hint = i18n::arg(i18n::translate("iso965diagram", "%1; наименьший d₃ стандарт не устанавливает"), {text.hint});
     return text;
 }
 
 std::string deviationLine(const NutLimits& nut)
 {
-    std::string ei = "EI = " + micrometreText(nut.eiPitch) + Micrometres;
+    std::string ei = "EI = " + micrometreText(nut.eiPitch) + micrometresUnit();
     if (nut.eiMinor != nut.eiPitch)
-        ei = "EI D₂ = " + micrometreText(nut.eiPitch) + Micrometres + ", EI D₁ = " + micrometreText(nut.eiMinor) + Micrometres;
-    return ei + ", TD₂ = " + numberText(nut.tPitch) + Micrometres + ", TD₁ = " + numberText(nut.tMinor) + Micrometres;
+        ei = "EI D₂ = " + micrometreText(nut.eiPitch) + micrometresUnit() + ", EI D₁ = " + micrometreText(nut.eiMinor) + micrometresUnit();
+    return ei + ", TD₂ = " + numberText(nut.tPitch) + micrometresUnit() + ", TD₁ = " + numberText(nut.tMinor) + micrometresUnit();
 }
 
 std::string deviationLine(const BoltLimits& bolt)
 {
-    std::string es = "es = " + micrometreText(bolt.esPitch) + Micrometres;
+    std::string es = "es = " + micrometreText(bolt.esPitch) + micrometresUnit();
     if (bolt.esMajor != bolt.esPitch)
-        es = "es d₂ = " + micrometreText(bolt.esPitch) + Micrometres + ", es d = " + micrometreText(bolt.esMajor) + Micrometres;
-    return es + ", Td₂ = " + numberText(bolt.tPitch) + Micrometres + ", Td = " + numberText(bolt.tMajor) + Micrometres;
+        es = "es d₂ = " + micrometreText(bolt.esPitch) + micrometresUnit() + ", es d = " + micrometreText(bolt.esMajor) + micrometresUnit();
+    return es + ", Td₂ = " + numberText(bolt.tPitch) + micrometresUnit() + ", Td = " + numberText(bolt.tMajor) + micrometresUnit();
 }
 
 ClearanceTexts clearanceTexts(const iso965::ThreadFit& fit)
 {
     ClearanceTexts texts;
-    texts.leastHint = "Наименьший зазор по среднему диаметру: D₂ min − d₂ max, мкм";
-    texts.largestHint = "Наибольший зазор по среднему диаметру: D₂ max − d₂ min, мкм";
+    texts.leastHint = i18n::translate("iso965diagram", "Наименьший зазор по среднему диаметру: D₂ min − d₂ max, мкм");
+    texts.largestHint = i18n::translate("iso965diagram", "Наибольший зазор по среднему диаметру: D₂ max − d₂ min, мкм");
     if (!fit.defined)
         return texts;
     texts.least = numberText(fit.pitchClearanceMin);
@@ -245,8 +251,9 @@ std::string summaryLine(const PlanThread& thread, const NutLimits* nut, const Bo
         line += " " + range("d", bolt->majorMin, bolt->majorMax) + ", " + range("d₂", bolt->pitchMin, bolt->pitchMax) +
                 ", d₃ max " + limitText(bolt->rootMax);
     if (nutDefined && boltDefined)
-        line += "; зазор по D₂ " + numberText((nut->pitchMin - bolt->pitchMax).scaled(3)) + "…" +
-                numberText((nut->pitchMax - bolt->pitchMin).scaled(3)) + Micrometres;
+        line = i18n::arg(i18n::translate("iso965diagram", "%1; зазор по D₂ %2…%3 мкм"),
+                         {line, numberText((nut->pitchMin - bolt->pitchMax).scaled(3)),
+                          numberText((nut->pitchMax - bolt->pitchMin).scaled(3))});
     return line;
 }
 

@@ -29,7 +29,7 @@ struct Request {
 Request readCommandLine(const std::vector<std::string>& arguments);
 
 // The usage text of --help.
-const char* usageText();
+std::string usageText();
 // "dopusk-limits 4.3.1", for --version.
 std::string versionText();
 

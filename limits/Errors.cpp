@@ -1,12 +1,13 @@
 #include "Errors.h"
 
 #include "TextSafety.h"
+#include "Translate.h"
 
 namespace limits {
 
 namespace {
 
-std::string quoted(const std::string& text) { return "«" + shownInput(text) + "»"; }
+std::string quoted(const std::string& text) { return i18n::arg(i18n::translate("limits", "«%1»"), {shownInput(text)}); }
 
 } // namespace
 
@@ -45,36 +46,43 @@ std::string errorText(const Error& e)
 {
     const std::string& s = e.subject;
     switch (e.code) {
-    case ErrorCode::UnknownOption: return "неизвестный ключ " + quoted(s);
-    case ErrorCode::OptionNeedsValues: return "после " + s + " нужны верхнее и нижнее отклонение в мкм";
-    case ErrorCode::OptionRepeated: return "ключ " + s + " указан дважды";
-    case ErrorCode::OptionsConflict: return "ключ " + s + " не сочетается с " + e.other;
-    case ErrorCode::OptionNeedsFind: return "ключ " + s + " действует только с --find";
-    case ErrorCode::SizeMissing: return "не указан размер";
-    case ErrorCode::QueryMissing: return "не указано поле или посадка";
-    case ErrorCode::ExtraArgument: return "лишний аргумент " + quoted(s);
-    case ErrorCode::SizeUnreadable: return "размер " + quoted(s) + " не читается как число";
-    case ErrorCode::SizeTooFine: return "размер " + quoted(s) + " задан точнее 0,000001 мм";
-    case ErrorCode::DeviationUnreadable: return "отклонение " + quoted(s) + " не читается как число";
-    case ErrorCode::DeviationTooFine: return "отклонение " + quoted(s) + " задано точнее 0,001 мкм";
-    case ErrorCode::DeviationOutOfRange: return "отклонение " + quoted(s) + " больше 100000 мкм по модулю";
+    case ErrorCode::UnknownOption: return i18n::arg(i18n::translate("limits", "неизвестный ключ %1"), {quoted(s)});
+    case ErrorCode::OptionNeedsValues:
+        return i18n::arg(i18n::translate("limits", "после %1 нужны верхнее и нижнее отклонение в мкм"), {s});
+    case ErrorCode::OptionRepeated: return i18n::arg(i18n::translate("limits", "ключ %1 указан дважды"), {s});
+    case ErrorCode::OptionsConflict: return i18n::arg(i18n::translate("limits", "ключ %1 не сочетается с %2"), {s, e.other});
+    case ErrorCode::OptionNeedsFind: return i18n::arg(i18n::translate("limits", "ключ %1 действует только с --find"), {s});
+    case ErrorCode::SizeMissing: return i18n::translate("limits", "не указан размер");
+    case ErrorCode::QueryMissing: return i18n::translate("limits", "не указано поле или посадка");
+    case ErrorCode::ExtraArgument: return i18n::arg(i18n::translate("limits", "лишний аргумент %1"), {quoted(s)});
+    case ErrorCode::SizeUnreadable: return i18n::arg(i18n::translate("limits", "размер %1 не читается как число"), {quoted(s)});
+    case ErrorCode::SizeTooFine: return i18n::arg(i18n::translate("limits", "размер %1 задан точнее 0,000001 мм"), {quoted(s)});
+    case ErrorCode::DeviationUnreadable:
+        return i18n::arg(i18n::translate("limits", "отклонение %1 не читается как число"), {quoted(s)});
+    case ErrorCode::DeviationTooFine: return i18n::arg(i18n::translate("limits", "отклонение %1 задано точнее 0,001 мкм"), {quoted(s)});
+    case ErrorCode::DeviationOutOfRange:
+        return i18n::arg(i18n::translate("limits", "отклонение %1 больше 100000 мкм по модулю"), {quoted(s)});
     case ErrorCode::DeviationsReversed:
-        return "верхнее отклонение " + quoted(s) + " меньше нижнего " + quoted(e.other);
-    case ErrorCode::ClassUnreadable: return quoted(s) + " не обозначение поля допуска (пример: H7, p6, JS9, cd8)";
+        return i18n::arg(i18n::translate("limits", "верхнее отклонение %1 меньше нижнего %2"), {quoted(s), quoted(e.other)});
+    case ErrorCode::ClassUnreadable:
+        return i18n::arg(i18n::translate("limits", "%1 не обозначение поля допуска (пример: H7, p6, JS9, cd8)"), {quoted(s)});
     case ErrorCode::NotAHole:
     case ErrorCode::NotAShaft:
-        return "в посадке " + quoted(s) + " слева пишется поле отверстия, справа поле вала (H7/p6)";
+        return i18n::arg(i18n::translate("limits", "в посадке %1 слева пишется поле отверстия, справа поле вала (H7/p6)"), {quoted(s)});
     case ErrorCode::ThreadUnreadable:
-        return quoted(s) + " не обозначение резьбы (пример: M10, M10x1,25-6H, M10-6H/6g)";
+        return i18n::arg(i18n::translate("limits", "%1 не обозначение резьбы (пример: M10, M10x1,25-6H, M10-6H/6g)"), {quoted(s)});
     case ErrorCode::ThreadClassUnreadable:
-        return "в " + quoted(s) + " не читается поле допуска резьбы (пример: 6H, 6g, 5g6g, 6H/6g)";
+        return i18n::arg(i18n::translate("limits", "в %1 не читается поле допуска резьбы (пример: 6H, 6g, 5g6g, 6H/6g)"), {quoted(s)});
     case ErrorCode::ThreadFitReversed:
-        return "в посадке резьбы " + quoted(s) + " слева пишется поле гайки (G, H), справа поле болта (e, f, g, h): 6H/6g";
-    case ErrorCode::LineUnreadable: return "строка не вида «РАЗМЕР ПОЛЕ» или «РАЗМЕР ОТВЕРСТИЕ/ВАЛ»";
-    case ErrorCode::LineTooLong: return "строка длиннее " + std::to_string(LongestLine) + " байт";
+        return i18n::arg(i18n::translate("limits", "в посадке резьбы %1 слева пишется поле гайки (G, H), "
+                                                   "справа поле болта (e, f, g, h): 6H/6g"),
+                         {quoted(s)});
+    case ErrorCode::LineUnreadable:
+        return i18n::translate("limits", "строка не вида «РАЗМЕР ПОЛЕ» или «РАЗМЕР ОТВЕРСТИЕ/ВАЛ»");
+    case ErrorCode::LineTooLong: return i18n::arg(i18n::translate("limits", "строка длиннее %1 байт"), {std::to_string(LongestLine)});
     case ErrorCode::InputFailed:
-        return "не удаётся прочитать " + (s == "-" ? std::string("стандартный ввод") : quoted(s)) + ": " + e.other;
-    case ErrorCode::OutputFailed: return "не удаётся записать ответ: " + e.other;
+        return i18n::arg(i18n::translate("limits", "не удаётся прочитать %1: %2"), {s == "-" ? i18n::translate("limits", "стандартный ввод") : quoted(s), e.other});
+    case ErrorCode::OutputFailed: return i18n::arg(i18n::translate("limits", "не удаётся записать ответ: %1"), {e.other});
     }
     return {};
 }

@@ -4,12 +4,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Answers.h"
 #include "Console.h"
 #include "JsonOutput.h"
+#include "Language.h"
 #include "LineReader.h"
 #include "NumberReading.h"
 #include "ThreadAnswers.h"
@@ -47,7 +49,9 @@ private:
 
 void printError(const std::string& message, bool hint)
 {
-    std::fprintf(stderr, "dopusk-limits: %s%s\n", message.c_str(), hint ? " (справка: dopusk-limits --help)" : "");
+    const std::string text =
+        hint ? i18n::arg(i18n::translate("limits", "%1 (справка: dopusk-limits --help)"), {message}) : message;
+    std::fprintf(stderr, "dopusk-limits: %s\n", text.c_str());
 }
 
 // An error of usage, reading or input: on standard error, and with --json also as an answer.
@@ -55,8 +59,10 @@ Status reportError(Output& out, const Error& error, Format format)
 {
     const Status status = limits::errorStatus(error.code);
     printError(limits::errorText(error), status == Status::BadUsage);
-    if (format == Format::Json)
+    if (format == Format::Json) {
+        const limits::JsonTexts jsonTexts;
         out.write(limits::errorJson(error) + "\n");
+    }
     return status;
 }
 
@@ -97,13 +103,19 @@ Status runBatch(const limits::Request& request, Output& out)
         ++number;
         if (!tooLong && skipped(line))
             continue;
+        std::optional<limits::JsonTexts> jsonTexts;
+        if (json)
+            jsonTexts.emplace();
         limits::Answer answer = tooLong ? limits::Answer{Status::BadUsage, {}, Error{ErrorCode::LineTooLong}}
                                         : limits::answerLine(line, request.options, request.format);
+        const std::string jsonError = json && answer.error ? limits::errorJson(*answer.error) : std::string();
+        jsonTexts.reset();
         if (answer.error) {
-            const std::string message = "строка " + std::to_string(number) + ": " + limits::errorText(*answer.error);
+            const std::string message = i18n::arg(i18n::translate("limits", "строка %1: %2"),
+                                                  {std::to_string(number), limits::errorText(*answer.error)});
             printError(message, false);
-            out.write(json ? limits::withLine(limits::errorJson(*answer.error), number, line) + "\n"
-                           : "ошибка: " + message + "\n\n");
+            out.write(json ? limits::withLine(jsonError, number, line) + "\n"
+                           : i18n::arg(i18n::translate("limits", "ошибка: %1"), {message}) + "\n\n");
         } else {
             out.write(json ? limits::withLine(answer.output, number, line) + "\n" : answer.output + "\n");
         }
@@ -122,6 +134,11 @@ Status run(const limits::Request& request, Output& out)
     if (request.error)
         return reportError(out, *request.error, request.format);
     limits::Answer answer;
+    std::optional<limits::JsonTexts> jsonTexts;
+    const bool answers = request.mode != limits::Mode::Help && request.mode != limits::Mode::Version &&
+                         request.mode != limits::Mode::Batch;
+    if (request.format == Format::Json && answers)
+        jsonTexts.emplace();
     switch (request.mode) {
     case limits::Mode::Help:
         out.write(limits::usageText());
@@ -147,6 +164,7 @@ Status run(const limits::Request& request, Output& out)
         answer = limits::answerThreads(request.size, request.format);
         break;
     }
+    jsonTexts.reset();
     if (answer.error)
         return reportError(out, *answer.error, request.format);
     out.write(answer.output + (request.format == Format::Json ? "\n" : ""));
@@ -158,6 +176,7 @@ Status run(const limits::Request& request, Output& out)
 int main(int argc, char** argv)
 {
     const limits::Utf8Console console;
+    limits::useLanguage(i18n::languageFromEnvironment());
     Output out;
     const Status status = run(limits::readCommandLine(limits::utf8Arguments(argc, argv)), out);
     // A broken pipe ends the program by its signal, as other tools; where that

@@ -57,18 +57,18 @@ char decimalSeparator = ',';
 std::string signOf(const Decimal& value) { return value.isNegative() ? "-" : ""; }
 
 // "1,2E-5": the digits with a comma after the first, then the exponent.
-std::string scientificText(const Decimal& rounded)
+std::string scientificText(const Decimal& rounded, char separator)
 {
     const std::string& digits = rounded.digits();
     std::string text = signOf(rounded) + digits.substr(0, 1);
     if (digits.size() > 1)
-        text += decimalSeparator + digits.substr(1);
+        text += separator + digits.substr(1);
     return text + "E" + std::to_string(rounded.leadingExponent());
 }
 
 // Positional text with at least `decimals` digits after the comma (and no trailing
 // comma when there are none).
-std::string positionalText(const Decimal& value, int decimals)
+std::string positionalText(const Decimal& value, int decimals, char separator)
 {
     const std::string& digits = value.digits();
     const int exponent = value.exponent();
@@ -88,7 +88,7 @@ std::string positionalText(const Decimal& value, int decimals)
     }
     if (long(fraction.size()) < decimals)
         fraction += std::string(std::size_t(decimals - long(fraction.size())), '0');
-    return signOf(value) + integerPart + (fraction.empty() ? std::string() : decimalSeparator + fraction);
+    return signOf(value) + integerPart + (fraction.empty() ? std::string() : separator + fraction);
 }
 
 // A binary value is first expanded to 18 significant decimal digits.
@@ -193,32 +193,41 @@ std::optional<Decimal> parseNumberText(std::string_view text)
     return value;
 }
 
-std::string generalNumberText(const Decimal& value)
+std::string generalNumberText(const Decimal& value, char separator)
 {
     if (value.isZero())
         return "0";
     const Decimal rounded = roundSignificant(value, GeneralDigits);
     const int leading = rounded.leadingExponent();
     if (leading < -4 || leading >= GeneralDigits)
-        return scientificText(rounded);
-    return positionalText(rounded, 0);
+        return scientificText(rounded, separator);
+    return positionalText(rounded, 0, separator);
 }
 
-std::string generalNumberText(long double value)
+std::string generalNumberText(long double value, char separator)
 {
     const auto expanded = expandedLongDouble(value);
-    return expanded ? generalNumberText(*expanded) : nonFiniteText(value);
+    return expanded ? generalNumberText(*expanded, separator) : nonFiniteText(value);
 }
 
-std::string fixedNumberText(const Decimal& value, int decimals, int precision)
+std::string fixedNumberText(const Decimal& value, int decimals, int precision, char separator)
 {
     const Decimal rounded = roundDecimals(value, decimals);
     if (rounded.isZero())
-        return decimals > 0 ? "0," + std::string(std::size_t(decimals), '0') : "0";
+        return decimals > 0 ? "0" + std::string(1, separator) + std::string(std::size_t(decimals), '0') : "0";
     const int integerDigits = rounded.leadingExponent() + 1;
     if (integerDigits > precision)
-        return scientificText(roundSignificant(value, precision));
-    return positionalText(rounded, decimals);
+        return scientificText(roundSignificant(value, precision), separator);
+    return positionalText(rounded, decimals, separator);
+}
+
+std::string plainNumberText(const Decimal& value, char separator)
+{
+    std::string text = value.toPlainString();
+    for (char& c : text)
+        if (c == '.')
+            c = separator;
+    return text;
 }
 
 void setInterfaceDecimalSeparator(char separator) { decimalSeparator = separator; }

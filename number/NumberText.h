@@ -1,5 +1,6 @@
-// Number reading and the two number texts of the program. The comma is the
-// decimal separator in every text read or written, whatever the system locale.
+// Number reading and the two number texts of the program. The decimal separator is
+// the interface language's (the comma in Russian, the point in English), whatever the
+// system locale; a comma always reads.
 #pragma once
 
 #include <optional>
@@ -21,14 +22,18 @@ char interfaceDecimalSeparator();
 std::optional<Decimal> parseNumberText(std::string_view text);
 
 // General number text: 15 significant digits rounded half up in magnitude, no
-// trailing zeros, comma, minus only for negatives; scientific below 0.0001 and
+// trailing zeros, `separator`, minus only for negatives; scientific below 0.0001 and
 // above 15 integer digits ("5E-5", "1,2E-5"). Zero (and minus zero) is "0".
-std::string generalNumberText(const Decimal& value);
-std::string generalNumberText(long double value);
+std::string generalNumberText(const Decimal& value, char separator = interfaceDecimalSeparator());
+std::string generalNumberText(long double value, char separator = interfaceDecimalSeparator());
 
-// Fixed number text: exactly `decimals` digits after the comma; when the integer
+// Fixed number text: exactly `decimals` digits after `separator`; when the integer
 // part has more than `precision` digits, the scientific form with `precision`
 // significant digits instead.
-std::string fixedNumberText(const Decimal& value, int decimals, int precision);
+std::string fixedNumberText(const Decimal& value, int decimals, int precision,
+                            char separator = interfaceDecimalSeparator());
+
+// Every digit of the value, unrounded, with `separator`: "-12,5", "0,0001", "25".
+std::string plainNumberText(const Decimal& value, char separator = interfaceDecimalSeparator());
 
 } // namespace number

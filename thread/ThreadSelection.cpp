@@ -1,4 +1,5 @@
 #include "ThreadSelection.h"
+#include "Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,20 +73,22 @@ ThreadHoleTexts ShowThreadHole(int threadIndex)
 {
     const auto& row = ThreadHoleTable(threadIndex);
     ThreadHoleTexts texts;
-    texts.kindCaption = row.PitchKind == PitchType::Coarse ? "ОСНОВНАЯ РЕЗЬБА" : "Резьба с мелким шагом";
+    texts.kindCaption = row.PitchKind == PitchType::Coarse ? i18n::translate("thread", "ОСНОВНАЯ РЕЗЬБА")
+                                                           : i18n::translate("thread", "Резьба с мелким шагом");
     texts.holeDiameter = numberText(row.HoleDiameter);
     texts.holeTolerance = "+" + numberText(row.HoleTolerance);
     texts.midDiameter = numberText(row.HoleDiameter + row.HoleTolerance / 2);
-    texts.status = "M" + numberText(row.NominalDiameter) + "×" + numberText(row.Pitch) + ": отверстие "
-        + texts.holeDiameter + " " + texts.holeTolerance;
+    texts.status = i18n::arg(i18n::translate("thread", "M%1×%2: отверстие %3 %4"),
+                             {numberText(row.NominalDiameter), numberText(row.Pitch), texts.holeDiameter,
+                              texts.holeTolerance});
     return texts;
 }
 
-const TableLine& TableHeader()
+TableLine TableHeader()
 {
-    static const TableLine header{" №", " Номиин. диам. резьбы d", " Шаг резьбы S", " Диам. отв. под резьбу d0",
-                                  " Допуск на отв.", " Параметр"};
-    return header;
+    return {" " + i18n::translate("thread", "№"), " " + i18n::translate("thread", "Номиин. диам. резьбы d"),
+            " " + i18n::translate("thread", "Шаг резьбы S"), " " + i18n::translate("thread", "Диам. отв. под резьбу d0"),
+            " " + i18n::translate("thread", "Допуск на отв."), " " + i18n::translate("thread", "Параметр")};
 }
 
 TableLine TableRow(int threadIndex)
@@ -97,7 +100,8 @@ TableLine TableRow(int threadIndex)
     line[2] = " " + numberText(row.Pitch);
     line[3] = " " + numberText(row.HoleDiameter);
     line[4] = " " + numberText(row.HoleTolerance);
-    line[5] = row.PitchKind == PitchType::Coarse ? "Основная резьба " : "Резьба с мелким шагом ";
+    line[5] = (row.PitchKind == PitchType::Coarse ? i18n::translate("thread", "Основная резьба")
+                                                  : i18n::translate("thread", "Резьба с мелким шагом")) + " ";
     return line;
 }
 

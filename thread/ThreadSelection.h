@@ -44,7 +44,7 @@ inline constexpr int TableColumnCount = 6;
 using TableLine = std::array<std::string, TableColumnCount>;
 
 // " №", " Номиин. диам. резьбы d", ...
-const TableLine& TableHeader();
+TableLine TableHeader();
 // " 44", " 10", " 1,5", " 8,43", " 0,2", "Основная резьба ".
 TableLine TableRow(int threadIndex);
 // The table's rows `first` to `last` (ThreadIndex) as text to paste: a single row is

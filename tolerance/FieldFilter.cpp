@@ -1,4 +1,5 @@
 #include "FieldFilter.h"
+#include "Translate.h"
 
 #include "Data_Unit.h"
 
@@ -30,24 +31,25 @@ std::string lowerCase(std::string text)
 
 } // namespace
 
-const std::vector<std::string>& typeFilterItems()
+std::vector<std::string> typeFilterItems()
 {
-    static const std::vector<std::string> items = {
-        "ВСЕ (без сортировки)", "ВАЛ", "отверстие", "неотв. р-р", "ВСЕ (сортировка по квалитету)",
+    return {
+        i18n::translate("tolerance", "ВСЕ (без сортировки)"),
+        i18n::translate("tolerance", "ВАЛ"),
+        i18n::translate("tolerance", "отверстие"),
+        i18n::translate("tolerance", "неотв. р-р"),
+        i18n::translate("tolerance", "ВСЕ (сортировка по квалитету)"),
     };
-    return items;
 }
 
-const std::vector<std::string>& qualityFilterItems()
+std::vector<std::string> qualityFilterItems()
 {
-    static const std::vector<std::string> items = {"ВСЕ", "6", "7", "8", "9", "11", "12", "13", "14", "15", "16"};
-    return items;
+    return {i18n::translate("tolerance", "ВСЕ"), "6", "7", "8", "9", "11", "12", "13", "14", "15", "16"};
 }
 
-const std::vector<std::string>& letterFilterItems()
+std::vector<std::string> letterFilterItems()
 {
-    static const std::vector<std::string> items = {"ВСЕ", "G", "H", "JS", "K", "N", "R", "F", "S", "U", "D", "B"};
-    return items;
+    return {i18n::translate("tolerance", "ВСЕ"), "G", "H", "JS", "K", "N", "R", "F", "S", "U", "D", "B"};
 }
 
 int fieldAtPosition(int position, int typeItem)

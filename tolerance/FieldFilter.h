@@ -24,9 +24,9 @@ struct FilterState {
 };
 
 // The items of the three boxes, in order.
-const std::vector<std::string>& typeFilterItems();
-const std::vector<std::string>& qualityFilterItems();
-const std::vector<std::string>& letterFilterItems();
+std::vector<std::string> typeFilterItems();
+std::vector<std::string> qualityFilterItems();
+std::vector<std::string> letterFilterItems();
 
 // FieldIndex standing at list position p (1..40) in the order the type box chooses.
 int fieldAtPosition(int position, int typeItem);

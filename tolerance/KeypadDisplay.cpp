@@ -1,5 +1,14 @@
 #include "KeypadDisplay.h"
 
+#include "NumberText.h"
+
+namespace {
+
+// The decimal key writes the interface's separator; a text holds one or the other.
+bool isSeparator(char c) { return c == ',' || c == '.'; }
+
+} // namespace
+
 void KeypadDisplay::reset()
 {
     m_text = "0";
@@ -18,7 +27,7 @@ void KeypadDisplay::enterPoint()
 {
     if (PointEntered)
         return;
-    m_text += ',';
+    m_text += number::interfaceDecimalSeparator();
     PointEntered = true;
 }
 
@@ -26,7 +35,7 @@ void KeypadDisplay::backspace()
 {
     if (m_text == "0")
         return;
-    if (m_text.back() == ',')
+    if (isSeparator(m_text.back()))
         PointEntered = false;
     if (m_text.size() > 1)
         m_text.pop_back();
@@ -36,7 +45,7 @@ void KeypadDisplay::backspace()
 
 const std::string& KeypadDisplay::finish()
 {
-    if (!m_text.empty() && m_text.back() == ',')
+    if (!m_text.empty() && isSeparator(m_text.back()))
         m_text.back() = ' ';
     while (!m_text.empty() && static_cast<unsigned char>(m_text.back()) <= ' ')
         m_text.pop_back();
@@ -77,7 +86,7 @@ std::string KeypadDisplay::cellCaption(int cell) const
     return "N" + std::to_string(cell) + " - (" + (stored.empty() ? std::string("0") : stored) + ")";
 }
 
-bool KeypadDisplay::hasComma(const std::string& text) { return text.find(',') != std::string::npos; }
+bool KeypadDisplay::hasComma(const std::string& text) { return text.find_first_of(",.") != std::string::npos; }
 
 bool KeypadDisplay::readsAsNonZero(const std::string& text)
 {
@@ -89,7 +98,7 @@ bool KeypadDisplay::readsAsNonZero(const std::string& text)
         if (c >= '0' && c <= '9') {
             digitSeen = true;
             nonZeroDigit = nonZeroDigit || c != '0';
-        } else if (c == ',' && digitSeen && !commaSeen) {
+        } else if (isSeparator(c) && digitSeen && !commaSeen) {
             commaSeen = true;
         } else {
             return false;

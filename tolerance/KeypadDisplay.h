@@ -1,7 +1,7 @@
 // The keypad's display and memory as plain text, without any window.
 //
 // The display always holds at least one character: "0" stands for nothing entered,
-// otherwise digits with at most one decimal comma, never in front.
+// otherwise digits with at most one decimal separator (the interface's comma or point), never in front.
 #pragma once
 
 #include <array>
@@ -18,7 +18,7 @@ public:
     void reset();
     // A lone zero is replaced by the digit, anything else gets the digit appended.
     void appendDigit(char digit);
-    // Appends the comma unless the display already holds one.
+    // Appends the decimal separator unless the display already holds one.
     void enterPoint();
     void backspace();
     // Enter: a trailing comma and trailing blanks go; the display keeps the result.

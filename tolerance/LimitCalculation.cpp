@@ -1,4 +1,5 @@
 #include "LimitCalculation.h"
+#include "Translate.h"
 
 #include "Data_Unit.h"
 #include "Limits.h"
@@ -55,14 +56,16 @@ int FindRangeIndex(const Decimal& size)
 
 std::string notInTableText(int fieldIndex, const Decimal& size)
 {
-    return Data_Unit::Designation(fieldIndex) + " при Ø" + generalNumberText(size) + ": в таблице нет, см. «Посадки»";
+    return i18n::arg(i18n::translate("tolerance", "%1 при Ø%2: в таблице нет, см. «Посадки»"),
+                     {Data_Unit::Designation(fieldIndex), generalNumberText(size)});
 }
 
 TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex, DeviationUnit unit, Rounding rounding)
 {
     TableResult result;
     result.colour = Data_Unit::ColourCode(fieldIndex);
-    result.statusText = OldDesignationPrefix + Data_Unit::OldDesignation(fieldIndex) + OldDesignationSuffix;
+    result.statusText =
+        i18n::arg(i18n::translate("tolerance", OldDesignationPattern), {Data_Unit::OldDesignation(fieldIndex)});
     if (!size)
         return result;
     const iso286::Limits iso = iso286::limitsOf(*size, Data_Unit::IsoClass(fieldIndex));
@@ -105,7 +108,8 @@ TableResult computeFromTable(const std::optional<Decimal>& size, int fieldIndex,
 ManualResult computeManual(const std::optional<Decimal>& size, const std::optional<Decimal>& upper,
                            const std::optional<Decimal>& lower, DeviationUnit unit, Rounding rounding)
 {
-    ManualResult result{NoData, NoData, {NoData, NoData}};
+    const std::string noData = i18n::translate("tolerance", NoData);
+    ManualResult result{noData, noData, {noData, noData}};
     if (!size)
         return result;
     const int unitPower = unit == DeviationUnit::Micrometres ? -3 : 0;

@@ -7,15 +7,16 @@
 
 #include "Data_Unit.h"
 #include "Decimal.h"
+#include "Translate.h"
 
 namespace tolerance {
 
 // Numbers are the number library's exact decimals.
 using number::Decimal;
 
-inline constexpr const char* NoData = "нет данных";
-inline constexpr const char* OldDesignationPrefix = "Старое обозначение :  [ ";
-inline constexpr const char* OldDesignationSuffix = " ]";
+// Texts of the "tolerance" context, translated where they are shown.
+inline constexpr const char* NoData = I18N_TRANSLATE_NOOP("tolerance", "нет данных");
+inline constexpr const char* OldDesignationPattern = I18N_TRANSLATE_NOOP("tolerance", "Старое обозначение :  [ %1 ]");
 inline constexpr const char* ManualStatusText = "  ";
 
 // The "Точность" panel: "Как есть", "2 цифры", "3 цифры".

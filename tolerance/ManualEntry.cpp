@@ -6,9 +6,10 @@ namespace tolerance {
 
 std::optional<char32_t> filterTypedChar(char32_t c)
 {
-    if (c == U'.')
-        return U',';
-    if ((c >= U'0' && c <= U'9') || c == U',' || c == U'+' || c == U'-' || c == Backspace)
+    // Either separator is typed as the interface's own.
+    if (c == U'.' || c == U',')
+        return char32_t(number::interfaceDecimalSeparator());
+    if ((c >= U'0' && c <= U'9') || c == U'+' || c == U'-' || c == Backspace)
         return c;
     return std::nullopt;
 }
@@ -74,10 +75,7 @@ std::optional<std::string> deviationTextInUnit(const std::string& typed, Deviati
     if (!value)
         return std::nullopt;
     const number::Decimal converted = value->scaled(to == DeviationUnit::Micrometres ? 3 : -3);
-    std::string text = converted.toPlainString();
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
+    std::string text = number::plainNumberText(converted);
     if (!typed.empty() && typed.front() == '+' && !converted.isZero())
         text = "+" + text;
     return text;

@@ -10,7 +10,8 @@
 namespace tolerance {
 
 // The character filter of the three number boxes: digits, the comma, "+", "-" and
-// backspace pass; a full stop becomes a comma; anything else is dropped.
+// backspace pass; a comma or a full stop becomes the interface's decimal separator;
+// anything else is dropped.
 inline constexpr char32_t Backspace = 8;
 std::optional<char32_t> filterTypedChar(char32_t c);
 
@@ -35,6 +36,7 @@ std::optional<std::string> deviationTextInUnit(const std::string& typed, Deviati
 // Typed deviations whose upper one lies below the lower one: the sizes are still
 // computed, but the largest comes out below the smallest.
 bool upperBelowLower(const std::optional<number::Decimal>& upper, const std::optional<number::Decimal>& lower);
-inline constexpr const char* UpperBelowLowerText = "Верхнее отклонение ниже нижнего";
+inline constexpr const char* UpperBelowLowerText =
+    I18N_TRANSLATE_NOOP("tolerance", "Верхнее отклонение ниже нижнего"); // translated where shown
 
 } // namespace tolerance

@@ -1,4 +1,5 @@
 #include "ToleranceTableCells.h"
+#include "Translate.h"
 
 #include "Data_Unit.h"
 #include "FieldFilter.h"
@@ -58,12 +59,12 @@ Cell TableCell(int column, int row, ColumnOrder order)
     Cell cell;
     if (column == 0) {
         if (row == 0) {
-            cell.upper = "Новое ";
-            cell.lower = "обозн.";
+            cell.upper = i18n::translate("tolerance", "Новое ");
+            cell.lower = i18n::translate("tolerance", "обозн.");
         } else if (row == 1) {
             cell.bold = false;
-            cell.upper = "Старое ";
-            cell.lower = "обозн.";
+            cell.upper = i18n::translate("tolerance", "Старое ");
+            cell.lower = i18n::translate("tolerance", "обозн.");
         } else {
             const Data_Unit::SizeRange& range = Data_Unit::SizeRangeTable(row - 1);
             cell.upper = std::to_string(range.LowerBound).append("-").append(std::to_string(range.UpperBound));

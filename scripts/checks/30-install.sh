@@ -29,10 +29,12 @@ expected=(
   usr/share/metainfo/$app_id.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/$app_id.svg
   usr/share/man/man1/dopusk.1.gz
+  usr/share/man/ru/man1/dopusk.1.gz
   usr/share/doc/dopusk/copyright
   usr/share/doc/dopusk/changelog.gz
 )
-expected+=(usr/bin/dopusk-limits usr/share/man/man1/dopusk-limits.1.gz usr/share/doc/dopusk/dopusk-limits.schema.json)
+expected+=(usr/bin/dopusk-limits usr/share/man/man1/dopusk-limits.1.gz usr/share/man/ru/man1/dopusk-limits.1.gz
+  usr/share/doc/dopusk/dopusk-limits.schema.json)
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -53,8 +55,20 @@ step "the installed dopusk-limits"
 answer=$("$root/usr/bin/dopusk-limits" --json 25 H7)
 [[ "$answer" == '{"answer":"class","size_mm":25,"class":"H7","class_kind":"hole","defined":true,"interval_mm":[18,30],"upper_um":21,"lower_um":0,"it_um":21,"max_mm":25.021,"min_mm":25}' ]] ||
   fail "dopusk-limits --json 25 H7 answers: $answer"
-man -l "$root/usr/share/man/man1/dopusk-limits.1.gz" >/dev/null 2>&1 || ! command -v man >/dev/null ||
-  fail "the manual of dopusk-limits does not format"
+for page in man1/dopusk-limits.1.gz ru/man1/dopusk-limits.1.gz man1/dopusk.1.gz ru/man1/dopusk.1.gz; do
+  man -l "$root/usr/share/man/$page" >/dev/null 2>&1 || ! command -v man >/dev/null ||
+    fail "the manual $page does not format"
+done
+# man finds the English pages by default and the Russian ones for Russian (-L stands for a
+# Russian locale, which a machine may not have generated).
+if command -v man >/dev/null; then
+  for name in dopusk dopusk-limits; do
+    [[ "$(MANPATH="$root/usr/share/man" man -L en -w $name)" == "$root/usr/share/man/man1/$name.1.gz" ]] ||
+      fail "man $name in English does not find man1/$name.1.gz"
+    [[ "$(MANPATH="$root/usr/share/man" man -L ru -w $name)" == "$root/usr/share/man/ru/man1/$name.1.gz" ]] ||
+      fail "man $name in Russian does not find ru/man1/$name.1.gz"
+  done
+fi
 
 step "desktop-file-validate"
 desktop=$root/usr/share/applications/$app_id.desktop
@@ -130,7 +144,7 @@ cmake -S . -B "$tool" -DDOPUSK_BUILD_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=
   cmake --install "$tool" --prefix "$stage/tool" >>"$stage/tool.log" 2>&1 ||
   { tail -30 "$stage/tool.log" >&2; fail "the build and install without the windows failed"; }
 installed=$(cd "$stage/tool" && find . -type f | sort | tr '\n' ' ')
-[[ "$installed" == "./bin/dopusk-limits ./share/doc/dopusk/dopusk-limits.schema.json ./share/man/man1/dopusk-limits.1.gz " ]] ||
+[[ "$installed" == "./bin/dopusk-limits ./share/doc/dopusk/dopusk-limits.schema.json ./share/man/man1/dopusk-limits.1.gz ./share/man/ru/man1/dopusk-limits.1.gz " ]] ||
   fail "a build without the windows installs: $installed"
 [[ "$("$stage/tool/bin/dopusk-limits" --json 25 H7)" == "$answer" ]] ||
   fail "the dopusk-limits of the build without the windows answers otherwise"
