@@ -12,8 +12,6 @@ namespace tolerance {
 
 namespace {
 
-constexpr const char* Context = "ClassLookup";
-
 // Whether a deviation in µm is one the system can be asked about, as dopusk-limits reads them.
 bool askable(const Decimal& micrometres)
 {
@@ -37,7 +35,7 @@ std::vector<const iso286::Limits*> shaftsFirst(std::vector<const iso286::Limits*
 std::string namesText(const std::vector<const iso286::Limits*>& classes)
 {
     const bool mixed = classes.front()->toleranceClass.kind != classes.back()->toleranceClass.kind;
-    const std::string holeMark = i18n::translate(Context, " отв.");
+    const std::string holeMark = i18n::translate("tolerance", " отв.");
     std::string text;
     for (const iso286::Limits* l : classes) {
         if (!text.empty())
@@ -52,8 +50,8 @@ std::string namesText(const std::vector<const iso286::Limits*>& classes)
 std::string differenceText(const Decimal& micrometres, DeviationUnit unit)
 {
     if (unit == DeviationUnit::Micrometres)
-        return i18n::arg(i18n::translate(Context, "%1 мкм"), {number::generalNumberText(micrometres)});
-    return i18n::arg(i18n::translate(Context, "%1 мм"), {number::generalNumberText(micrometres.scaled(-3))});
+        return i18n::arg(i18n::translate("tolerance", "%1 мкм"), {number::generalNumberText(micrometres)});
+    return i18n::arg(i18n::translate("tolerance", "%1 мм"), {number::generalNumberText(micrometres.scaled(-3))});
 }
 
 } // namespace
@@ -88,8 +86,9 @@ ClassLookupLine classLookupLine(const std::optional<Decimal>& size, const std::o
         if (m.distance == distance)
             named.push_back(&m.limits);
     named = shaftsFirst(std::move(named));
-    const char* pattern = named.size() == 1 ? "ближайшее: %1 (на %2)" : "ближайшие: %1 (на %2)";
-    line.text = i18n::arg(i18n::translate(Context, pattern), {namesText(named), differenceText(distance, unit)});
+    const std::string pattern = named.size() == 1 ? i18n::translate("tolerance", "ближайшее: %1 (на %2)")
+                                                  : i18n::translate("tolerance", "ближайшие: %1 (на %2)");
+    line.text = i18n::arg(pattern, {namesText(named), differenceText(distance, unit)});
     return line;
 }
 

@@ -7,8 +7,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 # Qt's Linguist tools, Debian package qt6-l10n-tools.
 find_program(DOPUSK_LRELEASE NAMES lrelease-qt6 lrelease HINTS /usr/lib/qt6/bin ${QT6_INSTALL_PREFIX}/bin
   PATH_SUFFIXES qt6/bin NO_CACHE)
-find_program(DOPUSK_LUPDATE NAMES lupdate-qt6 lupdate HINTS /usr/lib/qt6/bin ${QT6_INSTALL_PREFIX}/bin
-  PATH_SUFFIXES qt6/bin NO_CACHE)
 if(NOT DOPUSK_LRELEASE)
   message(FATAL_ERROR "lrelease (Debian package qt6-l10n-tools) is needed to compile the English "
                       "translation; scripts/ensure-packages.sh installs it")
@@ -30,19 +28,8 @@ function(dopusk_add_translations target)
   qt_add_resources(${target} dopusk_translations PREFIX /translations FILES ${qm})
 endfunction()
 
-# Renews the .ts files from the sources: cmake --build --preset <preset> --target translations-update.
+# Renews the .ts files from the sources (scripts/update-translations.sh, which the check of the
+# translations runs on copies): cmake --build --preset <preset> --target translations-update.
 # New texts arrive unfinished; translate them (Qt Linguist or by hand) before committing.
-if(DOPUSK_LUPDATE)
-  set(update_commands)
-  foreach(pair "DOPUSK_CORES_TS_SOURCES;dopusk_cores_en.ts" "DOPUSK_WINDOWS_TS_SOURCES;dopusk_en.ts")
-    list(GET pair 0 sources_variable)
-    list(GET pair 1 ts)
-    set(paths)
-    foreach(source IN LISTS ${sources_variable})
-      list(APPEND paths ${PROJECT_SOURCE_DIR}/${source})
-    endforeach()
-    list(APPEND update_commands COMMAND ${DOPUSK_LUPDATE} -silent -locations none -no-obsolete
-      -source-language ru_RU -target-language en_US ${paths} -ts ${DOPUSK_TS_FOLDER}/${ts})
-  endforeach()
-  add_custom_target(translations-update ${update_commands} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
-endif()
+add_custom_target(translations-update COMMAND ${PROJECT_SOURCE_DIR}/scripts/update-translations.sh
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)

@@ -838,5 +838,32 @@ no exact match), 2 an error in the query, 3 input could not be read or the answe
         <source>Старое </source>
         <translation>Old </translation>
     </message>
+    <message>
+        <source> отв.</source>
+        <translation> hole</translation>
+    </message>
+    <message>
+        <source>%1 мкм</source>
+        <translation>%1 µm</translation>
+    </message>
+    <message>
+        <source>%1 мм</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>ближайшее: %1 (на %2)</source>
+        <translation>nearest: %1 (off by %2)</translation>
+    </message>
+    <message>
+        <source>ближайшие: %1 (на %2)</source>
+        <translation>nearest: %1 (off by %2)</translation>
+    </message>
+</context>
+<context>
+    <name>tolerance_table</name>
+    <message>
+        <source>мкм</source>
+        <translation>µm</translation>
+    </message>
 </context>
 </TS>

@@ -9,14 +9,91 @@
     </message>
 </context>
 <context>
-    <name>FitSchemeBox</name>
+    <name>ClassBox</name>
     <message>
-        <source>Двойной щелчок или правая кнопка: скопировать схему и посадку</source>
-        <translation>Double-click or right button: copy the diagram and the fit</translation>
+        <source>все поля…</source>
+        <translation>all classes…</translation>
     </message>
+    <message>
+        <source>Найти поле по отклонениям…</source>
+        <translation>Find the class by its deviations…</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSearchDialog</name>
+    <message>
+        <source>Поле по отклонениям</source>
+        <translation>Class by its deviations</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ø%1 мм, поле отверстия</source>
+        <translation>Ø%1 mm, hole tolerance class</translation>
+    </message>
+    <message>
+        <source>Ø%1 мм, поле вала</source>
+        <translation>Ø%1 mm, shaft tolerance class</translation>
+    </message>
+    <message>
+        <source>ES, мкм</source>
+        <translation>ES, µm</translation>
+    </message>
+    <message>
+        <source>es, мкм</source>
+        <translation>es, µm</translation>
+    </message>
+    <message>
+        <source>EI, мкм</source>
+        <translation>EI, µm</translation>
+    </message>
+    <message>
+        <source>ei, мкм</source>
+        <translation>ei, µm</translation>
+    </message>
+    <message>
+        <source>Верхнее отклонение отверстия ES, мкм</source>
+        <translation>Upper deviation of the hole ES, µm</translation>
+    </message>
+    <message>
+        <source>Верхнее отклонение вала es, мкм</source>
+        <translation>Upper deviation of the shaft es, µm</translation>
+    </message>
+    <message>
+        <source>Нижнее отклонение отверстия EI, мкм</source>
+        <translation>Lower deviation of the hole EI, µm</translation>
+    </message>
+    <message>
+        <source>Нижнее отклонение вала ei, мкм</source>
+        <translation>Lower deviation of the shaft ei, µm</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramBox</name>
+    <message>
+        <source>Показать крупнее</source>
+        <translation>Show larger</translation>
+    </message>
+</context>
+<context>
+    <name>FitSchemeBox</name>
     <message>
         <source>Копировать схему и посадку</source>
         <translation>Copy the diagram and the fit</translation>
+    </message>
+    <message>
+        <source>Схема посадки</source>
+        <translation>Fit diagram</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок: схема крупнее, в своём окне; правая кнопка: скопировать схему и посадку</source>
+        <translation>Double-click: the diagram larger, in a window of its own; right button: copy the diagram and the fit</translation>
     </message>
 </context>
 <context>
@@ -414,12 +491,16 @@
 <context>
     <name>ThreadSchemeBox</name>
     <message>
-        <source>Двойной щелчок или правая кнопка: скопировать схему и размеры резьбы</source>
-        <translation>Double-click or right button: copy the diagram and the thread sizes</translation>
-    </message>
-    <message>
         <source>Копировать схему и размеры резьбы</source>
         <translation>Copy the diagram and the thread sizes</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок: схема крупнее, в своём окне; правая кнопка: скопировать схему и размеры резьбы</source>
+        <translation>Double-click: the diagram larger, in a window of its own; right button: copy the diagram and the thread sizes</translation>
+    </message>
+    <message>
+        <source>Схема допусков резьбы</source>
+        <translation>Thread tolerance diagram</translation>
     </message>
 </context>
 <context>
@@ -676,6 +757,10 @@
     <message>
         <source>Ввести допуск вручную</source>
         <translation>Tolerance by hand</translation>
+    </message>
+    <message>
+        <source>Поля ISO с этими отклонениями при этом размере, или ближайшие к ним</source>
+        <translation>ISO tolerance classes with these deviations at this size, or the nearest ones</translation>
     </message>
 </context>
 </TS>

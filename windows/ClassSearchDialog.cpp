@@ -1,3 +1,4 @@
+#include "MainPageTexts.h"
 #include "ClassSearchDialog.h"
 
 #include <QLabel>
@@ -74,7 +75,7 @@ void ClassSearchDialog::lookUp()
         tolerance::classLookupLine(m_size, upper, lower, tolerance::DeviationUnit::Micrometres,
                                    m_kind == iso286::Kind::Hole ? iso286::Search::Holes : iso286::Search::Shafts);
     const bool reversed = tolerance::upperBelowLower(upper, lower);
-    lb_PoiskPolya->setText(reversed ? QString::fromUtf8(tolerance::UpperBelowLowerText) : QString::fromStdString(line.text));
+    lb_PoiskPolya->setText(reversed ? MainPageTexts::upperBelowLower() : QString::fromStdString(line.text));
     UiStyle::setTextColour(lb_PoiskPolya, reversed ? UiStyle::Red : UiStyle::Navy);
     m_found.reset();
     if (!line.exact.empty())

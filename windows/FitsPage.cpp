@@ -25,6 +25,7 @@
 #include "NumberText.h"
 #include "PageControls.h"
 #include "TypeAhead.h"
+#include "MainPageTexts.h"
 #include "UiStyle.h"
 #include "RowHeightDelegate.h"
 #include "FitSchemeBox.h"
@@ -33,7 +34,6 @@ using number::Decimal;
 
 namespace {
 
-const QString NoDataText = QString::fromUtf8(tolerance::NoData);
 const char* const SizeHint = QT_TRANSLATE_NOOP("FitsPage", "Номинальный размер, мм: больше 0 и до 3150");
 const char* const HoleHint = QT_TRANSLATE_NOOP("FitsPage", "Поле допуска отверстия: H7, F8, JS9 …");
 const char* const ShaftHint = QT_TRANSLATE_NOOP("FitsPage", "Поле допуска вала: g6, p6, js9 …");
@@ -411,7 +411,7 @@ void showNumber(NumberBox* box, const Decimal& value)
 void showNoNumber(NumberBox* box)
 {
     UiStyle::setTextColour(box, UiStyle::Navy);
-    box->setProgramText(NoDataText);
+    box->setProgramText(MainPageTexts::noData());
 }
 
 } // namespace
@@ -527,7 +527,7 @@ void FitsPage::findClass(ClassBox* box)
     // The boxes start with the deviations of the class in the box, when it is one.
     const NumberBox* upper = hole ? ed_OtvES : ed_ValEs;
     const NumberBox* lower = hole ? ed_OtvEI : ed_ValEi;
-    const bool shown = upper->text() != NoDataText;
+    const bool shown = upper->text() != MainPageTexts::noData();
     m_classSearch->ask(*m_size, box->kind(), shown ? upper->text() : QString(), shown ? lower->text() : QString());
     if (m_classSearch->exec() != QDialog::Accepted || !m_classSearch->found())
         return;

@@ -19,6 +19,7 @@
 #include "ThreadSchemeBox.h"
 #include "ThreadSelection.h"
 #include "ThreadToleranceTable.h"
+#include "MainPageTexts.h"
 #include "UiStyle.h"
 
 using iso965::PlanThread;
@@ -27,7 +28,6 @@ using thread_texts::Limit;
 
 namespace {
 
-const QString NoDataText = QString::fromUtf8(tolerance::NoData);
 const char* const NutHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Поле допуска гайки: 6H, 4H5H, 7G …");
 const char* const BoltHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Поле допуска болта: 6g, 5g6g, 8e …");
 const char* const DiameterHint = QT_TRANSLATE_NOOP("ThreadTolerancePage", "Номинальный диаметр резьбы, мм; жирным — первый ряд, курсивом — третий");
@@ -79,7 +79,7 @@ QFont choiceFont(int choice)
 void showLimit(NumberBox* box, Limit limit, const iso965::NutLimits* nut, const iso965::BoltLimits* bolt)
 {
     const thread_texts::LimitText text = thread_texts::limitText(limit, nut, bolt);
-    box->setProgramText(text.value.empty() ? NoDataText : qs(text.value));
+    box->setProgramText(text.value.empty() ? MainPageTexts::noData() : qs(text.value));
     box->setToolTip(qs(text.hint));
 }
 
@@ -437,8 +437,8 @@ void ThreadTolerancePage::recompute()
     showDeviations(lb_BoltOtkl, boltClass.refusal, bolt ? qs(thread_texts::deviationLine(*bolt)) : QString());
 
     const thread_texts::ClearanceTexts clearance = thread_texts::clearanceTexts(fit);
-    ed_RezbZazorMin->setProgramText(fit.defined ? qs(clearance.least) : NoDataText);
-    ed_RezbZazorMax->setProgramText(fit.defined ? qs(clearance.largest) : NoDataText);
+    ed_RezbZazorMin->setProgramText(fit.defined ? qs(clearance.least) : MainPageTexts::noData());
+    ed_RezbZazorMax->setProgramText(fit.defined ? qs(clearance.largest) : MainPageTexts::noData());
     ed_RezbZazorMin->setToolTip(qs(clearance.leastHint));
     ed_RezbZazorMax->setToolTip(qs(clearance.largestHint));
 

@@ -37,7 +37,6 @@
 
 namespace {
 
-const QString NoDataText = QString::fromUtf8(tolerance::NoData);
 const char* const FormulaCopiedText = QT_TRANSLATE_NOOP("TolerancePage", "Формула  скопирована ");
 const QString PanelBlankText = QStringLiteral("    ");
 const char* const UpperHintTable = QT_TRANSLATE_NOOP("TolerancePage", "Верхнее значение допуска");
@@ -45,7 +44,6 @@ const char* const UpperHintManual = QT_TRANSLATE_NOOP("TolerancePage", "Верх
 const char* const LowerHintTable = QT_TRANSLATE_NOOP("TolerancePage", "Нижнее значение допуска");
 const char* const LowerHintManual = QT_TRANSLATE_NOOP("TolerancePage", "Нижнее значение допуска. (Двойной щелчек для быстрой вставки) ");
 const char* const SizeHint = QT_TRANSLATE_NOOP("TolerancePage", "Просто введите сюда число");
-const QString UpperBelowLowerText = QString::fromUtf8(tolerance::UpperBelowLowerText);
 const char* const FilterResetHint = QT_TRANSLATE_NOOP("TolerancePage", "Щелчек для сброса фильтра");
 const char* const FormulaHint = QT_TRANSLATE_NOOP("TolerancePage", "Двойной щелчек - скопировать формулу в буфер обмена");
 
@@ -417,7 +415,7 @@ void TolerancePage::ComputeFromTable()
 {
     if (ListBox1->count() == 0) {
         for (NumberBox* box : {Edit1, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
-            setBoxText(box, NoDataText);
+            setBoxText(box, MainPageTexts::noData());
         showResultNote({}, false);
         return;
     }
@@ -430,7 +428,7 @@ void TolerancePage::ComputeFromTable()
     UiStyle::setTextColour(Edit1, UiStyle::fieldColour(result.colour));
     if (!result.hasData) {
         for (NumberBox* box : {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
-            setBoxText(box, NoDataText);
+            setBoxText(box, MainPageTexts::noData());
     } else {
         UiStyle::setTextColour(Edit3, result.upper.positive ? UiStyle::Maroon : UiStyle::Navy);
         setBoxText(Edit3, qs(result.upper.text));
@@ -467,7 +465,7 @@ void TolerancePage::ComputeManual()
     const bool reversed = tolerance::upperBelowLower(upper, lower);
     markReversedDeviations(reversed);
     showTypedClasses(size, upper, lower);
-    emit oldDesignationShown(reversed ? UpperBelowLowerText : QString::fromUtf8(tolerance::ManualStatusText));
+    emit oldDesignationShown(reversed ? MainPageTexts::upperBelowLower() : QString::fromUtf8(tolerance::ManualStatusText));
     showResultNote({}, false);
 }
 
@@ -480,8 +478,8 @@ void TolerancePage::showTypedClasses(const std::optional<number::Decimal>& size,
 
 void TolerancePage::markReversedDeviations(bool reversed)
 {
-    Edit3->setToolTip(reversed ? tr(UpperHintManual) + QStringLiteral("\n") + UpperBelowLowerText : tr(UpperHintManual));
-    Edit4->setToolTip(reversed ? tr(LowerHintManual) + QStringLiteral("\n") + UpperBelowLowerText : tr(LowerHintManual));
+    Edit3->setToolTip(reversed ? tr(UpperHintManual) + QStringLiteral("\n") + MainPageTexts::upperBelowLower() : tr(UpperHintManual));
+    Edit4->setToolTip(reversed ? tr(LowerHintManual) + QStringLiteral("\n") + MainPageTexts::upperBelowLower() : tr(LowerHintManual));
     if (!reversed)
         return;
     for (QLineEdit* box : {Edit3, Edit4})

@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,12 +167,6 @@ QMap<QString, QString> cutCaptions(TForm1& main)
     return cut;
 }
 
-bool coresTranslated()
-{
-    QFile cores(QStringLiteral(DOPUSK_CORES_TS));
-    return cores.open(QIODevice::ReadOnly) && cores.readAll().contains("<message>");
-}
-
 class EnglishInterface : public MainWindowFixture {
 protected:
     static void SetUpTestSuite()
@@ -201,8 +194,6 @@ protected:
 
 TEST_F(EnglishInterface, EveryWindowAndPageShowsEnglishWithOnlyTheOldDesignationsInRussian)
 {
-    if (!coresTranslated())
-        GTEST_SKIP() << "the cores' translation (translations/dopusk_cores_en.ts) has no entries yet";
     retype(ui().Edit2, QStringLiteral("25"));
     const QSet<QString> allowed = oldDesignations();
     QStringList found;
