@@ -108,8 +108,10 @@ TableLine TableRow(int threadIndex)
 std::string CopiedRows(int first, int last)
 {
     std::vector<sheet_text::Row> rows;
-    if (last > first)
-        rows.emplace_back(TableHeader().begin(), TableHeader().end());
+    if (last > first) {
+        const TableLine header = TableHeader();
+        rows.emplace_back(header.begin(), header.end());
+    }
     for (int threadIndex = first; threadIndex <= last; ++threadIndex) {
         const TableLine line = TableRow(threadIndex);
         rows.emplace_back(line.begin(), line.end());

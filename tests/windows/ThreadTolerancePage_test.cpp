@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "ContextMenuChoice.h"
 #include "NumberBox.h"
 #include "SheetView.h"
 #include "ThreadSchemeBox.h"
@@ -288,14 +289,7 @@ TEST_F(ThreadTolerancePageTest, DiagramCopiesAsPictureAndText)
 {
     openPage();
     ThreadSchemeBox* scheme = page().pb_RezbShema;
-    QTimer::singleShot(50, [] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        }
-    });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
-    QApplication::sendEvent(scheme, &menuEvent);
+    chooseFromContextMenu(scheme);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());

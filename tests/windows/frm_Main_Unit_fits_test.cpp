@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+#include "ContextMenuChoice.h"
 #include "NumberBox.h"
 #include "MainWindowFixture.h"
 #include "UiStyle.h"
@@ -435,14 +436,7 @@ TEST_F(FitsPageTest, CopyingSaysSoInTheStatusBar)
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("p6"));
     FitSchemeBox* scheme = page().pb_Shema;
     ui().Panel2->setText(QString());
-    QTimer::singleShot(50, [] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        }
-    });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
-    QApplication::sendEvent(scheme, &menuEvent);
+    chooseFromContextMenu(scheme);
     EXPECT_EQ(ui().Panel2->text(), QStringLiteral("Схема и посадка скопированы"));
 }
 
@@ -469,14 +463,7 @@ TEST_F(FitsPageTest, ContextMenuCopiesPictureAndText)
 
     typeFit(QStringLiteral("25"), QStringLiteral("H8"), QStringLiteral("f7"));
     QApplication::clipboard()->clear();
-    QTimer::singleShot(50, [] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        }
-    });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, scheme->rect().center(), scheme->mapToGlobal(scheme->rect().center()));
-    QApplication::sendEvent(scheme, &menuEvent);
+    chooseFromContextMenu(scheme);
     ASSERT_TRUE(QApplication::clipboard()->mimeData());
     EXPECT_EQ(QApplication::clipboard()->mimeData()->text(), QStringLiteral("25\tH8\t+33\t0\tf7\t-20\t-41\tSmax\t74\tSmin\t20"));
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
@@ -494,7 +481,7 @@ TEST_F(FitsPageTest, TheCopiedLineSplitsIntoTheCellsThePageShows)
         SCOPED_TRACE(std::string(f.size) + " " + f.hole + "/" + f.shaft);
         typeFit(QString::fromUtf8(f.size), QString::fromUtf8(f.hole), QString::fromUtf8(f.shaft));
         QApplication::clipboard()->clear();
-        QTest::mouseDClick(page().pb_Shema, Qt::LeftButton, {}, page().pb_Shema->rect().center());
+        chooseFromContextMenu(page().pb_Shema);
         ASSERT_TRUE(QApplication::clipboard()->mimeData());
         const QStringList cells = QApplication::clipboard()->mimeData()->text().split(u'\t');
         ASSERT_EQ(cells.size(), 11) << QApplication::clipboard()->mimeData()->text().toStdString();
@@ -509,7 +496,7 @@ TEST_F(FitsPageTest, TheCopiedLineSplitsIntoTheCellsThePageShows)
     // No fit, no text: the picture alone.
     typeFit(QStringLiteral("25"), QStringLiteral("H7"), QStringLiteral("x"));
     QApplication::clipboard()->clear();
-    QTest::mouseDClick(page().pb_Shema, Qt::LeftButton, {}, page().pb_Shema->rect().center());
+    chooseFromContextMenu(page().pb_Shema);
     ASSERT_TRUE(QApplication::clipboard()->mimeData());
     EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasText());
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
