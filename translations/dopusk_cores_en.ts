@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Наибольший зазор Smax</source>
-        <translation>Maximum clearance Smax</translation>
+        <translation>Max. clearance Smax</translation>
     </message>
     <message>
         <source>Наименьший зазор Smin</source>
-        <translation>Minimum clearance Smin</translation>
+        <translation>Min. clearance Smin</translation>
     </message>
     <message>
         <source>Допуск посадки TS</source>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Наибольший натяг Nmax</source>
-        <translation>Maximum interference Nmax</translation>
+        <translation>Max. interference Nmax</translation>
     </message>
     <message>
         <source>Наименьший натяг Nmin</source>
-        <translation>Minimum interference Nmin</translation>
+        <translation>Min. interference Nmin</translation>
     </message>
     <message>
         <source>Допуск посадки TN</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Ø%1 %2: зазор до %3 мкм, натяг до %4 мкм</source>
-        <translation>Ø%1 %2: clearance up to %3 µm, interference up to %4 µm</translation>
+        <translation>Ø%1 %2: Smax %3, Nmax %4 µm</translation>
     </message>
     <message>
         <source>Δ для квалитетов IT01…IT2 стандарт не даёт; принят равным 0</source>

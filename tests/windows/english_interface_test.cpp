@@ -159,6 +159,14 @@ QMap<QString, QString> cutCaptions(TForm1& main)
                 QCoreApplication::processEvents();
                 check(window);
             }
+            // The fits page's captions name the kind of fit: each preferred fit once.
+            pages->setCurrentIndex(2);
+            QListWidget* fits = main.findChild<QListWidget*>(QStringLiteral("lbx_Posadki"));
+            for (int row = 0; fits && row < fits->count(); ++row) {
+                fits->scrollToItem(fits->item(row));
+                QTest::mouseClick(fits->viewport(), Qt::LeftButton, {}, fits->visualItemRect(fits->item(row)).center());
+                check(window);
+            }
         } else {
             check(window);
             window->hide();
