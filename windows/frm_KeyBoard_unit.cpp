@@ -131,6 +131,15 @@ void Tfrm_KeyBoard::buildControls()
     connect(spbt_MC, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_MCClick);
     connect(spbt_MC_All, &QToolButton::clicked, this, &Tfrm_KeyBoard::spbt_MC_AllClick);
 
+    // The memory page by keyboard: its tab, its cells (one stop, the arrow keys move between
+    // them) and its four keys are Tab stops, Space presses a key. The digit keys need no stop:
+    // the keyboard's own keys press them.
+    Key->tabBar()->setFocusPolicy(Qt::TabFocus);
+    for (QRadioButton* item : m_cellItems)
+        item->setFocusPolicy(Qt::TabFocus);
+    for (QToolButton* memoryKey : {spbt_MS, spbt_MR, spbt_MC, spbt_MC_All})
+        memoryKey->setFocusPolicy(Qt::TabFocus);
+
     Key->setCurrentWidget(TabSheet1);
 
     SpeedButton2 = makeKey(this, "SpeedButton2", QStringLiteral("Enter"), QRect(128, 272, 113, 33), UiStyle::Green,

@@ -334,4 +334,34 @@ TEST_F(KeypadTest, MemoryLastsBetweenShowings)
     EXPECT_EQ(display(), "0,75");
 }
 
+// Without a mouse: Tab reaches the page tabs, the memory cells and the memory keys; the arrow
+// keys change page and cell, Space presses a key, the keyboard's digits still type.
+TEST_F(KeypadTest, MemoryIsWorkedByTheKeyboard)
+{
+    QTest::keyClicks(&keypad, QStringLiteral("42"));
+    QTabBar* bar = keypad.findChild<QTabWidget*>(QStringLiteral("Key"))->tabBar();
+    auto focused = [] { return QApplication::focusWidget(); };
+    for (int presses = 0; presses < 8 && focused() != bar; ++presses)
+        QTest::keyClick(focused() ? focused() : static_cast<QWidget*>(&keypad), Qt::Key_Tab);
+    ASSERT_EQ(focused(), bar);
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->currentIndex(), 1);
+
+    QTest::keyClick(bar, Qt::Key_Tab);
+    ASSERT_EQ(focused(), cells().at(0));
+    QTest::keyClick(focused(), Qt::Key_Down);
+    EXPECT_TRUE(cells().at(1)->isChecked());
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), key(QStringLiteral("spbt_MS")));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(cellCaptions().at(1), "N2 - (42)");
+
+    QTest::keyClicks(focused(), QStringLiteral("7"));
+    EXPECT_EQ(display(), "7");
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), key(QStringLiteral("spbt_MR")));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(display(), "42");
+}
+
 } // namespace
