@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Система ISO 286 определена для размеров до 3150 мм</source>
-        <translation>The ISO 286 system is defined for sizes up to 3150 mm</translation>
+        <translation>ISO 286 is defined for sizes up to 3150 mm</translation>
     </message>
     <message>
         <source>Номинальный размер задаётся с точностью до %1 мм</source>
@@ -765,7 +765,7 @@ no exact match), 2 an error in the query, 3 input could not be read or the answe
     </message>
     <message>
         <source>Шаг резьбы S</source>
-        <translation>Pitch S</translation>
+        <translation>Pitch P</translation>
     </message>
     <message>
         <source>Диам. отв. под резьбу d0</source>
@@ -796,11 +796,11 @@ no exact match), 2 an error in the query, 3 input could not be read or the answe
     </message>
     <message>
         <source>отверстие</source>
-        <translation>hole</translation>
+        <translation>HOLE</translation>
     </message>
     <message>
         <source>неотв. р-р</source>
-        <translation>non-toleranced size</translation>
+        <translation>non-critical sizes</translation>
     </message>
     <message>
         <source>ВСЕ (сортировка по квалитету)</source>
@@ -820,7 +820,7 @@ no exact match), 2 an error in the query, 3 input could not be read or the answe
     </message>
     <message>
         <source>Старое обозначение :  [ %1 ]</source>
-        <translation>Old designation :  [ %1 ]</translation>
+        <translation>Old designation: %1</translation>
     </message>
     <message>
         <source>Верхнее отклонение ниже нижнего</source>
@@ -840,7 +840,7 @@ no exact match), 2 an error in the query, 3 input could not be read or the answe
     </message>
     <message>
         <source> отв.</source>
-        <translation> hole</translation>
+        <translation> (hole)</translation>
     </message>
     <message>
         <source>%1 мкм</source>

@@ -354,7 +354,7 @@
     <name>Tfrm_FastNamber</name>
     <message>
         <source>быстрая вставка</source>
-        <translation>quick insert</translation>
+        <translation>Quick insert</translation>
     </message>
 </context>
 <context>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Числовое значение [мм]</source>
-        <translation>Numeric value [mm]</translation>
+        <translation>Nominal size [mm]</translation>
     </message>
     <message>
         <source>Средний допуск</source>

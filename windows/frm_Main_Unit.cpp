@@ -10,6 +10,7 @@
 #include "Data_Unit.h"
 #include "FitsPage.h"
 #include "KeyboardShortcuts.h"
+#include "StatusPanel.h"
 #include "ThreadPage.h"
 #include "ThreadTolerancePage.h"
 #include "TolerancePage.h"
@@ -45,10 +46,10 @@ TForm1::TForm1(QWidget* parent)
     Panel0 = new QLabel(StatusBar1);
     Panel0->setObjectName(QStringLiteral("Panel0"));
     Panel0->setFixedWidth(150);
-    Panel1 = new QLabel(tr("Старое обозначение - СМ8"), StatusBar1);
+    Panel1 = new StatusPanel(tr("Старое обозначение - СМ8"), StatusBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedWidth(250);
-    Panel2 = new QLabel(StatusBar1);
+    Panel2 = new StatusPanel(StatusBar1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setMinimumWidth(50);
     StatusBar1->addWidget(Panel0);

@@ -91,8 +91,8 @@ const Wording Table[] = {
      "Наибольший средний диаметр болта d₂ max = d₂ + es: 9,026 − 32 мкм = 8,994 мм (es — основное отклонение g)"},
     {"thread title", [] { return thread_texts::threadTitle(iso965::answer("M1,6").thread); }, "M1.6×0.35", "M1,6×0,35"},
     {"filter", [] { return tolerance::typeFilterItems().back(); }, "ALL (sorted by grade)", "ВСЕ (сортировка по квалитету)"},
-    {"not in table", [] { return tolerance::notInTableText(0, dec("999,5")); },
-     "0 at Ø999.5: not in the table, see “Fits”", "0 при Ø999,5: в таблице нет, см. «Посадки»"},
+    {"not in table", [] { return tolerance::notInTableText(16, dec("999,5")); }, // d11
+     "d11 at Ø999.5: not in the table, see “Fits”", "d11 при Ø999,5: в таблице нет, см. «Посадки»"},
     {"tap drill status", [] { return thread_calc::ShowThreadHole(44).status; }, "M10×1.5: tap drill hole 8.43 +0.2",
      "M10×1,5: отверстие 8,43 +0,2"},
     {"tap drill header", [] { return thread_calc::TableHeader()[3]; }, " Tap drill diameter d0", " Диам. отв. под резьбу d0"},

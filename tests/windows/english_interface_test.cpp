@@ -22,6 +22,7 @@
 #include "Data_Unit.h"
 #include "MainWindowFixture.h"
 #include "StartUp.h"
+#include "StatusPanel.h"
 #include "Translate.h"
 #include "UiStyle.h"
 #include "frm_About_Unit.h"
@@ -79,7 +80,7 @@ QStringList textsOf(const QWidget* widget)
 QSet<QString> oldDesignations()
 {
     QSet<QString> designations{QStringLiteral("СМ8")};
-    for (int field = 0; field < Data_Unit::FieldCount; ++field)
+    for (int field = 1; field <= Data_Unit::FieldCount; ++field)
         for (const QString& word : QString::fromStdString(Data_Unit::OldDesignation(field)).split(u' ', Qt::SkipEmptyParts))
             designations.insert(word);
     return designations;
@@ -131,6 +132,8 @@ QMap<QString, QString> cutCaptions(TForm1& main)
             if (const auto* label = qobject_cast<const QLabel*>(widget)) {
                 if (label->wordWrap() || !label->pixmap().isNull() || label->text().isEmpty())
                     continue;
+                if (const auto* panel = qobject_cast<const StatusPanel*>(widget); panel && panel->showsWholeText())
+                    continue; // drawn smaller to be whole
                 room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
             } else if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
                 if (static_cast<const QAbstractButton*>(widget)->text().isEmpty())
@@ -233,7 +236,7 @@ TEST_F(EnglishInterface, TheWordingIsThatOfEnglishLanguageIsoPractice)
         {"Label3", Shown::Text, "Letter"},
         {"CheckBox2", Shown::Text, "Tolerance in µm"},
         {"CheckBox1", Shown::Text, "Tolerance by hand"},
-        {"Label6", Shown::Text, "Numeric value [mm]"},
+        {"Label6", Shown::Text, "Nominal size [mm]"},
         {"Label7", Shown::Text, "Mid-tolerance"},
         {"Label8", Shown::Text, "Radius"},
         {"Edit2", Shown::Hint, "Just type a number here"},

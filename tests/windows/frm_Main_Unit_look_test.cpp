@@ -13,9 +13,12 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <memory>
 
 #include "CaptionFit.h"
+#include "StatusPanel.h"
 #include "UiStyle.h"
 #include "MainWindowControls.h"
 #include "frm_Main_Unit.h"
@@ -157,6 +160,33 @@ TEST_F(MainWindowLook, ThreadDropDownRowsAreAtLeast20PixelsAndAClickChoosesOne)
     QApplication::processEvents();
     EXPECT_EQ(diameters->currentIndex(), wanted);
     EXPECT_FALSE(popup->window()->isVisible());
+}
+
+// A reason or a fit's line longer than its status panel is drawn smaller and whole; only a
+// text too long even at the smallest size loses its end, and its hint then holds it. A
+// short status keeps the panel's own font.
+TEST_F(MainWindowLook, StatusPanelsShowTheirWholeText)
+{
+    showWindow();
+    auto* note = m_window->findChild<StatusPanel*>(QStringLiteral("Panel2"));
+    auto* status = m_window->findChild<StatusPanel*>(QStringLiteral("Panel1"));
+    ASSERT_TRUE(note && status);
+    status->setText(QStringLiteral("Ø1800 D9/js8: зазор 110…605 мкм, натяг до 0 мкм"));
+    EXPECT_TRUE(status->showsWholeText());
+    EXPECT_LT(QFontInfo(status->shownFont()).pixelSize(), QFontInfo(status->font()).pixelSize());
+    EXPECT_GE(QFontInfo(status->shownFont()).pixelSize(), StatusPanel::SmallestPixelSize);
+
+    ui().Edit2->selectAll();
+    QTest::keyClicks(ui().Edit2, QStringLiteral("4000")); // the reason goes to the note panel
+    ASSERT_GT(note->text().size(), 40) << note->text().toStdString();
+    if (!note->showsWholeText()) {
+        QHelpEvent hint(QEvent::ToolTip, note->rect().center(), note->mapToGlobal(note->rect().center()));
+        QApplication::sendEvent(note, &hint);
+        EXPECT_EQ(QToolTip::text(), note->text());
+    }
+
+    status->setText(QStringLiteral("  "));
+    EXPECT_EQ(status->shownFont(), status->font());
 }
 
 } // namespace
